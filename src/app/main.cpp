@@ -1,0 +1,19 @@
+#include "app/handlers.h"
+#include "app/module1.h"
+#include "app/startup.h"
+#include "window/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    vantrel::setUpApplication();
+
+    vantrel::Module1 state;
+    vantrel::Form1 form(state);
+    vantrel::Handlers handlers(state, form);
+    handlers.Form_Load();
+    form.show();
+    return QApplication::exec();
+}

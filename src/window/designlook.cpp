@@ -1,0 +1,52 @@
+#include "window/designlook.h"
+
+namespace vantrel {
+
+QFont designFont(const FontDef& def)
+{
+    QFont font;
+    font.setFamilies({QString::fromLatin1(def.family), QStringLiteral("Liberation Sans")});
+    // 1 pt is 20 twips; sizing in pixels keeps the text in step with the
+    // 15-twip pixel whatever dpi the screen reports.
+    font.setPixelSize(qRound(def.points * 20.0 / kTwipsPerPixel));
+    font.setBold(true);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QPalette designPalette()
+{
+    const QColor grey(0xC0, 0xC0, 0xC0);
+    QPalette p(Qt::black, grey);
+    p.setColor(QPalette::Window, grey);
+    p.setColor(QPalette::Button, grey);
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    return p;
+}
+
+QColor resolveColour(const Colour& colour, const QPalette& palette)
+{
+    switch (colour.source) {
+    case Colour::Rgb:
+        return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
+    case Colour::ButtonText:
+        return palette.color(QPalette::ButtonText);
+    case Colour::WindowText:
+        return palette.color(QPalette::WindowText);
+    case Colour::Control:
+        return palette.color(QPalette::Button);
+    case Colour::None:
+        break;
+    }
+    return Qt::transparent;
+}
+
+QRectF pixelRect(const Geometry& g)
+{
+    return {toPixels(g.a), toPixels(g.b), toPixels(g.c), toPixels(g.d)};
+}
+
+} // namespace vantrel

@@ -1,0 +1,25 @@
+// A frame whose drawn elements are painted on its own surface.
+#pragma once
+
+#include <QGroupBox>
+
+#include <functional>
+
+namespace vantrel {
+
+class ElementFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    using Painter = std::function<void(QPainter&, const QRegion&)>;
+
+    ElementFrame(const QString& title, QWidget* parent);
+    void setElementPainter(Painter painter) { painter_ = std::move(painter); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Painter painter_;
+};
+
+} // namespace vantrel

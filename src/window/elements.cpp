@@ -1,0 +1,106 @@
+#include "window/elements.h"
+
+namespace vantrel {
+namespace {
+
+constexpr Colour rgb(std::uint32_t v) { return {Colour::Rgb, v}; }
+constexpr Colour kRed = rgb(0xFF0000);
+constexpr Colour kYellow = rgb(0xFFFF00);
+constexpr Colour kBlue = rgb(0x0000FF);
+constexpr Colour kWhite = rgb(0xFFFFFF);
+constexpr Colour kGrey = rgb(0xC0C0C0);
+constexpr Colour kButtonText{Colour::ButtonText};
+constexpr Colour kWindowText{Colour::WindowText};
+constexpr Colour kControl{Colour::Control};
+constexpr Colour kNone{};
+
+constexpr FontDef kSans975{"MS Sans Serif", 9.75};
+constexpr FontDef kSans12{"MS Sans Serif", 12};
+constexpr FontDef kSans135{"MS Sans Serif", 13.5};
+constexpr FontDef kArial1425{"Arial", 14.25};
+constexpr FontDef kNoFont{};
+
+using K = Kind;
+
+// clang-format off
+constexpr std::array<ElementDef, kElementCount> kTable{{
+//   id            name         kind             in          geometry (twips)             colour       background pen  caption               font        sel    ms   picture                 stretch
+    {Id::Frame2,   "Frame2",    K::Frame,        In::Window, {600, 9000, 7575, 1215},     kButtonText, kGrey,     0,   "Current Direction",  kSans975},
+    {Id::Label4,   "Label4",    K::Label,        In::Frame2, {4920, 480, 1575, 495},      kButtonText, kGrey,     0,   "Upwards",            kSans12},
+    {Id::Label3,   "Label3",    K::Label,        In::Frame2, {1320, 480, 1935, 495},      kButtonText, kGrey,     0,   "Downwards",          kSans12},
+    {Id::Shape8,   "Shape8",    K::Circle,       In::Frame2, {480, 360, 600, 600},        kRed,        kNone,     5},
+    {Id::Line5,    "Line5",     K::Line,         In::Frame2, {645, 775, 895, 525},        kRed,        kNone,     3},
+    {Id::Line2,    "Line2",     K::Line,         In::Frame2, {645, 525, 895, 775},        kRed,        kNone,     3},
+    {Id::Shape10,  "Shape10",   K::Circle,       In::Frame2, {4080, 360, 600, 600},       kRed,        kNone,     5},
+    {Id::Shape9,   "Shape9",    K::Circle,       In::Frame2, {4310, 590, 150, 150},       kRed,        kNone,     8},
+    {Id::cmdAngle, "cmdAngle",  K::PushButton,   In::Window, {12480, 8280, 2055, 450},    kControl,    kControl,  0,   "Set Angle",          kSans975},
+    {Id::txtAngle, "txtAngle",  K::TextBox,      In::Window, {11520, 8280, 855, 450},     kControl,    kControl,  0,   "60",                 kSans12},
+    {Id::Frame1,   "Frame1",    K::Frame,        In::Window, {9240, 7200, 5295, 855},     kButtonText, kGrey,     0,   "Speed",              kSans975},
+    {Id::optFast,  "optFast",   K::OptionButton, In::Frame1, {3840, 360, 1215, 255},      kButtonText, kGrey,     0,   "Fast",               kSans975, false},
+    {Id::optMed,   "optMed",    K::OptionButton, In::Frame1, {2280, 360, 1215, 195},      kButtonText, kGrey,     0,   "Medium",             kSans975, true},
+    {Id::optSlow,  "optSlow",   K::OptionButton, In::Frame1, {480, 360, 1335, 195},       kButtonText, kGrey,     0,   "Slow",               kSans975, false},
+    {Id::cmdPlay,  "cmdPlay",   K::PushButton,   In::Window, {9240, 8280, 1455, 450},     kControl,    kControl,  0,   "Play",               kSans975},
+    {Id::Timer1,   "Timer1",    K::Timer,        In::Window, {},                          kNone,       kNone,     0,   nullptr,              kNoFont,  false, 10},
+    {Id::cmdAbout, "cmdAbout",  K::Image,        In::Window, {14040, 240, 480, 480},      kNone,       kNone,     0,   nullptr,              kNoFont,  false, 0,   Picture::AboutIcon,     false},
+    {Id::Label2,   "Label2",    K::Label,        In::Window, {9360, 1320, 2055, 375},     kButtonText, kGrey,     0,   "Phase Angle:",       kSans135},
+    {Id::lblAngle, "lblAngle",  K::Label,        In::Window, {11640, 1320, 1695, 375},    kButtonText, kGrey,     0,   "Angle",              kArial1425},
+    {Id::Label1_5, "Label1(5)", K::Label,        In::Window, {7800, 2280, 375, 300},      kBlue,       kGrey,     0,   "B2",                 kSans135},
+    {Id::Label1_4, "Label1(4)", K::Label,        In::Window, {840, 6360, 375, 300},       kBlue,       kGrey,     0,   "B1",                 kSans135},
+    {Id::Label1_3, "Label1(3)", K::Label,        In::Window, {840, 2280, 375, 300},       kYellow,     kGrey,     0,   "Y2",                 kSans135},
+    {Id::Label1_2, "Label1(2)", K::Label,        In::Window, {7800, 6480, 375, 300},      kYellow,     kGrey,     0,   "Y1",                 kSans135},
+    {Id::Label1_1, "Label1(1)", K::Label,        In::Window, {4320, 8280, 375, 300},      kRed,        kGrey,     0,   "R2",                 kSans135},
+    {Id::Label1_0, "Label1(0)", K::Label,        In::Window, {4320, 360, 375, 300},       kRed,        kGrey,     0,   "R1",                 kSans135},
+    {Id::Lb1,      "Lb1",       K::Line,         In::Window, {1440, 6040, 1690, 6290},    kBlue,       kNone,     3},
+    {Id::Lb2,      "Lb2",       K::Line,         In::Window, {1440, 6290, 1690, 6040},    kBlue,       kNone,     3},
+    {Id::Db,       "Db",        K::Circle,       In::Window, {1500, 6100, 150, 150},      kBlue,       kNone,     8},
+    {Id::Lyy1,     "Lyy1",      K::Line,         In::Window, {1440, 2680, 1690, 2930},    kYellow,     kNone,     3},
+    {Id::Lyy2,     "Lyy2",      K::Line,         In::Window, {1440, 2930, 1690, 2680},    kYellow,     kNone,     3},
+    {Id::Dyy,      "Dyy",       K::Circle,       In::Window, {1500, 2740, 150, 150},      kYellow,     kNone,     8},
+    {Id::Ly1,      "Ly1",       K::Line,         In::Window, {7270, 6030, 7520, 6280},    kYellow,     kNone,     3},
+    {Id::Ly2,      "Ly2",       K::Line,         In::Window, {7270, 6280, 7520, 6030},    kYellow,     kNone,     3},
+    {Id::Dy,       "Dy",        K::Circle,       In::Window, {7340, 6100, 150, 150},      kYellow,     kNone,     8},
+    {Id::Lbb1,     "Lbb1",      K::Line,         In::Window, {7300, 2670, 7540, 2920},    kBlue,       kNone,     3},
+    {Id::Lbb2,     "Lbb2",      K::Line,         In::Window, {7300, 2920, 7540, 2670},    kBlue,       kNone,     3},
+    {Id::Dbb,      "Dbb",       K::Circle,       In::Window, {7350, 2730, 150, 150},      kBlue,       kNone,     8},
+    {Id::LineX,    "LineX",     K::Line,         In::Window, {9340, 2040, 9340, 6960},    kButtonText, kNone,     2},
+    {Id::Line4,    "Line4",     K::Line,         In::Window, {1920, 6000, 7080, 3000},    kWindowText, kNone,     1},
+    {Id::Line3,    "Line3",     K::Line,         In::Window, {4500, 1560, 4500, 7440},    kWindowText, kNone,     1},
+    {Id::Line1,    "Line1",     K::Line,         In::Window, {1920, 3000, 7080, 6000},    kWindowText, kNone,     1},
+    {Id::Lrr1,     "Lrr1",      K::Line,         In::Window, {4370, 7730, 4620, 7980},    kRed,        kNone,     3},
+    {Id::Lrr2,     "Lrr2",      K::Line,         In::Window, {4370, 7980, 4620, 7730},    kRed,        kNone,     3},
+    {Id::Dr,       "Dr",        K::Circle,       In::Window, {4440, 1080, 150, 150},      kRed,        kNone,     8},
+    {Id::Drr,      "Drr",       K::Circle,       In::Window, {4440, 7800, 150, 150},      kRed,        kNone,     8},
+    {Id::Lr1,      "Lr1",       K::Line,         In::Window, {4370, 1270, 4620, 1020},    kRed,        kNone,     3},
+    {Id::Lr2,      "Lr2",       K::Line,         In::Window, {4370, 1020, 4620, 1270},    kRed,        kNone,     3},
+    {Id::Shape7,   "Shape7",    K::Circle,       In::Window, {1280, 5860, 600, 600},      kBlue,       kNone,     5},
+    {Id::Shape6,   "Shape6",    K::Circle,       In::Window, {7120, 2500, 600, 600},      kBlue,       kNone,     5},
+    {Id::Shape5,   "Shape5",    K::Circle,       In::Window, {1270, 2520, 600, 600},      kYellow,     kNone,     5},
+    {Id::Shape4,   "Shape4",    K::Circle,       In::Window, {7110, 5880, 600, 600},      kYellow,     kNone,     5},
+    {Id::Shape3,   "Shape3",    K::Circle,       In::Window, {4200, 7560, 600, 600},      kRed,        kNone,     5},
+    {Id::Shape2,   "Shape2",    K::Circle,       In::Window, {4200, 840, 600, 600},       kRed,        kNone,     5},
+    {Id::LineB,    "LineB",     K::Line,         In::Window, {4200, 4560, 4800, 4560},    kBlue,       kNone,     10},
+    {Id::LineY,    "LineY",     K::Line,         In::Window, {4200, 4440, 4800, 4440},    kYellow,     kNone,     10},
+    {Id::Shape1,   "Shape1",    K::Circle,       In::Window, {750, 720, 7500, 7500},      kWindowText, kNone,     1},
+    {Id::LineR,    "LineR",     K::Line,         In::Window, {4200, 4320, 4800, 4320},    kRed,        kNone,     10},
+    {Id::sh1,      "sh1",       K::Circle,       In::Window, {1500, 1500, 6000, 6000},    kWindowText, kNone,     1},
+    {Id::Image1,   "Image1",    K::Image,        In::Window, {9195, 2000, 5320, 4995},    kNone,       kNone,     0,   nullptr,              kNoFont,  false, 0,   Picture::WaveformChart, true},
+    {Id::LineW,    "LineW",     K::Line,         In::Window, {4200, 4680, 4800, 4680},    kWhite,      kNone,     10},
+}};
+// clang-format on
+
+// A row out of place would silently change the stacking.
+constexpr bool rowsInIdOrder()
+{
+    for (std::size_t i = 0; i < kTable.size(); ++i) {
+        if (indexOf(kTable[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInIdOrder(), "element rows must follow the Id order");
+
+} // namespace
+
+const std::array<ElementDef, kElementCount>& elementTable() { return kTable; }
+
+} // namespace vantrel

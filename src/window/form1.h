@@ -1,0 +1,64 @@
+// The one window: every designed element at its place, and the frame update
+// that repaints only what a new angle changes.
+#pragma once
+
+#include "app/module1.h"
+#include "window/elementpainter.h"
+#include "window/scenestate.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace vantrel {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(const Module1& state, QWidget* parent = nullptr);
+
+    // Redraws the scene for the current angle.
+    void process();
+
+    QPushButton* cmdPlay() const;
+    QPushButton* cmdAngle() const;
+    QLineEdit* txtAngle() const;
+    QRadioButton* optFast() const;
+    QRadioButton* optMed() const;
+    QRadioButton* optSlow() const;
+    QTimer* Timer1() const { return timer_; }
+    QWidget* widget(Id id) const { return widgets_[indexOf(id)]; }
+
+    const SceneState& scene() const { return scene_; }
+
+    // Where a drawn element lies, in the window's logical pixels.
+    QRectF elementRect(Id id) const;
+
+signals:
+    void cmdAboutClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void createControls();
+    QWidget* createControl(const ElementDef& def, QWidget* parent);
+    void invalidate(const ElementDef& def, const ElementState& state);
+    bool overAbout(const QPointF& pos) const;
+
+    const Module1& state_;
+    SceneState scene_;
+    PictureCache pictures_;
+    std::array<QWidget*, kElementCount> widgets_{};
+    QTimer* timer_ = nullptr;
+    bool aboutPressed_ = false;
+};
+
+} // namespace vantrel

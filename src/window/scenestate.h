@@ -1,0 +1,37 @@
+// The run-time properties of the window's elements: what the frame update
+// writes and the painting reads. Plain data, so the arithmetic that fills it
+// can be checked without a window.
+#pragma once
+
+#include "window/elements.h"
+
+#include <QString>
+
+#include <array>
+
+namespace vantrel {
+
+struct ElementState {
+    // Line end points in twips, held as 32-bit floats as the frame update expects.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool visible = true;
+    QString caption;
+
+    friend bool operator==(const ElementState&, const ElementState&) = default;
+};
+
+class SceneState {
+public:
+    // The designed state: every element visible, designed end points and captions.
+    SceneState();
+
+    ElementState& operator[](Id id) { return items_[indexOf(id)]; }
+    const ElementState& operator[](Id id) const { return items_[indexOf(id)]; }
+
+    friend bool operator==(const SceneState&, const SceneState&) = default;
+
+private:
+    std::array<ElementState, kElementCount> items_;
+};
+
+} // namespace vantrel
