@@ -24,6 +24,10 @@ QPalette designPalette()
     p.setColor(QPalette::Text, Qt::black);
     p.setColor(QPalette::WindowText, Qt::black);
     p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Light, Qt::white);
+    p.setColor(QPalette::Midlight, QColor(0xDF, 0xDF, 0xDF));
+    p.setColor(QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
+    p.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
     return p;
 }
 
