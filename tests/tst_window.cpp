@@ -1,0 +1,518 @@
+// The window as the user meets it: its start state, the handlers driven
+// through the real controls, and what ends up on screen.
+#include "app/handlers.h"
+#include "app/startup.h"
+#include "window/designlook.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace vantrel;
+
+namespace {
+
+// One window with its handlers, as main() builds it.
+struct App {
+    Module1 state;
+    Form1 form{state};
+    Handlers handlers{state, form};
+
+    App()
+    {
+        handlers.Form_Load();
+        form.show();
+    }
+    void setAngle(const QString& text)
+    {
+        form.txtAngle()->setText(text);
+        QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);
+    }
+    QImage shot() { return form.grab().toImage(); }
+};
+
+// Runs `answer` on the modal box as soon as one is open; closes it in any case.
+void whenModalOpens(std::function<void(QMessageBox*)> answer)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(box);
+            box->done(QMessageBox::Ok);
+        }
+    });
+    poll->start();
+}
+
+// Counts the pixels painted by the repaints a step causes.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+qint64 area(const QRegion& r)
+{
+    qint64 total = 0;
+    for (const QRect& rect : r)
+        total += qint64{rect.width()} * rect.height();
+    return total;
+}
+
+QColor pixel(const QImage& img, int x, int y) { return QColor(img.pixel(x, y)); }
+
+const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kBlue(0, 0, 255), kWhite(255, 255, 255), kBlack(0, 0, 0),
+    kGrey(192, 192, 192);
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpApplication(); }
+
+    void startState();
+    void designedGeometry();
+    void captionsFit_data();
+    void captionsFit();
+    void resizingMovesNothing();
+
+    void ticks_data();
+    void ticks();
+    void playPause();
+    void speedOptions_data();
+    void speedOptions();
+    void setAngleFromTheBox_data();
+    void setAngleFromTheBox();
+    void setAngleWhileRunning();
+    void aboutBox();
+
+    void stackingAtTheCentre();
+    void dotAgainstCross_data();
+    void dotAgainstCross();
+    void cursorOverTheChart_data();
+    void cursorOverTheChart();
+    void tickRepaintsLittle();
+};
+
+void TestWindow::startState()
+{
+    App app;
+    QCOMPARE(app.state.angle, std::int16_t{0});
+    QCOMPARE(app.state.playing, std::int16_t{0});
+    QCOMPARE(app.form.windowTitle(), QStringLiteral("Vantrel"));
+    QCOMPARE(app.form.size(), QSize(1010, 734));
+    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
+    QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("60"));
+    QVERIFY(app.form.optMed()->isChecked());
+    QVERIFY(!app.form.optFast()->isChecked());
+    QVERIFY(!app.form.optSlow()->isChecked());
+    QCOMPARE(app.form.scene()[Id::lblAngle].caption, QStringLiteral("Angle"));
+    QVERIFY(app.form.Timer1()->isActive());
+    QCOMPARE(app.form.Timer1()->interval(), 75);
+    QCOMPARE(app.form.Timer1()->timerType(), Qt::PreciseTimer);
+    QVERIFY(app.form.scene() == SceneState()); // no frame drawn at start
+    for (const ElementDef& def : elementTable())
+        QVERIFY2(app.form.scene()[def.id].visible, def.name);
+
+    QVERIFY(QTest::qWaitForWindowActive(&app.form));
+    QCOMPARE(QApplication::focusWidget(), app.form.cmdPlay());
+
+    // Ticks while paused change nothing.
+    QTest::qWait(200);
+    QCOMPARE(app.state.angle, std::int16_t{0});
+    QVERIFY(app.form.scene() == SceneState());
+}
+
+void TestWindow::designedGeometry()
+{
+    Module1 state;
+    Form1 form(state);
+    QCOMPARE(form.Timer1()->interval(), 10); // until the load step runs
+    int controls = 0;
+    for (const ElementDef& def : elementTable()) {
+        QWidget* w = form.widget(def.id);
+        if (isPainted(def.kind) || def.kind == Kind::Timer) {
+            QVERIFY2(!w, def.name);
+            continue;
+        }
+        ++controls;
+        QVERIFY2(w, def.name);
+        QCOMPARE(w->objectName(), QString::fromLatin1(def.name));
+        QCOMPARE(w->geometry(), QRect(def.geometry.a / 15, def.geometry.b / 15, def.geometry.c / 15,
+                                      def.geometry.d / 15));
+        const QWidget* expectedParent = def.in == In::Window ? &form : form.widget(def.in == In::Frame1 ? Id::Frame1 : Id::Frame2);
+        QCOMPARE(w->parentWidget(), expectedParent);
+        // Everything lies inside the designed client area.
+        QVERIFY2(QRect(QPoint(), form.size()).contains(w->geometry().translated(w->parentWidget()->mapTo(&form, QPoint()))),
+                 def.name);
+    }
+    QCOMPARE(controls, 8); // two frames, two buttons, a box and three options
+    QCOMPARE(form.elementRect(Id::cmdAbout), QRectF(936, 16, 32, 32));
+    QCOMPARE(form.elementRect(Id::Image1), QRectF(613, 2000 / 15.0, 5320 / 15.0, 333));
+    QCOMPARE(form.elementRect(Id::Shape9), QRectF(40 + 4310 / 15.0, 600 + 590 / 15.0, 10, 10));
+}
+
+void TestWindow::captionsFit_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("reserved"); // pixels the control keeps for itself
+    for (const ElementDef& def : elementTable()) {
+        if (!def.caption || def.kind == Kind::Frame || def.kind == Kind::TextBox)
+            continue;
+        const int reserved = def.kind == Kind::OptionButton ? 18 : def.kind == Kind::PushButton ? 8 : 0;
+        QTest::newRow(def.name) << int(def.id) << QString::fromLatin1(def.caption) << reserved;
+    }
+    // The read-out's widest texts: the whole cycle, and the ends of the 16-bit range.
+    for (const char* text : {"-2350 deg.", "359 deg.", "-18789 deg.", "18788 deg."})
+        QTest::newRow(text) << int(Id::lblAngle) << QString::fromLatin1(text) << 0;
+}
+
+// With the designed fonts (or Liberation Sans in their place) every caption
+// fits its rectangle on one line, with its letters inside the rectangle.
+void TestWindow::captionsFit()
+{
+    QFETCH(int, id);
+    QFETCH(QString, caption);
+    QFETCH(int, reserved);
+    const ElementDef& def = elementTable()[static_cast<std::size_t>(id)];
+    const QFont font = designFont(def.font);
+    const QFontInfo info(font);
+    QVERIFY2(info.family() == QLatin1String(def.font.family) || info.family() == QLatin1String("Liberation Sans"),
+             qPrintable(info.family()));
+    QVERIFY(info.bold());
+    const QFontMetrics metrics(font);
+    const QRectF rect = pixelRect(def.geometry);
+    QVERIFY2(metrics.horizontalAdvance(caption) + reserved <= rect.width(),
+             qPrintable(QStringLiteral("%1 px wide in %2").arg(metrics.horizontalAdvance(caption)).arg(rect.width())));
+    if (def.kind == Kind::Label) {
+        const QRect ink = metrics.tightBoundingRect(caption);
+        QVERIFY2(metrics.ascent() + ink.bottom() <= rect.height(),
+                 qPrintable(QStringLiteral("ink ends at %1 of %2").arg(metrics.ascent() + ink.bottom()).arg(rect.height())));
+    }
+}
+
+void TestWindow::resizingMovesNothing()
+{
+    App app;
+    QList<QRect> before;
+    const auto children = app.form.findChildren<QWidget*>();
+    for (QWidget* w : children)
+        before << w->geometry();
+    const QImage designed = app.shot();
+    for (QSize size : {QSize(1400, 1000), QSize(500, 300), QSize(1010, 734)}) {
+        app.form.resize(size);
+        QTest::qWait(20);
+        for (qsizetype i = 0; i < children.size(); ++i)
+            QCOMPARE(children[i]->geometry(), before[i]);
+    }
+    QCOMPARE(app.shot(), designed);
+}
+
+void TestWindow::ticks_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("first tick draws 1") << 0 << 1 << 1 << "0 deg.";
+    QTest::newRow("627 then 628") << 626 << 2 << 628 << "360 deg.";
+    QTest::newRow("628 wraps to 0") << 627 << 2 << 0 << "0 deg.";
+    QTest::newRow("never draws 629") << 628 << 1 << 0 << "0 deg.";
+    QTest::newRow("a whole cycle") << 0 << 629 << 0 << "0 deg.";
+    QTest::newRow("entered above the cycle") << 1117 << 1 << 0 << "0 deg.";
+    QTest::newRow("negative counts up") << -157 << 1 << -156 << "-90 deg.";
+    QTest::newRow("negative reaches zero") << -2 << 2 << 0 << "0 deg.";
+    QTest::newRow("far below draws whole frames") << -5000 << 1 << -4999 << "-2867 deg.";
+    QTest::newRow("top of the range") << 32767 << 1 << 0 << "0 deg.";
+}
+
+void TestWindow::ticks()
+{
+    QFETCH(int, start);
+    QFETCH(int, ticks);
+    QFETCH(int, angle);
+    QFETCH(QString, caption);
+    App app;
+    app.form.Timer1()->stop(); // the test drives the ticks itself
+    app.state.angle = static_cast<std::int16_t>(start);
+    app.state.playing = 1;
+    for (int i = 0; i < ticks; ++i)
+        app.handlers.Timer1_Timer();
+    QCOMPARE(int{app.state.angle}, angle);
+    QCOMPARE(app.form.scene()[Id::lblAngle].caption, caption);
+    QCOMPARE(app.form.scene()[Id::LineX].x1, float(angle * 8 + 9340));
+
+    app.state.playing = 0;
+    app.handlers.Timer1_Timer();
+    QCOMPARE(int{app.state.angle}, angle);
+}
+
+void TestWindow::playPause()
+{
+    App app;
+    QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
+    QCOMPARE(app.state.playing, std::int16_t{1});
+    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Pause"));
+    QTRY_VERIFY(app.state.angle >= 2); // the real timer advances it
+    QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
+    QCOMPARE(app.state.playing, std::int16_t{0});
+    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
+    const std::int16_t frozen = app.state.angle;
+    const SceneState scene = app.form.scene();
+    QTest::qWait(250);
+    QCOMPARE(app.state.angle, frozen);
+    QVERIFY(app.form.scene() == scene);
+
+    // The caption decides: whatever else it reads, a click means "play".
+    app.form.cmdPlay()->setText(QStringLiteral("play"));
+    QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
+    QCOMPARE(app.state.playing, std::int16_t{0});
+    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
+}
+
+void TestWindow::speedOptions_data()
+{
+    QTest::addColumn<bool>("running");
+    QTest::newRow("paused") << false;
+    QTest::newRow("running") << true;
+}
+
+void TestWindow::speedOptions()
+{
+    QFETCH(bool, running);
+    App app;
+    if (running)
+        QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
+    const struct {
+        QRadioButton* option;
+        int interval;
+    } steps[] = {{app.form.optFast(), 20}, {app.form.optSlow(), 300}, {app.form.optMed(), 75}, {app.form.optFast(), 20}};
+    for (const auto& step : steps) {
+        const std::int16_t angle = app.state.angle;
+        QTest::mouseClick(step.option, Qt::LeftButton);
+        QVERIFY(step.option->isChecked());
+        QCOMPARE(app.form.Timer1()->interval(), step.interval);
+        QCOMPARE(app.state.playing, std::int16_t{running ? 1 : 0});
+        if (!running)
+            QCOMPARE(app.state.angle, angle);
+    }
+    if (!running)
+        QVERIFY(app.form.scene() == SceneState());
+}
+
+void TestWindow::setAngleFromTheBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("start text") << "60" << false << "60" << 105 << "60 deg.";
+    QTest::newRow("enter in the box") << "60" << true << "60" << 105 << "60 deg.";
+    QTest::newRow("360") << "360" << false << "360" << 628 << "360 deg.";
+    QTest::newRow("361") << "361" << true << "1" << 2 << "1 deg.";
+    QTest::newRow("1000") << "1000" << false << "640" << 1117 << "640 deg.";
+    QTest::newRow("-90") << "-90" << false << "-90" << -157 << "-91 deg.";
+    // A bad entry changes nothing but still draws the frame for the old angle.
+    QTest::newRow("empty") << "" << false << "" << 0 << "0 deg.";
+    QTest::newRow("letters") << "abc" << true << "abc" << 0 << "0 deg.";
+    QTest::newRow("20000") << "20000" << false << "19640" << 0 << "0 deg.";
+    QTest::newRow("nan") << "nan" << false << "nan" << 0 << "0 deg.";
+}
+
+void TestWindow::setAngleFromTheBox()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, enter);
+    QFETCH(QString, box);
+    QFETCH(int, angle);
+    QFETCH(QString, caption);
+    App app;
+    app.form.txtAngle()->setText(text);
+    if (enter)
+        QTest::keyClick(app.form.txtAngle(), Qt::Key_Return);
+    else
+        QTest::mouseClick(app.form.cmdAngle(), Qt::LeftButton);
+    QCOMPARE(app.form.txtAngle()->text(), box);
+    QCOMPARE(int{app.state.angle}, angle);
+    QCOMPARE(app.form.scene()[Id::lblAngle].caption, caption);
+    QCOMPARE(app.state.playing, std::int16_t{0});
+    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
+}
+
+void TestWindow::setAngleWhileRunning()
+{
+    App app;
+    app.form.Timer1()->stop();
+    QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
+    app.setAngle(QStringLiteral("1000"));
+    QCOMPARE(app.state.angle, std::int16_t{1117});
+    QCOMPARE(app.state.playing, std::int16_t{1});
+    app.handlers.Timer1_Timer();
+    QCOMPARE(app.state.angle, std::int16_t{0});
+    app.setAngle(QStringLiteral("90"));
+    app.handlers.Timer1_Timer();
+    QCOMPARE(app.state.angle, std::int16_t{158});
+}
+
+void TestWindow::aboutBox()
+{
+    App app;
+    QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    whenModalOpens([&](QMessageBox* box) {
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+    });
+    const QPoint about = app.form.elementRect(Id::cmdAbout).center().toPoint();
+    QTest::mouseClick(&app.form, Qt::LeftButton, {}, about);
+    QCOMPARE(title, QStringLiteral("Vantrel"));
+    QCOMPARE(text, QStringLiteral(" This demo is developed by Oskendar"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(app.state.playing, std::int16_t{1});
+    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Pause"));
+
+    // Nothing else in the scene answers a click; a pending poll would catch a box.
+    bool opened = false;
+    whenModalOpens([&](QMessageBox*) { opened = true; });
+    for (Id id : {Id::Image1, Id::lblAngle, Id::Shape1})
+        QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(id).center().toPoint());
+    // A press on the picture that is released elsewhere is no click either.
+    QTest::mousePress(&app.form, Qt::LeftButton, {}, about);
+    QTest::mouseRelease(&app.form, Qt::LeftButton, {}, about + QPoint(40, 0));
+    QTest::qWait(50);
+    QVERIFY(!opened);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+// Where the phasors meet, each covers the ones created after it, and the
+// thin coil lines cover them all.
+void TestWindow::stackingAtTheCentre()
+{
+    App app;
+    QImage img = app.shot();
+    // The designed placeholder strokes overlap in pairs, 8 pixels apart.
+    QCOMPARE(pixel(img, 290, 286), kRed);
+    QCOMPARE(pixel(img, 290, 292), kYellow); // yellow over red
+    QCOMPARE(pixel(img, 290, 300), kBlue);   // blue over yellow
+    QCOMPARE(pixel(img, 290, 308), kBlue);   // blue over white
+    QCOMPARE(pixel(img, 290, 314), kWhite);
+    QCOMPARE(pixel(img, 300, 292), kBlack); // the vertical coil line over them
+
+    // At 90 degrees the red phasor points left and white lies beneath it.
+    app.setAngle(QStringLiteral("90"));
+    img = app.shot();
+    QCOMPARE(pixel(img, 250, 300), kRed);
+    QCOMPARE(pixel(img, 120, 300), kWhite); // the resultant reaches further
+    QCOMPARE(pixel(img, 300, 310), kBlack);
+}
+
+void TestWindow::dotAgainstCross_data()
+{
+    QTest::addColumn<QString>("degrees");
+    QTest::addColumn<bool>("dotOnR1");
+    QTest::addColumn<bool>("crossOnR1");
+    QTest::newRow("270: dot on R1") << "270" << true << false;
+    QTest::newRow("6: cross on R1") << "6" << false << true;
+    QTest::newRow("0: nothing on R1") << "0" << false << false;
+}
+
+void TestWindow::dotAgainstCross()
+{
+    QFETCH(QString, degrees);
+    QFETCH(bool, dotOnR1);
+    QFETCH(bool, crossOnR1);
+    App app;
+    app.setAngle(degrees);
+    const QImage img = app.shot();
+    // R1's dot is centred on (301, 77): a disc of radius 9 within its ring
+    // of radius 17.5 to 22.5 around (300, 76).
+    for (QPoint p : {QPoint(301, 70), QPoint(295, 77), QPoint(307, 77), QPoint(301, 84)})
+        QCOMPARE(pixel(img, p.x(), p.y()) == kRed, dotOnR1);
+    // The cross's arms reach towards the corners, where the disc is not.
+    for (QPoint p : {QPoint(293, 70), QPoint(306, 70), QPoint(293, 83), QPoint(306, 83)})
+        QCOMPARE(pixel(img, p.x(), p.y()) == kRed, crossOnR1);
+    QCOMPARE(pixel(img, 301 + 13, 77), kGrey); // between the mark and the ring
+    QCOMPARE(pixel(img, 300 + 20, 76), kRed);  // the ring itself
+}
+
+void TestWindow::cursorOverTheChart_data()
+{
+    QTest::addColumn<QString>("degrees");
+    QTest::addColumn<int>("column"); // of the cursor's two pixels, the left one
+    QTest::newRow("0") << "0" << 622;
+    QTest::newRow("90") << "90" << 705;
+    QTest::newRow("360") << "360" << 957;
+}
+
+void TestWindow::cursorOverTheChart()
+{
+    QFETCH(QString, degrees);
+    QFETCH(int, column);
+    App app;
+    app.setAngle(degrees);
+    const QImage img = app.shot();
+    const QColor ink = app.form.palette().color(QPalette::ButtonText);
+    // Black from just inside the chart's top to just inside its bottom,
+    // right over the chart's own pixels.
+    for (int y : {137, 200, 300, 400, 463}) {
+        QCOMPARE(pixel(img, column, y), ink);
+        QCOMPARE(pixel(img, column + 1, y), ink);
+        QVERIFY(pixel(img, column - 1, y) != ink);
+        QVERIFY(pixel(img, column + 2, y) != ink);
+    }
+    QVERIFY(pixel(img, column, 134) != ink);
+    QVERIFY(pixel(img, column, 465) != ink);
+}
+
+// A tick repaints the moved elements, not the window.
+void TestWindow::tickRepaintsLittle()
+{
+    App app;
+    QVERIFY(QTest::qWaitForWindowExposed(&app.form));
+    app.form.Timer1()->stop();
+    app.state.playing = 1;
+    app.handlers.Timer1_Timer(); // the first frame moves everything off its design place
+    QTest::qWait(20);
+    const qint64 windowArea = qint64{app.form.width()} * app.form.height();
+    PaintRecorder recorder;
+    app.form.installEventFilter(&recorder);
+    for (int tick = 0; tick < 20; ++tick) {
+        recorder.painted = QRegion();
+        app.handlers.Timer1_Timer();
+        QTest::qWait(5);
+        QTRY_VERIFY(!recorder.painted.isEmpty());
+        QVERIFY2(area(recorder.painted) * 10 < windowArea,
+                 qPrintable(QStringLiteral("%1 of %2 pixels").arg(area(recorder.painted)).arg(windowArea)));
+        // The cursor's new place is among what was repainted.
+        const int x = qRound(app.form.scene()[Id::LineX].x1 / 15.0);
+        QVERIFY(recorder.painted.contains(QPoint(x, 300)));
+    }
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
