@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+// The chart is a fixed-size picture; the window stretches it into its
+// element, so callers need its natural size to map chart pixels to twips.
+inline constexpr int WaveformChartWidth = 432;
+inline constexpr int WaveformChartHeight = 295;
+
+// One cycle of the three phase currents R, Y and B over a grey plot area
+// with five horizontal grid lines, as a WaveformChartWidth x
+// WaveformChartHeight RGB32 image.
+QImage makeWaveformChart();
