@@ -110,6 +110,11 @@ private slots:
     void cursorOverTheChart_data();
     void cursorOverTheChart();
     void tickRepaintsLittle();
+
+    void chartStretchedIntoItsElement();
+    void cursorMarksTheChart_data();
+    void cursorMarksTheChart();
+    void aboutPictureOnTheGrey();
 };
 
 void TestWindow::startState()
@@ -311,7 +316,7 @@ void TestWindow::speedOptions()
         QTest::mouseClick(step.option, Qt::LeftButton);
         QVERIFY(step.option->isChecked());
         QCOMPARE(app.form.Timer1()->interval(), step.interval);
-        QCOMPARE(app.state.playing, std::int16_t{running ? 1 : 0});
+        QCOMPARE(int{app.state.playing}, running ? 1 : 0);
         if (!running)
             QCOMPARE(app.state.angle, angle);
     }
@@ -512,6 +517,102 @@ void TestWindow::tickRepaintsLittle()
         const int x = qRound(app.form.scene()[Id::LineX].x1 / 15.0);
         QVERIFY(recorder.painted.contains(QPoint(x, 300)));
     }
+}
+
+namespace {
+bool looksLike(const QColor& c, const QColor& pure)
+{
+    return std::abs(c.red() - pure.red()) < 70 && std::abs(c.green() - pure.green()) < 70
+           && std::abs(c.blue() - pure.blue()) < 70;
+}
+
+// Rows of one column where the colour shows, top to bottom.
+QList<int> rowsShowing(const QImage& img, int x, int top, int bottom, const QColor& pure)
+{
+    QList<int> rows;
+    for (int y = top; y <= bottom; ++y) {
+        if (looksLike(pixel(img, x, y), pure))
+            rows << y;
+    }
+    return rows;
+}
+} // namespace
+
+// 432 x 295 chart pixels fill 5320 x 4995 twips from (9195, 2000): 355 x 333
+// screen pixels, narrower and taller than the picture itself.
+void TestWindow::chartStretchedIntoItsElement()
+{
+    App app;
+    const QImage img = app.shot();
+    const QRect chart(613, 133, 355, 333);
+    for (QPoint corner : {chart.topLeft(), chart.topRight(), chart.bottomLeft(), chart.bottomRight()})
+        QCOMPARE(pixel(img, corner.x(), corner.y()), kWhite);
+    for (QPoint outside : {chart.topLeft() - QPoint(1, 1), chart.bottomRight() + QPoint(1, 1)})
+        QCOMPARE(pixel(img, outside.x(), outside.y()), kGrey);
+    // The plot area's grey starts some 8 pixels in, on every side.
+    QCOMPARE(pixel(img, chart.left() + 20, chart.top() + 40), kGrey);
+    QCOMPARE(pixel(img, chart.left() + 3, chart.top() + 40), kWhite);
+    QCOMPARE(pixel(img, chart.right() - 3, chart.top() + 40), kWhite);
+    QCOMPARE(pixel(img, chart.left() + 100, chart.top() + 3), kWhite);
+    QCOMPARE(pixel(img, chart.left() + 100, chart.bottom() - 3), kWhite);
+}
+
+void TestWindow::cursorMarksTheChart_data()
+{
+    QTest::addColumn<QString>("degrees");
+    QTest::addColumn<int>("top");    // rows to search beside the cursor
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<bool>("crossing");
+    // 157 hundredths: the red maximum on the top grid line.
+    QTest::newRow("red maximum") << "90" << 188 << 202 << false;
+    // 52 hundredths: red and blue cross on the +0.5 grid line.
+    QTest::newRow("red-blue crossing") << "29.8" << 240 << 256 << true;
+}
+
+void TestWindow::cursorMarksTheChart()
+{
+    QFETCH(QString, degrees);
+    QFETCH(int, top);
+    QFETCH(int, bottom);
+    QFETCH(bool, crossing);
+    App app;
+    app.setAngle(degrees);
+    const QImage img = app.shot();
+    const int left = qRound(app.form.scene()[Id::LineX].x1 / 15.0) - 2;
+    const int right = left + 3;
+    // Right beside the cursor, on both sides, red is at its extreme: the
+    // same row left and right, within a pixel.
+    const QList<int> redLeft = rowsShowing(img, left, top, bottom, kRed);
+    const QList<int> redRight = rowsShowing(img, right, top, bottom, kRed);
+    QVERIFY(!redLeft.isEmpty() && !redRight.isEmpty());
+    if (crossing) {
+        // Blue meets red there, blue on top where they touch.
+        const QList<int> blueLeft = rowsShowing(img, left, top, bottom, kBlue);
+        const QList<int> blueRight = rowsShowing(img, right, top, bottom, kBlue);
+        QVERIFY(!blueLeft.isEmpty() && !blueRight.isEmpty());
+        QVERIFY(std::abs(blueLeft.first() - redLeft.first()) <= 6);
+        QVERIFY(std::abs(blueRight.first() - redRight.first()) <= 6);
+        // They swap sides under the cursor: blue falls, red rises.
+        QVERIFY(blueLeft.first() < redLeft.first());
+        QVERIFY(redRight.first() < blueRight.first());
+    } else {
+        QVERIFY(std::abs(redLeft.first() - redRight.first()) <= 1);
+        // The peak: a little further out on either side the curve is lower.
+        QVERIFY(rowsShowing(img, left - 25, redLeft.first() - 1, redLeft.first() + 1, kRed).isEmpty());
+        QVERIFY(rowsShowing(img, right + 25, redRight.first() - 1, redRight.first() + 1, kRed).isEmpty());
+    }
+}
+
+void TestWindow::aboutPictureOnTheGrey()
+{
+    App app;
+    const QImage img = app.shot();
+    const QRect about = app.form.elementRect(Id::cmdAbout).toRect();
+    QCOMPARE(about.size(), QSize(32, 32)); // natural size, not stretched
+    for (QPoint corner : {about.topLeft(), about.topRight(), about.bottomLeft(), about.bottomRight()})
+        QCOMPARE(pixel(img, corner.x(), corner.y()), kGrey);
+    QCOMPARE(pixel(img, about.left() + 4, about.center().y()), QColor(0, 128, 0));
+    QCOMPARE(pixel(img, about.left(), about.center().y()), kBlack);
 }
 
 QTEST_MAIN(TestWindow)
