@@ -1,0 +1,246 @@
+// The installed tree as a desktop sees it: both validators accept the desktop
+// entry and the metainfo, the files point at each other and at the program,
+// and every icon is drawn at its nominal size on a transparent ground.
+
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <map>
+#include <optional>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString output;
+};
+
+Run run(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, args);
+    Run result;
+    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit) {
+        result.output = program + QStringLiteral(" did not finish: ") + process.errorString();
+        return result;
+    }
+    result.exitCode = process.exitCode();
+    result.output = QString::fromLocal8Bit(process.readAll());
+    return result;
+}
+
+// The keys of the [Desktop Entry] group.
+std::map<QString, QString> readDesktopEntry(const QString& path)
+{
+    std::map<QString, QString> keys;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return keys;
+    bool inEntry = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inEntry = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (inEntry && eq > 0 && !line.startsWith(QLatin1Char('#')))
+            keys[line.left(eq).trimmed()] = line.mid(eq + 1).trimmed();
+    }
+    return keys;
+}
+
+struct Metainfo {
+    QString id;
+    QString launchable;
+    QString firstRelease;
+};
+
+Metainfo readMetainfo(const QString& path)
+{
+    Metainfo info;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return info;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("id") && info.id.isEmpty())
+            info.id = xml.readElementText();
+        else if (xml.name() == QLatin1String("launchable"))
+            info.launchable = xml.readElementText();
+        else if (xml.name() == QLatin1String("release") && info.firstRelease.isEmpty())
+            info.firstRelease = xml.attributes().value(QLatin1String("version")).toString();
+    }
+    return info;
+}
+
+} // namespace
+
+class TstInstall : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void desktopEntryValidates();
+    void metainfoValidates();
+    void filesReferToEachOther();
+    void everySizeIsInstalled();
+    void iconIsDrawnAtItsSize_data();
+    void iconIsDrawnAtItsSize();
+
+private:
+    QString data(const QString& relative) const
+    {
+        return prefix_.filePath(QStringLiteral(VANTREL_DATADIR "/") + relative);
+    }
+
+    QTemporaryDir prefix_;
+    QString appId_;
+    QString manifest_;
+    std::optional<QByteArray> savedManifest_;
+};
+
+void TstInstall::initTestCase()
+{
+    QVERIFY(prefix_.isValid());
+    vantrel::setUpApplication();
+    appId_ = QGuiApplication::desktopFileName();
+    QVERIFY(!appId_.isEmpty());
+
+    // cmake --install rewrites the build's manifest, which is what an
+    // uninstall from a real prefix reads: keep the user's copy.
+    manifest_ = QStringLiteral(VANTREL_BUILD_DIR "/install_manifest.txt");
+    if (QFile saved(manifest_); saved.open(QIODevice::ReadOnly))
+        savedManifest_ = saved.readAll();
+
+    const Run install = run(QStringLiteral(VANTREL_CMAKE),
+                            {QStringLiteral("--install"), QStringLiteral(VANTREL_BUILD_DIR),
+                             QStringLiteral("--prefix"), prefix_.path()});
+    QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+}
+
+void TstInstall::cleanupTestCase()
+{
+    if (savedManifest_) {
+        QFile restore(manifest_);
+        if (restore.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            restore.write(*savedManifest_);
+    } else {
+        QFile::remove(manifest_);
+    }
+}
+
+void TstInstall::desktopEntryValidates()
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    QVERIFY2(!tool.isEmpty(), "desktop-file-validate is missing: scripts/install-deps.sh test installs it");
+    const QString entry = data(QStringLiteral("applications/") + appId_ + QStringLiteral(".desktop"));
+    QVERIFY2(QFile::exists(entry), qPrintable(entry));
+    const Run check = run(tool, {entry});
+    QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+    // Hints are fine, but anything the tool calls a warning or an error is not.
+    QVERIFY2(!check.output.contains(QLatin1String("error:")) && !check.output.contains(QLatin1String("warning:")),
+             qPrintable(check.output));
+}
+
+void TstInstall::metainfoValidates()
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    QVERIFY2(!tool.isEmpty(), "appstreamcli is missing: scripts/install-deps.sh test installs it");
+    const QString metainfo = data(QStringLiteral("metainfo/") + appId_ + QStringLiteral(".metainfo.xml"));
+    QVERIFY2(QFile::exists(metainfo), qPrintable(metainfo));
+    const Run check = run(tool, {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+}
+
+// The validators look at one file at a time; these links between the files
+// are what a desktop follows to find the program and its icon.
+void TstInstall::filesReferToEachOther()
+{
+    const auto entry = readDesktopEntry(data(QStringLiteral("applications/") + appId_ + QStringLiteral(".desktop")));
+    QVERIFY(entry.contains(QStringLiteral("Exec")));
+    const QString program = entry.at(QStringLiteral("Exec")).split(QLatin1Char(' ')).first();
+    const QFileInfo installed(prefix_.filePath(QStringLiteral(VANTREL_BINDIR "/") + program));
+    QVERIFY2(installed.isFile() && installed.isExecutable(), qPrintable(installed.filePath()));
+    QCOMPARE(entry.at(QStringLiteral("Icon")), appId_);
+    QCOMPARE(entry.at(QStringLiteral("Terminal")), QStringLiteral("false"));
+    const QStringList categories = entry.at(QStringLiteral("Categories")).split(QLatin1Char(';'));
+    QVERIFY(categories.contains(QStringLiteral("Education")));
+    QVERIFY(categories.contains(QStringLiteral("Science")));
+
+    const Metainfo info = readMetainfo(data(QStringLiteral("metainfo/") + appId_ + QStringLiteral(".metainfo.xml")));
+    QCOMPARE(info.id, appId_);
+    QCOMPARE(info.launchable, appId_ + QStringLiteral(".desktop"));
+    QCOMPARE(info.firstRelease, QStringLiteral(VANTREL_VERSION));
+}
+
+void TstInstall::everySizeIsInstalled()
+{
+    QStringList sizes;
+    QDirIterator it(data(QStringLiteral("icons/hicolor")), {appId_ + QStringLiteral(".png")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        sizes << QFileInfo(it.next()).dir().absolutePath().section(QLatin1Char('/'), -2, -2);
+    sizes.sort();
+    QStringList expected{"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"};
+    expected.sort();
+    QCOMPARE(sizes, expected);
+}
+
+void TstInstall::iconIsDrawnAtItsSize_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("nominal");
+    // Every PNG in the theme, whatever its name, so a stray file is checked too.
+    QDirIterator it(data(QStringLiteral("icons/hicolor")), {QStringLiteral("*.png")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    static const QRegularExpression sizeDir(QStringLiteral("/(\\d+)x\\1/apps/[^/]+$"));
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QRegularExpressionMatch m = sizeDir.match(path);
+        QTest::newRow(qPrintable(QFileInfo(path).dir().absolutePath().section(QLatin1Char('/'), -2, -2)))
+            << path << (m.hasMatch() ? m.captured(1).toInt() : -1);
+    }
+}
+
+void TstInstall::iconIsDrawnAtItsSize()
+{
+    QFETCH(QString, path);
+    QFETCH(int, nominal);
+    QVERIFY2(nominal > 0, qPrintable(path + QStringLiteral(" is not in a SIZExSIZE/apps folder")));
+
+    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY2(!image.isNull(), qPrintable(path));
+    QCOMPARE(image.size(), QSize(nominal, nominal));
+
+    const int last = nominal - 1;
+    for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+        QCOMPARE(qAlpha(image.pixel(corner)), 0);
+    QCOMPARE(qAlpha(image.pixel(nominal / 2, nominal / 2)), 255);
+
+    // Drawn at its size, the target's rim goes from clear to opaque within a
+    // pixel or two; a small bitmap blown up would smear it over several.
+    int partial = 0;
+    for (int x = 0; x < nominal; ++x) {
+        const int alpha = qAlpha(image.pixel(x, nominal / 2));
+        partial += alpha > 0 && alpha < 255;
+    }
+    QVERIFY2(partial <= 4, qPrintable(QStringLiteral("%1 half-clear pixels across the middle").arg(partial)));
+}
+
+QTEST_MAIN(TstInstall)
+#include "tst_install.moc"
