@@ -54,12 +54,7 @@ void Form1::createControls()
     for (const ElementDef& def : table) {
         if (def.kind == Kind::Frame || def.kind == Kind::Timer || isPainted(def.kind))
             continue;
-        QWidget* parent = this;
-        if (def.in == In::Frame1)
-            parent = widget(Id::Frame1);
-        else if (def.in == In::Frame2)
-            parent = widget(Id::Frame2);
-        widgets_[indexOf(def.id)] = createControl(def, parent);
+        widgets_[indexOf(def.id)] = createControl(def, container(def.in));
     }
     // Earlier rows lie above later ones.
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
@@ -103,6 +98,19 @@ QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
     return w;
 }
 
+QWidget* Form1::container(In in) const
+{
+    switch (in) {
+    case In::Frame1:
+        return widget(Id::Frame1);
+    case In::Frame2:
+        return widget(Id::Frame2);
+    case In::Window:
+        break;
+    }
+    return const_cast<Form1*>(this);
+}
+
 QPushButton* Form1::cmdPlay() const { return static_cast<QPushButton*>(widget(Id::cmdPlay)); }
 QPushButton* Form1::cmdAngle() const { return static_cast<QPushButton*>(widget(Id::cmdAngle)); }
 QLineEdit* Form1::txtAngle() const { return static_cast<QLineEdit*>(widget(Id::txtAngle)); }
@@ -118,12 +126,8 @@ QRectF Form1::elementRect(Id id) const
         return QRectF(QPointF(toPixels(s.x1), toPixels(s.y1)), QPointF(toPixels(s.x2), toPixels(s.y2)))
             .normalized();
     }
-    QRectF r = pixelRect(def.geometry);
-    if (def.in == In::Frame2)
-        r.translate(widget(Id::Frame2)->pos());
-    else if (def.in == In::Frame1)
-        r.translate(widget(Id::Frame1)->pos());
-    return r;
+    const QWidget* surface = container(def.in);
+    return pixelRect(def.geometry).translated(surface == this ? QPoint() : surface->pos());
 }
 
 void Form1::process()
@@ -143,12 +147,7 @@ void Form1::invalidate(const ElementDef& def, const ElementState& state)
 {
     if (!state.visible)
         return;
-    QWidget* surface = this;
-    if (def.in == In::Frame1)
-        surface = widget(Id::Frame1);
-    else if (def.in == In::Frame2)
-        surface = widget(Id::Frame2);
-    surface->update(repaintBounds(def, state).toAlignedRect());
+    container(def.in)->update(repaintBounds(def, state).toAlignedRect());
 }
 
 void Form1::paintEvent(QPaintEvent* event)

@@ -35,6 +35,7 @@ public:
     QWidget* widget(Id id) const { return widgets_[indexOf(id)]; }
 
     const SceneState& scene() const { return scene_; }
+    const Module1& state() const { return state_; }
 
     // Where a drawn element lies, in the window's logical pixels.
     QRectF elementRect(Id id) const;
@@ -51,6 +52,7 @@ private:
     void createControls();
     QWidget* createControl(const ElementDef& def, QWidget* parent);
     void invalidate(const ElementDef& def, const ElementState& state);
+    QWidget* container(In in) const;
     bool overAbout(const QPointF& pos) const;
 
     const Module1& state_;
