@@ -4,6 +4,7 @@
 #include "window/designlook.h"
 #include "window/elementframe.h"
 #include "window/icons.h"
+#include "window/sceneaccessible.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -41,6 +42,8 @@ Form1::Form1(const Module1& state, QWidget* parent)
     setTabOrder(optFast(), txtAngle());
     setTabOrder(txtAngle(), cmdAngle());
     cmdPlay()->setFocus();
+
+    setUpAccessibility(*this);
 }
 
 void Form1::createControls()

@@ -1,0 +1,22 @@
+// A frame of the scene in words, for listeners who cannot see the window.
+#pragma once
+
+#include "window/scenestate.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace vantrel {
+
+// The phase angle in the read-out's whole degrees, the three phase currents
+// as signed fractions of their peak (positive where the waveform chart's
+// curve lies above its axis) and the direction the resultant points on
+// screen, for example "Phase angle 90 degrees. Currents: R +1.00,
+// Y -0.50, B -0.50. Field points left."
+//
+// The direction is read from the resultant line as the scene holds it; a
+// scene still in its designed state has no frame to describe yet.
+QString describeFrame(std::int16_t angle, const SceneState& scene);
+
+} // namespace vantrel
