@@ -2,11 +2,13 @@
 
 #include "app/anglerules.h"
 #include "window/form1.h"
+#include "window/sceneaccessible.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace vantrel {
@@ -24,6 +26,11 @@ Handlers::Handlers(Module1& state, Form1& form)
     // Enter in the box is the natural way to say "go to this angle".
     connect(form.txtAngle(), &QLineEdit::returnPressed, this, &Handlers::cmdAngle_Click);
     connect(&form, &Form1::cmdAboutClicked, this, &Handlers::cmdAbout_Click);
+    // The picture takes no focus, so the desktop's help key stands in for a
+    // click on it from wherever the focus is.
+    auto* help = new QShortcut(QKeySequence::HelpContents, &form);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, &Handlers::cmdAbout_Click);
 }
 
 void Handlers::Form_Load() { form_.Timer1()->setInterval(kMediumMs); }
@@ -46,6 +53,7 @@ void Handlers::cmdPlay_Click()
     } else {
         state_.playing = 0;
         button->setText(QStringLiteral("Play"));
+        announceFrame(form_);
     }
 }
 
@@ -61,6 +69,7 @@ void Handlers::cmdAngle_Click()
         box->setText(*outcome.writtenText);
     state_.angle = outcome.angle;
     form_.process();
+    announceFrame(form_);
 }
 
 void Handlers::cmdAbout_Click()
