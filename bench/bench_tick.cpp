@@ -1,0 +1,77 @@
+// Cost of one running tick against one full repaint of the window.
+//
+// A tick is what the event loop does for one timer event while running: the
+// tick handler with its frame update, then the repaint of the regions that
+// the frame update invalidated, painted into the window's real backing store
+// and flushed. The full repaint is the same path with the whole window
+// invalidated. grab() would render into a fresh pixmap instead and skip the
+// backing store and the dirty-region bookkeeping, which is not what the
+// screen pays, so it is not used.
+//
+// Usage: bench_tick [device-pixel-ratio]   (default 1; 2 renders at 2x)
+#include "benchsupport.h"
+
+#include "app/startup.h"
+
+#include <QTimer>
+
+#include <cstdlib>
+
+int main(int argc, char* argv[])
+{
+    const char* ratio = argc > 1 ? argv[1] : "1";
+    // The ratio must be known before the application exists.
+    qputenv("QT_SCALE_FACTOR", ratio);
+    bench::preferOffscreen();
+
+    QApplication app(argc, argv);
+    vantrel::setUpApplication();
+    bench::Program program;
+    // The benchmark drives the ticks itself; a real timer event in the middle
+    // of a measurement would be counted twice.
+    program.form.Timer1()->stop();
+    program.state.playing = 1;
+
+    constexpr int kCycle = 629;
+    constexpr int kCycles = 8; // 5032 ticks, every angle of the cycle eight times
+    constexpr int kTicks = kCycle * kCycles;
+
+    // One cycle first, so that the picture caches and fonts are warm.
+    for (int i = 0; i < kCycle; ++i) {
+        program.handlers.Timer1_Timer();
+        bench::Program::flush();
+    }
+
+    std::vector<double> tick;
+    tick.reserve(kTicks);
+    for (int i = 0; i < kTicks; ++i) {
+        const auto start = bench::Clock::now();
+        program.handlers.Timer1_Timer();
+        bench::Program::flush();
+        tick.push_back(bench::microsSince(start));
+    }
+
+    // Full repaints at angles spread over the cycle as well: an untimed tick
+    // moves the scene on before each one.
+    std::vector<double> full;
+    full.reserve(kTicks);
+    for (int i = 0; i < kTicks; ++i) {
+        program.handlers.Timer1_Timer();
+        bench::Program::flush();
+        const auto start = bench::Clock::now();
+        program.form.update();
+        bench::Program::flush();
+        full.push_back(bench::microsSince(start));
+    }
+
+    const bench::Summary t = bench::summarise(tick);
+    const bench::Summary f = bench::summarise(full);
+    std::printf("Tick cost at device-pixel ratio %s (%s platform, window %dx%d logical px)\n", ratio,
+                qPrintable(QGuiApplication::platformName()), program.form.width(), program.form.height());
+    bench::printSummary("tick (handler + region)", tick.size(), t, "us");
+    bench::printSummary("full repaint", full.size(), f, "us");
+    const double share = t.median / f.median;
+    std::printf("ratio of medians tick/full: %.3f (target at most 0.100): %s\n", share,
+                share <= 0.1 ? "met" : "NOT met");
+    return EXIT_SUCCESS;
+}
