@@ -1,0 +1,70 @@
+// Every angle the 16-bit state can hold, drawn on the real window and then
+// ticked once: each frame must be whole and consistent with its angle.
+#include "expectedframe.h"
+
+#include "app/handlers.h"
+#include "app/module1.h"
+#include "app/startup.h"
+#include "window/form1.h"
+
+#include <QTest>
+#include <QTimer>
+
+using namespace vantrel;
+
+class TestEveryAngle : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpApplication(); }
+    void drawAndTick_data();
+    void drawAndTick();
+};
+
+void TestEveryAngle::drawAndTick_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::newRow("the tick's cycle") << 0 << 628;
+    QTest::newRow("above the cycle, to the top of the range") << 629 << 32767;
+    QTest::newRow("below zero, from the bottom of the range") << -32768 << -1;
+}
+
+// Each angle is reached the way Set Angle reaches it, over whatever the
+// previous angle drew, so marks held on a threshold are checked against the
+// frame before. The repaint runs as well, so drawing far off the chart is
+// exercised too.
+void TestEveryAngle::drawAndTick()
+{
+    QFETCH(int, first);
+    QFETCH(int, last);
+
+    Module1 state;
+    Form1 form(state);
+    Handlers handlers(state, form);
+    handlers.Form_Load();
+    form.Timer1()->stop(); // this test decides when a tick happens
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    state.playing = 1;
+
+    for (int angle = first; angle <= last; ++angle) {
+        state.angle = static_cast<std::int16_t>(angle);
+        SceneState before = form.scene();
+        QVERIFY_THROWS_NO_EXCEPTION(form.process());
+        QString wrong = expected::frameMismatch(angle, before, form.scene());
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+
+        // One running tick: one step on, and back to 0 past the cycle's end.
+        const int next = angle + 1 > 628 ? 0 : angle + 1;
+        before = form.scene();
+        QVERIFY_THROWS_NO_EXCEPTION(handlers.Timer1_Timer());
+        QCOMPARE(state.angle, next);
+        wrong = expected::frameMismatch(next, before, form.scene());
+        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("tick from %1: ").arg(angle) + wrong));
+
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    }
+}
+
+QTEST_MAIN(TestEveryAngle)
+#include "tst_everyangle.moc"
