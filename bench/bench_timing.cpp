@@ -1,0 +1,81 @@
+// One whole cycle at Fast, driven by the window's own timer and event loop
+// exactly as the program runs: how long it takes against its nominal time,
+// the largest gap between two ticks, and the CPU the process spent on it.
+//
+// Usage: bench_timing [cycles]   (default 1)
+#include "benchsupport.h"
+
+#include "app/startup.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+double cpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    bench::preferOffscreen();
+    QApplication app(argc, argv);
+    vantrel::setUpApplication();
+    const int cycles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
+
+    bench::Program program;
+    program.form.optFast()->click();
+    program.form.cmdPlay()->click();
+
+    constexpr int kCycle = 629;
+    const int ticks = kCycle * cycles;
+    std::vector<bench::Clock::time_point> at;
+    at.reserve(static_cast<std::size_t>(ticks) + 1);
+    double cpuStart = 0;
+    std::int16_t angleStart = 0;
+
+    // Connected after the handlers, so each stamp follows its frame update;
+    // the repaint then runs in the same loop pass, as in the program. The
+    // first tick after Play only starts the clock: Play falls anywhere
+    // within an interval.
+    QObject::connect(program.form.Timer1(), &QTimer::timeout, &app, [&] {
+        at.push_back(bench::Clock::now());
+        if (at.size() == 1) {
+            cpuStart = cpuSeconds();
+            angleStart = program.state.angle;
+        } else if (at.size() == static_cast<std::size_t>(ticks) + 1) {
+            QCoreApplication::quit();
+        }
+    });
+    QApplication::exec();
+    const double cpu = cpuSeconds() - cpuStart;
+
+    const double elapsed = std::chrono::duration<double>(at.back() - at.front()).count();
+    const double nominal = ticks * vantrel::kFastMs / 1000.0;
+    std::vector<double> gaps;
+    for (std::size_t i = 1; i < at.size(); ++i)
+        gaps.push_back(std::chrono::duration<double, std::milli>(at[i] - at[i - 1]).count());
+    const bench::Summary g = bench::summarise(gaps);
+
+    const double deviation = (elapsed - nominal) / nominal * 100.0;
+    const double share = cpu / elapsed * 100.0;
+    std::printf("Timing at Fast (%s platform): %d ticks, %d whole cycle(s), angle %d -> %d\n",
+                qPrintable(QGuiApplication::platformName()), ticks, cycles, angleStart, program.state.angle);
+    std::printf("elapsed %.3f s against nominal %.3f s: %+.3f %% (target within 1 %%): %s\n", elapsed, nominal,
+                deviation, std::abs(deviation) <= 1.0 ? "met" : "NOT met");
+    bench::printSummary("gap between ticks", gaps.size(), g, "ms");
+    std::printf("largest gap %.2f ms against the 20 ms interval\n", g.max);
+    std::printf("CPU %.3f s over the cycle: %.2f %% of one core (target at most 2 %%): %s\n", cpu, share,
+                share <= 2.0 ? "met" : "NOT met");
+    return program.state.angle == angleStart ? EXIT_SUCCESS : EXIT_FAILURE;
+}
