@@ -43,6 +43,17 @@ Form1::Form1(const Module1& state, QWidget* parent)
     setTabOrder(txtAngle(), cmdAngle());
     cmdPlay()->setFocus();
 
+    // Tab enters the speed group at the chosen speed, as on other desktops,
+    // and the arrows move on from there. Left alone, Qt would stop at the
+    // first option in the chain until one of them had been focused.
+    const auto tabToChosenSpeed = [this] {
+        for (QRadioButton* option : {optSlow(), optMed(), optFast()})
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* option : {optSlow(), optMed(), optFast()})
+        connect(option, &QRadioButton::toggled, this, tabToChosenSpeed);
+    tabToChosenSpeed();
+
     setUpAccessibility(*this);
 }
 

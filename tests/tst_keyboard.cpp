@@ -1,0 +1,262 @@
+// The lesson run from the keyboard alone: the Tab stops, Space on a button,
+// the arrows in the speed group, Enter in the angle box and F1 for About.
+#include "app/handlers.h"
+#include "app/startup.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace vantrel;
+
+namespace {
+
+struct App {
+    Module1 state;
+    Form1 form{state};
+    Handlers handlers{state, form};
+
+    App()
+    {
+        handlers.Form_Load();
+        form.show();
+        QApplication::setActiveWindow(&form);
+    }
+    QWidget* byName(const QString& name) const { return form.findChild<QWidget*>(name); }
+    static void press(int key, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), mods);
+    }
+};
+
+// Closes the next modal box as soon as it is open and says what its title was.
+class BoxWatcher : public QObject {
+public:
+    QString title;
+    BoxWatcher()
+    {
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                poll_.stop();
+                title = box->windowTitle();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        poll_.start(10);
+    }
+
+private:
+    QTimer poll_;
+};
+
+QStringList names(const QList<QWidget*>& widgets)
+{
+    QStringList out;
+    for (const QWidget* w : widgets)
+        out << (w ? w->objectName() : QStringLiteral("(none)"));
+    return out;
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpApplication(); }
+    void focusChainIsTheDesignedOrder();
+    void tabStops_data();
+    void tabStops();
+    void spaceActivatesTheFocusedButton_data();
+    void spaceActivatesTheFocusedButton();
+    void arrowsChangeTheSpeed_data();
+    void arrowsChangeTheSpeed();
+    void typeAnAngleAndEnter_data();
+    void typeAnAngleAndEnter();
+    void helpKeyOpensAbout_data();
+    void helpKeyOpensAbout();
+    void aboutPictureTakesNoFocus();
+};
+
+void TestKeyboard::focusChainIsTheDesignedOrder()
+{
+    App app;
+    QList<QWidget*> chain;
+    for (QWidget* w = app.form.nextInFocusChain(); w != &app.form; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() != Qt::NoFocus && w->isVisible())
+            chain << w;
+    }
+    // cmdPlay holds the focus at start, so the chain is read from there.
+    while (!chain.isEmpty() && chain.first() != app.form.cmdPlay())
+        chain.append(chain.takeFirst());
+    QCOMPARE(names(chain), (QStringList{"cmdPlay", "optSlow", "optMed", "optFast", "txtAngle", "cmdAngle"}));
+}
+
+void TestKeyboard::tabStops_data()
+{
+    QTest::addColumn<QString>("speed");
+    QTest::newRow("Medium, as at start") << "optMed";
+    QTest::newRow("Slow") << "optSlow";
+    QTest::newRow("Fast") << "optFast";
+}
+
+// Tab stops once in the speed group, on the chosen speed, and Shift+Tab
+// walks the same stops back.
+void TestKeyboard::tabStops()
+{
+    QFETCH(QString, speed);
+    App app;
+    QVERIFY(QTest::qWaitForWindowActive(&app.form));
+    static_cast<QRadioButton*>(app.byName(speed))->click();
+    app.form.cmdPlay()->setFocus(Qt::TabFocusReason);
+
+    QList<QWidget*> forward{QApplication::focusWidget()};
+    for (int i = 0; i < 4; ++i) {
+        App::press(Qt::Key_Tab);
+        forward << QApplication::focusWidget();
+    }
+    QCOMPARE(names(forward), (QStringList{"cmdPlay", speed, "txtAngle", "cmdAngle", "cmdPlay"}));
+
+    QList<QWidget*> back{QApplication::focusWidget()};
+    for (int i = 0; i < 4; ++i) {
+        App::press(Qt::Key_Backtab, Qt::ShiftModifier);
+        back << QApplication::focusWidget();
+    }
+    QCOMPARE(names(back), (QStringList{"cmdPlay", "cmdAngle", "txtAngle", speed, "cmdPlay"}));
+}
+
+void TestKeyboard::spaceActivatesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Play") << "cmdPlay" << 0 << "Pause";
+    QTest::newRow("Set Angle") << "cmdAngle" << 105 << "Play"; // the box's 60 degrees
+}
+
+void TestKeyboard::spaceActivatesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, angle);
+    QFETCH(QString, caption);
+    App app;
+    QVERIFY(QTest::qWaitForWindowActive(&app.form));
+    app.byName(button)->setFocus(Qt::TabFocusReason);
+    App::press(Qt::Key_Space);
+    QCOMPARE(int{app.state.angle}, angle);
+    QCOMPARE(app.form.cmdPlay()->text(), caption);
+    QCOMPARE(QApplication::focusWidget(), app.byName(button));
+}
+
+void TestKeyboard::arrowsChangeTheSpeed_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("interval");
+    QTest::newRow("Medium, Right") << "optMed" << int{Qt::Key_Right} << "optFast" << 20;
+    QTest::newRow("Medium, Left") << "optMed" << int{Qt::Key_Left} << "optSlow" << 300;
+    QTest::newRow("Slow, Right") << "optSlow" << int{Qt::Key_Right} << "optMed" << 75;
+    QTest::newRow("Fast, Left") << "optFast" << int{Qt::Key_Left} << "optMed" << 75;
+    QTest::newRow("Slow, Left: already first") << "optSlow" << int{Qt::Key_Left} << "optSlow" << 300;
+}
+
+// The arrows check the next option, and checking it sets the tick period,
+// as a click would.
+void TestKeyboard::arrowsChangeTheSpeed()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+    QFETCH(int, interval);
+    App app;
+    QVERIFY(QTest::qWaitForWindowActive(&app.form));
+    static_cast<QRadioButton*>(app.byName(from))->click();
+    app.form.cmdPlay()->setFocus(Qt::TabFocusReason);
+    App::press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), app.byName(from));
+
+    App::press(key);
+    QCOMPARE(QApplication::focusWidget(), app.byName(to));
+    QVERIFY(static_cast<QRadioButton*>(app.byName(to))->isChecked());
+    QCOMPARE(app.form.Timer1()->interval(), interval);
+    QCOMPARE(app.state.playing, std::int16_t{0});
+}
+
+void TestKeyboard::typeAnAngleAndEnter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Return") << int{Qt::Key_Return} << Qt::KeyboardModifiers{};
+    QTest::newRow("keypad Enter") << int{Qt::Key_Enter} << Qt::KeyboardModifiers{Qt::KeypadModifier};
+}
+
+// From the start focus: Tab to the box, replace its text, and Enter.
+void TestKeyboard::typeAnAngleAndEnter()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    App app;
+    QVERIFY(QTest::qWaitForWindowActive(&app.form));
+    App::press(Qt::Key_Tab);
+    App::press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), app.form.txtAngle());
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("90"));
+    App::press(key, modifiers);
+    QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("90"));
+    QCOMPARE(int{app.state.angle}, 157);
+    QCOMPARE(app.form.scene()[Id::lblAngle].caption, QStringLiteral("90 deg."));
+    QCOMPARE(QApplication::focusWidget(), app.form.txtAngle());
+}
+
+void TestKeyboard::helpKeyOpensAbout_data()
+{
+    QTest::addColumn<QString>("focus"); // empty: no control has the focus
+    QTest::newRow("Play") << "cmdPlay";
+    QTest::newRow("speed") << "optMed";
+    QTest::newRow("angle box") << "txtAngle";
+    QTest::newRow("Set Angle") << "cmdAngle";
+    QTest::newRow("nothing focused") << "";
+}
+
+void TestKeyboard::helpKeyOpensAbout()
+{
+    QFETCH(QString, focus);
+    App app;
+    QVERIFY(QTest::qWaitForWindowActive(&app.form));
+    QWidget* target = &app.form;
+    if (focus.isEmpty()) {
+        QApplication::focusWidget()->clearFocus();
+    } else {
+        target = app.byName(focus);
+        target->setFocus(Qt::TabFocusReason);
+    }
+    BoxWatcher watcher;
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(watcher.title, QStringLiteral("Vantrel"));
+    QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("60")); // F1 typed nothing
+    QCOMPARE(int{app.state.angle}, 0);
+    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
+    if (!focus.isEmpty())
+        QCOMPARE(app.form.focusWidget(), target);
+}
+
+// A click on the picture opens the box but leaves the focus where it was.
+void TestKeyboard::aboutPictureTakesNoFocus()
+{
+    App app;
+    QVERIFY(QTest::qWaitForWindowActive(&app.form));
+    app.form.txtAngle()->setFocus(Qt::TabFocusReason);
+    BoxWatcher watcher;
+    QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(Id::cmdAbout).center().toPoint());
+    QCOMPARE(watcher.title, QStringLiteral("Vantrel"));
+    QCOMPARE(app.form.focusWidget(), app.form.txtAngle());
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
