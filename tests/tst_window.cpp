@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -110,6 +111,7 @@ private slots:
     void cursorOverTheChart_data();
     void cursorOverTheChart();
     void tickRepaintsLittle();
+    void ticksLeaveWhatAFullRepaintDraws();
 
     void chartStretchedIntoItsElement();
     void cursorMarksTheChart_data();
@@ -516,6 +518,26 @@ void TestWindow::tickRepaintsLittle()
         // The cursor's new place is among what was repainted.
         const int x = qRound(app.form.scene()[Id::LineX].x1 / 15.0);
         QVERIFY(recorder.painted.contains(QPoint(x, 300)));
+    }
+}
+
+// Repainting only what a tick changed must leave on screen exactly what
+// painting the whole window would: no trace of an old phasor or mark, and
+// nothing blended twice.
+void TestWindow::ticksLeaveWhatAFullRepaintDraws()
+{
+    App app;
+    QVERIFY(QTest::qWaitForWindowExposed(&app.form));
+    app.form.Timer1()->stop();
+    app.state.playing = 1;
+    for (int tick = 0; tick < 629; ++tick) {
+        app.handlers.Timer1_Timer();
+        QCoreApplication::processEvents();
+        if (tick % 37 != 0 && app.state.angle != 203)
+            continue;
+        const QImage onScreen = app.form.screen()->grabWindow(app.form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage whole = app.shot().convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(onScreen == whole, qPrintable(QStringLiteral("angle %1").arg(app.state.angle)));
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace vantrel {
@@ -47,6 +49,25 @@ void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const 
     p.drawLine(a, b);
 }
 
+// How far paint reaches from a line's or outline's centre.
+double reach(const ElementDef& def) { return def.penWidth / 2.0 + kEdgeMargin; }
+
+// A ring is painted only where a rectangle reaches its outline: the big
+// stator circles need no stroke for a repaint inside their hole.
+bool ringMeets(const ElementDef& def, const QRect& r)
+{
+    const QRectF square = pixelRect(def.geometry);
+    const QPointF c = square.center();
+    const double radius = square.width() / 2;
+    const double nearX = std::clamp(c.x(), double(r.left()), double(r.right() + 1));
+    const double nearY = std::clamp(c.y(), double(r.top()), double(r.bottom() + 1));
+    const double farX = std::max(std::abs(c.x() - r.left()), std::abs(c.x() - (r.right() + 1)));
+    const double farY = std::max(std::abs(c.y() - r.top()), std::abs(c.y() - (r.bottom() + 1)));
+    const double nearest = std::hypot(c.x() - nearX, c.y() - nearY);
+    const double farthest = std::hypot(farX, farY);
+    return nearest <= radius + reach(def) && farthest >= radius - reach(def);
+}
+
 // The outline is centred on the inscribed circle, so half its width lies
 // outside the bounding square: a small circle with a wide pen is a disc.
 void paintCircle(QPainter& p, const ElementDef& def, const QPalette& palette)
@@ -55,7 +76,22 @@ void paintCircle(QPainter& p, const ElementDef& def, const QPalette& palette)
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(resolveColour(def.colour, palette), def.penWidth));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(r.center(), r.width() / 2, r.height() / 2);
+    p.drawEllipse(r);
+}
+
+// Building a font resolves its family every time; the read-out is painted on
+// every tick.
+const QFont& labelFont(const ElementDef& def)
+{
+    static const std::array<QFont, kElementCount> fonts = [] {
+        std::array<QFont, kElementCount> all;
+        for (const ElementDef& d : elementTable()) {
+            if (d.font.family)
+                all[indexOf(d.id)] = designFont(d.font);
+        }
+        return all;
+    }();
+    return fonts[indexOf(def.id)];
 }
 
 void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette)
@@ -65,25 +101,42 @@ void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const
     p.setClipRect(r, Qt::IntersectClip);
     p.fillRect(r, resolveColour(def.background, palette));
     p.setPen(resolveColour(def.colour, palette));
-    p.setFont(designFont(def.font));
+    p.setFont(labelFont(def));
     p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s.caption);
     p.restore();
 }
 
-void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures)
+// Copies only the exposed parts of a picture, one rectangle at a time: with
+// a plain rectangle as the clip the raster engine copies just that part,
+// while a clip of many pieces makes it blend the whole picture span by span.
+void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, const QRegion& exposed)
+{
+    const QRectF whole(topLeft, picture.deviceIndependentSize());
+    for (const QRect& r : exposed) {
+        const QRectF part = whole & QRectF(r);
+        if (part.isEmpty())
+            continue;
+        p.save();
+        p.setClipRect(part, Qt::IntersectClip);
+        p.drawPixmap(topLeft, picture);
+        p.restore();
+    }
+}
+
+void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures, const QRegion& exposed)
 {
     const qreal dpr = p.device()->devicePixelRatio();
     if (def.picture == Picture::WaveformChart) {
         QPointF topLeft;
         const QPixmap& chart = pictures.chart(dpr, &topLeft);
-        p.drawPixmap(topLeft, chart);
+        blitExposed(p, chart, topLeft, exposed);
     } else if (def.picture == Picture::AboutIcon) {
         p.drawPixmap(pixelRect(def.geometry).topLeft(), pictures.about(dpr));
     }
 }
 
 void paintElement(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette,
-                  PictureCache& pictures)
+                  PictureCache& pictures, const QRegion& exposed)
 {
     switch (def.kind) {
     case Kind::Line:
@@ -96,7 +149,7 @@ void paintElement(QPainter& p, const ElementDef& def, const ElementState& s, con
         paintLabel(p, def, s, palette);
         break;
     case Kind::Image:
-        paintImage(p, def, pictures);
+        paintImage(p, def, pictures, exposed);
         break;
     default:
         break;
@@ -141,17 +194,58 @@ const QPixmap& PictureCache::about(qreal dpr)
     return aboutPixmap_;
 }
 
+namespace {
+
+// A long diagonal line covers a sliver of its bounding box, so it is
+// described by the boxes of short pieces: a moving phasor then repaints a
+// band along its old and new place, not the square around them.
+template <typename Visit>
+bool anyPiece(const ElementDef& def, const ElementState& s, Visit visit)
+{
+    const QPointF a(toPixels(s.x1), toPixels(s.y1));
+    const QPointF b(toPixels(s.x2), toPixels(s.y2));
+    constexpr double kPiece = 24.0; // pixels
+    const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+    const int pieces = std::max(1, static_cast<int>(std::ceil(length / kPiece)));
+    const double m = reach(def);
+    for (int i = 0; i < pieces; ++i) {
+        const QPointF from = a + (b - a) * (double(i) / pieces);
+        const QPointF to = a + (b - a) * (double(i + 1) / pieces);
+        if (visit(QRectF(from, to).normalized().adjusted(-m, -m, m, m).toAlignedRect()))
+            return true;
+    }
+    return false;
+}
+
+bool meets(const ElementDef& def, const ElementState& s, const QRegion& exposed)
+{
+    if (!exposed.intersects(repaintBounds(def, s).toAlignedRect()))
+        return false;
+    if (def.kind == Kind::Line)
+        return anyPiece(def, s, [&](const QRect& piece) { return exposed.intersects(piece); });
+    if (def.kind == Kind::Circle) {
+        for (const QRect& r : exposed) {
+            if (ringMeets(def, r))
+                return true;
+        }
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QRectF repaintBounds(const ElementDef& def, const ElementState& s)
 {
     switch (def.kind) {
     case Kind::Line: {
         const QRectF r = QRectF(QPointF(toPixels(s.x1), toPixels(s.y1)),
                                 QPointF(toPixels(s.x2), toPixels(s.y2))).normalized();
-        const double m = def.penWidth / 2.0 + kEdgeMargin;
+        const double m = reach(def);
         return r.adjusted(-m, -m, m, m);
     }
     case Kind::Circle: {
-        const double m = def.penWidth / 2.0 + kEdgeMargin;
+        const double m = reach(def);
         return pixelRect(def.geometry).adjusted(-m, -m, m, m);
     }
     case Kind::Label:
@@ -162,8 +256,46 @@ QRectF repaintBounds(const ElementDef& def, const ElementState& s)
     }
 }
 
-void paintElements(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
-                   const QPalette& palette, PictureCache& pictures)
+QRegion repaintRegion(const ElementDef& def, const ElementState& s)
+{
+    if (def.kind != Kind::Line)
+        return repaintBounds(def, s).toAlignedRect();
+    QRegion region;
+    anyPiece(def, s, [&](const QRect& piece) {
+        region += piece;
+        return false;
+    });
+    return region;
+}
+
+namespace {
+
+// The parts of an exposed region that lie far apart: the phasors, the cursor
+// and the read-out after a tick. Painting them one by one keeps each stroke
+// from being rasterised across the empty space between them.
+QList<QRect> clusters(const QRegion& exposed)
+{
+    constexpr int kGap = 24; // pixels between parts that stay apart
+    QList<QRect> parts(exposed.begin(), exposed.end());
+    bool merged = true;
+    while (merged) {
+        merged = false;
+        for (qsizetype i = 0; i < parts.size() && !merged; ++i) {
+            for (qsizetype j = i + 1; j < parts.size(); ++j) {
+                if (parts[i].adjusted(-kGap, -kGap, kGap, kGap).intersects(parts[j])) {
+                    parts[i] |= parts[j];
+                    parts.removeAt(j);
+                    merged = true;
+                    break;
+                }
+            }
+        }
+    }
+    return parts;
+}
+
+void paintPart(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
+               const QPalette& palette, PictureCache& pictures)
 {
     const auto& table = elementTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
@@ -171,9 +303,27 @@ void paintElements(QPainter& painter, In container, const SceneState& scene, con
         const ElementState& s = scene[def.id];
         if (def.in != container || !isPainted(def.kind) || !s.visible)
             continue;
-        if (!exposed.intersects(repaintBounds(def, s).toAlignedRect()))
-            continue;
-        paintElement(painter, def, s, palette, pictures);
+        if (meets(def, s, exposed))
+            paintElement(painter, def, s, palette, pictures, exposed);
+    }
+}
+
+} // namespace
+
+void paintElements(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
+                   const QPalette& palette, PictureCache& pictures)
+{
+    const QList<QRect> parts = clusters(exposed);
+    if (parts.size() == 1) {
+        paintPart(painter, container, scene, exposed, palette, pictures);
+        return;
+    }
+    for (const QRect& part : parts) {
+        const QRegion piece = exposed & part;
+        painter.save();
+        painter.setClipRegion(piece, Qt::IntersectClip);
+        paintPart(painter, container, scene, piece, palette, pictures);
+        painter.restore();
     }
 }
 

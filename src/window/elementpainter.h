@@ -35,6 +35,9 @@ private:
 // for antialiased edges: what must be repainted when it moves or hides.
 QRectF repaintBounds(const ElementDef& def, const ElementState& state);
 
+// The same, tighter: a long diagonal line covers a band, not its bounding box.
+QRegion repaintRegion(const ElementDef& def, const ElementState& state);
+
 // Paints every visible drawn element of one container that meets the exposed
 // region, the last row of the table first so that earlier rows lie on top.
 void paintElements(QPainter& painter, In container, const SceneState& scene,
