@@ -53,8 +53,9 @@ QString describeFrame(std::int16_t angle, const SceneState& scene)
     const QString fieldText = dx == 0 && dy == 0 ? QStringLiteral("Field is zero.")
                                                  : QStringLiteral("Field points %1.").arg(direction(dx, dy));
 
-    return QStringLiteral("Phase angle %1 degrees. Currents: R %2, Y %3, B %4. %5")
-        .arg(degrees, current(angle), current(angle - kPhaseOffset), current(angle + kPhaseOffset), fieldText);
+    const bool one = degrees == QLatin1String("1") || degrees == QLatin1String("-1");
+    return QStringLiteral("Phase angle %1 %2. Currents: R %3, Y %4, B %5. %6")
+        .arg(degrees, one ? QStringLiteral("degree") : QStringLiteral("degrees"), current(angle), current(angle - kPhaseOffset), current(angle + kPhaseOffset), fieldText);
 }
 
 } // namespace vantrel
