@@ -8,3 +8,21 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer:
+# the first report ends the test that made it, and so fails the run.
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON >/dev/null
+cmake --build build-asan -j"$jobs"
+ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# A minute of fuzzing Set Angle from the seed corpus; new inputs go to a
+# scratch directory, a failing one is kept in build-fuzz/.
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVANTREL_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j"$jobs" --target fuzz_setangle
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+build-fuzz/fuzz/fuzz_setangle -max_total_time=60 -max_len=512 -timeout=10 -print_final_stats=1 \
+  -artifact_prefix=build-fuzz/ "$corpus" fuzz/corpus 2>&1 | grep -v "^#[0-9]"
