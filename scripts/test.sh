@@ -5,11 +5,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 jobs=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
-
-# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer:
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer:
 # the first report ends the test that made it, and so fails the run.
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
@@ -26,3 +22,8 @@ corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 build-fuzz/fuzz/fuzz_setangle -max_total_time=60 -max_len=512 -timeout=10 -print_final_stats=1 \
   -artifact_prefix=build-fuzz/ "$corpus" fuzz/corpus 2>&1 | grep -v "^#[0-9]"
+
+# The plain build last, so that the run closes on its summary.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
