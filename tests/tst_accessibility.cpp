@@ -1,6 +1,8 @@
 // What a screen reader gets from the window: a name for every part, the
 // painted parts as children of the window, the frame in words, and the
 // moments at which those words are announced.
+#include "testapp.h"
+
 #include "app/handlers.h"
 #include "app/startup.h"
 #include "window/form1.h"
@@ -27,21 +29,7 @@ using namespace vantrel;
 
 namespace {
 
-struct App {
-    Module1 state;
-    Form1 form{state};
-    Handlers handlers{state, form};
-
-    App()
-    {
-        handlers.Form_Load();
-        form.show();
-    }
-    void setAngle(const QString& text)
-    {
-        form.txtAngle()->setText(text);
-        QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);
-    }
+struct App : TestApp {
     QAccessibleInterface* window() { return QAccessible::queryAccessibleInterface(&form); }
 };
 

@@ -1,5 +1,7 @@
 // The lesson run from the keyboard alone: the Tab stops, Space on a button,
 // the arrows in the speed group, Enter in the angle box and F1 for About.
+#include "testapp.h"
+
 #include "app/handlers.h"
 #include "app/startup.h"
 #include "window/form1.h"
@@ -16,17 +18,8 @@ using namespace vantrel;
 
 namespace {
 
-struct App {
-    Module1 state;
-    Form1 form{state};
-    Handlers handlers{state, form};
-
-    App()
-    {
-        handlers.Form_Load();
-        form.show();
-        QApplication::setActiveWindow(&form);
-    }
+struct App : TestApp {
+    App() { QApplication::setActiveWindow(&form); }
     QWidget* byName(const QString& name) const { return form.findChild<QWidget*>(name); }
     static void press(int key, Qt::KeyboardModifiers mods = {})
     {

@@ -1,5 +1,7 @@
 // The window as the user meets it: its start state, the handlers driven
 // through the real controls, and what ends up on screen.
+#include "testapp.h"
+
 #include "app/handlers.h"
 #include "app/startup.h"
 #include "window/designlook.h"
@@ -22,24 +24,7 @@ using namespace vantrel;
 
 namespace {
 
-// One window with its handlers, as main() builds it.
-struct App {
-    Module1 state;
-    Form1 form{state};
-    Handlers handlers{state, form};
-
-    App()
-    {
-        handlers.Form_Load();
-        form.show();
-    }
-    void setAngle(const QString& text)
-    {
-        form.txtAngle()->setText(text);
-        QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);
-    }
-    QImage shot() { return form.grab().toImage(); }
-};
+using App = TestApp;
 
 // Runs `answer` on the modal box as soon as one is open; closes it in any case.
 void whenModalOpens(std::function<void(QMessageBox*)> answer)
