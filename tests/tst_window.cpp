@@ -26,20 +26,21 @@ namespace {
 
 using App = TestApp;
 
-// Runs `answer` on the modal box as soon as one is open; closes it in any case.
-void whenModalOpens(std::function<void(QMessageBox*)> answer)
+// Runs `answer` on the modal box as soon as one is open, then closes it.
+// The watch lasts as long as the returned timer.
+std::unique_ptr<QTimer> whenModalOpens(std::function<void(QMessageBox*)> answer)
 {
-    auto* poll = new QTimer;
+    auto poll = std::make_unique<QTimer>();
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+    QObject::connect(poll.get(), &QTimer::timeout, [timer = poll.get(), answer] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
+            timer->stop();
             answer(box);
             box->done(QMessageBox::Ok);
         }
     });
     poll->start();
+    return poll;
 }
 
 // Counts the pixels painted by the repaints a step causes.
@@ -373,7 +374,7 @@ void TestWindow::aboutBox()
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
-    whenModalOpens([&](QMessageBox* box) {
+    const auto watch = whenModalOpens([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
@@ -390,7 +391,7 @@ void TestWindow::aboutBox()
 
     // Nothing else in the scene answers a click; a pending poll would catch a box.
     bool opened = false;
-    whenModalOpens([&](QMessageBox*) { opened = true; });
+    const auto stray = whenModalOpens([&](QMessageBox*) { opened = true; });
     for (Id id : {Id::Image1, Id::lblAngle, Id::Shape1})
         QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(id).center().toPoint());
     // A press on the picture that is released elsewhere is no click either.
