@@ -72,6 +72,9 @@ void TestAngleRules::textToNumber_data()
     QTest::newRow("infinity") << "-Infinity" << false << 0.0;
     QTest::newRow("hexadecimal") << "0x10" << false << 0.0;
     QTest::newRow("beyond a double") << "1e400" << false << 0.0;
+    QTest::newRow("negative beyond a double") << "-1e400" << false << 0.0;
+    QTest::newRow("too close to zero reads as zero") << "1e-400" << true << 0.0;
+    QTest::newRow("subnormal") << "1e-310" << true << 1e-310;
     QTest::newRow("two signs") << "+-5" << false << 0.0;
     QTest::newRow("sign alone") << "-" << false << 0.0;
     QTest::newRow("point alone") << "." << false << 0.0;

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
 #include <cmath>
 #include <string>
 
@@ -39,7 +42,17 @@ std::optional<double> textToNumber(QStringView text)
     const char* last = s.data() + s.size();
     double value = 0;
     const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec != std::errc{} || end != last || !std::isfinite(value))
+    if (end != last)
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars gives up on a number too close to zero as well as on one
+        // too large; the first is still a number, and reads as zero.
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+        value = strtod_l(s.c_str(), nullptr, cLocale);
+    } else if (ec != std::errc{}) {
+        return std::nullopt;
+    }
+    if (!std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -13,8 +13,8 @@ namespace vantrel {
 std::int16_t nextAngle(std::int16_t angle);
 
 // A plain decimal number: optional sign, digits with an optional fraction
-// and exponent, surrounding blanks ignored. Anything else, and any number a
-// double cannot hold, does not convert.
+// and exponent, surrounding blanks ignored. Anything else, and any number too
+// large for a double, does not convert; one too close to zero reads as zero.
 std::optional<double> textToNumber(QStringView text);
 
 // The shortest text that reads back as exactly the same number; whole
