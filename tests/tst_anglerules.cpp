@@ -106,6 +106,10 @@ void TestAngleRules::numberTextReadsBack_data()
     QTest::newRow("large whole") << 19640.0 << "19640";
     QTest::newRow("fraction") << 0.5 << "0.5";
     QTest::newRow("decimal fraction") << 1000.1 - 360.0 << "640.1";
+    QTest::newRow("round hundred thousand stays positional") << 100000.0 << "100000";
+    QTest::newRow("small fraction stays positional") << 0.0001 << "0.0001";
+    QTest::newRow("huge takes an exponent") << 1e300 << "1e+300";
+    QTest::newRow("tiny takes an exponent") << 1e-7 << "1e-07";
 }
 
 // Set Angle writes a reduced number back and reads it again: the text must
@@ -169,6 +173,7 @@ void TestAngleRules::setAngle_data()
     QTest::newRow("blanks around") << " 90 " << 0 << " 90 " << 157;
     QTest::newRow("exponent") << "1e2" << 0 << "1e2" << 174;
     QTest::newRow("exponent above a turn") << "1e3" << 0 << "640" << 1117;
+    QTest::newRow("100360 written back in digits") << "100360" << 9 << "100000" << 9;
     QTest::newRow("nan") << "nan" << 42 << "nan" << 42;
     QTest::newRow("inf") << "inf" << 42 << "inf" << 42;
     QTest::newRow("trailing garbage") << "12abc" << 42 << "12abc" << 42;

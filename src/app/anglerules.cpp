@@ -59,8 +59,13 @@ std::optional<double> textToNumber(QStringView text)
 
 QString numberToText(double value)
 {
+    // Positional for any magnitude a person types; the shortest form alone
+    // would write 100000 as "1e+05".
+    const double magnitude = std::abs(value);
+    const bool positional = magnitude == 0 || (magnitude >= 1e-5 && magnitude < 1e15);
     std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         positional ? std::chars_format::fixed : std::chars_format::scientific);
     if (ec != std::errc{})
         return {};
     return QString::fromLatin1(buffer.data(), static_cast<qsizetype>(end - buffer.data()));

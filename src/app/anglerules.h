@@ -17,8 +17,8 @@ std::int16_t nextAngle(std::int16_t angle);
 // large for a double, does not convert; one too close to zero reads as zero.
 std::optional<double> textToNumber(QStringView text);
 
-// The shortest text that reads back as exactly the same number; whole
-// numbers have no fraction.
+// The shortest text that reads back as exactly the same number: positional
+// from 1e-5 to 1e15, with an exponent beyond; whole numbers have no fraction.
 QString numberToText(double value);
 
 // The nearest 16-bit integer, an exact half going to the even neighbour;
