@@ -56,6 +56,7 @@ void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const 
         p.setBrush(colour);
         p.drawEllipse(a, width / 2, width / 2);
         p.drawEllipse(b, width / 2, width / 2);
+        p.setBrush(Qt::NoBrush);
     }
 }
 
@@ -80,13 +81,12 @@ bool ringMeets(const ElementDef& def, const QRect& r)
 
 // The outline is centred on the inscribed circle, so half its width lies
 // outside the bounding square: a small circle with a wide pen is a disc.
-void paintCircle(QPainter& p, const ElementDef& def, const QPalette& palette)
+void strokeCircle(QPainter& p, const ElementDef& def, const QColor& colour)
 {
-    const QRectF r = pixelRect(def.geometry);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(resolveColour(def.colour, palette), def.penWidth));
+    p.setPen(QPen(colour, def.penWidth));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(r);
+    p.drawEllipse(pixelRect(def.geometry));
 }
 
 // Building a font resolves its family every time; the read-out is painted on
@@ -133,6 +133,16 @@ void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, co
     }
 }
 
+// Circles never move, so each is stroked once into a picture and copied.
+void paintCircle(QPainter& p, const ElementDef& def, const QPalette& palette, PictureCache& pictures,
+                 const QRegion& exposed)
+{
+    QPointF topLeft;
+    const QColor colour = resolveColour(def.colour, palette);
+    const QPixmap& circle = pictures.circle(def, colour, p.device()->devicePixelRatio(), &topLeft);
+    blitExposed(p, circle, topLeft, exposed);
+}
+
 void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures, const QRegion& exposed)
 {
     const qreal dpr = p.device()->devicePixelRatio();
@@ -153,7 +163,7 @@ void paintElement(QPainter& p, const ElementDef& def, const ElementState& s, con
         paintLine(p, def, s, palette);
         break;
     case Kind::Circle:
-        paintCircle(p, def, palette);
+        paintCircle(p, def, palette, pictures, exposed);
         break;
     case Kind::Label:
         paintLabel(p, def, s, palette);
@@ -204,11 +214,34 @@ const QPixmap& PictureCache::about(qreal dpr)
     return aboutPixmap_;
 }
 
+const QPixmap& PictureCache::circle(const ElementDef& def, const QColor& colour, qreal dpr, QPointF* topLeft)
+{
+    Sprite& sprite = circles_[indexOf(def.id)];
+    if (sprite.pixmap.isNull() || sprite.pixmap.devicePixelRatio() != dpr || sprite.colour != colour) {
+        // Whole device pixels around the outline, so the copy lands exactly
+        // where the stroke would have gone.
+        const QRectF r = repaintBounds(def, ElementState{});
+        const QRect device(QPoint(int(std::floor(r.left() * dpr)), int(std::floor(r.top() * dpr))),
+                           QPoint(int(std::ceil(r.right() * dpr)) - 1, int(std::ceil(r.bottom() * dpr)) - 1));
+        QImage image(device.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        image.setDevicePixelRatio(dpr);
+        sprite.topLeft = QPointF(device.left() / dpr, device.top() / dpr);
+        QPainter painter(&image);
+        painter.translate(-sprite.topLeft);
+        strokeCircle(painter, def, colour);
+        painter.end();
+        sprite.pixmap = QPixmap::fromImage(image);
+        sprite.colour = colour;
+    }
+    *topLeft = sprite.topLeft;
+    return sprite.pixmap;
+}
+
 namespace {
 
-// A long diagonal line covers a sliver of its bounding box, so it is
-// described by the boxes of short pieces: a moving phasor then repaints a
-// band along its old and new place, not the square around them.
+// A long diagonal line covers a sliver of its bounding box: it is painted
+// only where the boxes of its short pieces meet the exposed region.
 template <typename Visit>
 bool anyPiece(const ElementDef& def, const ElementState& s, Visit visit)
 {
@@ -266,46 +299,8 @@ QRectF repaintBounds(const ElementDef& def, const ElementState& s)
     }
 }
 
-QRegion repaintRegion(const ElementDef& def, const ElementState& s)
-{
-    if (def.kind != Kind::Line)
-        return repaintBounds(def, s).toAlignedRect();
-    QRegion region;
-    anyPiece(def, s, [&](const QRect& piece) {
-        region += piece;
-        return false;
-    });
-    return region;
-}
-
-namespace {
-
-// The parts of an exposed region that lie far apart: the phasors, the cursor
-// and the read-out after a tick. Painting them one by one keeps each stroke
-// from being rasterised across the empty space between them.
-QList<QRect> clusters(const QRegion& exposed)
-{
-    constexpr int kGap = 24; // pixels between parts that stay apart
-    QList<QRect> parts(exposed.begin(), exposed.end());
-    bool merged = true;
-    while (merged) {
-        merged = false;
-        for (qsizetype i = 0; i < parts.size() && !merged; ++i) {
-            for (qsizetype j = i + 1; j < parts.size(); ++j) {
-                if (parts[i].adjusted(-kGap, -kGap, kGap, kGap).intersects(parts[j])) {
-                    parts[i] |= parts[j];
-                    parts.removeAt(j);
-                    merged = true;
-                    break;
-                }
-            }
-        }
-    }
-    return parts;
-}
-
-void paintPart(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
-               const QPalette& palette, PictureCache& pictures)
+void paintElements(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
+                   const QPalette& palette, PictureCache& pictures)
 {
     const auto& table = elementTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
@@ -315,25 +310,6 @@ void paintPart(QPainter& painter, In container, const SceneState& scene, const Q
             continue;
         if (meets(def, s, exposed))
             paintElement(painter, def, s, palette, pictures, exposed);
-    }
-}
-
-} // namespace
-
-void paintElements(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
-                   const QPalette& palette, PictureCache& pictures)
-{
-    const QList<QRect> parts = clusters(exposed);
-    if (parts.size() == 1) {
-        paintPart(painter, container, scene, exposed, palette, pictures);
-        return;
-    }
-    for (const QRect& part : parts) {
-        const QRegion piece = exposed & part;
-        painter.save();
-        painter.setClipRegion(piece, Qt::IntersectClip);
-        paintPart(painter, container, scene, piece, palette, pictures);
-        painter.restore();
     }
 }
 

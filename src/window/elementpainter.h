@@ -22,8 +22,17 @@ public:
     // The chart stretched into its element at this ratio, and where it goes.
     const QPixmap& chart(qreal dpr, QPointF* topLeft);
     const QPixmap& about(qreal dpr);
+    // A circle element drawn once at this ratio and colour, and where it
+    // goes: copying it costs a frame far less than stroking its outline.
+    const QPixmap& circle(const ElementDef& def, const QColor& colour, qreal dpr, QPointF* topLeft);
 
 private:
+    struct Sprite {
+        QPixmap pixmap;
+        QPointF topLeft;
+        QColor colour;
+    };
+    std::array<Sprite, kElementCount> circles_;
     QImage chartImage_;
     QImage aboutImage_;
     QPixmap chartPixmap_;
@@ -34,9 +43,6 @@ private:
 // The area an element covers, in logical pixels of its container, with room
 // for antialiased edges: what must be repainted when it moves or hides.
 QRectF repaintBounds(const ElementDef& def, const ElementState& state);
-
-// The same, tighter: a long diagonal line covers a band, not its bounding box.
-QRegion repaintRegion(const ElementDef& def, const ElementState& state);
 
 // Paints every visible drawn element of one container that meets the exposed
 // region, the last row of the table first so that earlier rows lie on top.

@@ -161,7 +161,7 @@ void Form1::invalidate(const ElementDef& def, const ElementState& state)
 {
     if (!state.visible)
         return;
-    container(def.in)->update(repaintRegion(def, state));
+    container(def.in)->update(repaintBounds(def, state).toAlignedRect());
 }
 
 void Form1::paintEvent(QPaintEvent* event)
