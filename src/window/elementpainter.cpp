@@ -64,7 +64,7 @@ void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const 
 double reach(const ElementDef& def) { return def.penWidth / 2.0 + kEdgeMargin; }
 
 // A ring is painted only where a rectangle reaches its outline: the big
-// stator circles need no stroke for a repaint inside their hole.
+// stator circles need no copy for a repaint inside their hole.
 bool ringMeets(const ElementDef& def, const QRect& r)
 {
     const QRectF square = pixelRect(def.geometry);
