@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace vantrel;
 
 namespace {
@@ -150,12 +152,21 @@ void TestKeyboard::arrowsChangeTheSpeed_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("to");
-    QTest::addColumn<int>("interval");
-    QTest::newRow("Medium, Right") << "optMed" << int{Qt::Key_Right} << "optFast" << 20;
-    QTest::newRow("Medium, Left") << "optMed" << int{Qt::Key_Left} << "optSlow" << 300;
-    QTest::newRow("Slow, Right") << "optSlow" << int{Qt::Key_Right} << "optMed" << 75;
-    QTest::newRow("Fast, Left") << "optFast" << int{Qt::Key_Left} << "optMed" << 75;
-    QTest::newRow("Slow, Left: already first") << "optSlow" << int{Qt::Key_Left} << "optSlow" << 300;
+    // The options read Slow, Medium, Fast from left to right: Down and Right
+    // go on to the next, Up and Left back to the one before, whatever the
+    // options' heights, and the ends go no further.
+    const QStringList order{"optSlow", "optMed", "optFast"};
+    const struct {
+        const char* name;
+        int key;
+        int step;
+    } keys[] = {{"Down", Qt::Key_Down, 1}, {"Right", Qt::Key_Right, 1}, {"Up", Qt::Key_Up, -1}, {"Left", Qt::Key_Left, -1}};
+    for (int i = 0; i < order.size(); ++i) {
+        for (const auto& k : keys) {
+            const QString to = order[std::clamp(i + k.step, 0, int(order.size()) - 1)];
+            QTest::addRow("%s, %s", qPrintable(order[i]), k.name) << order[i] << k.key << to;
+        }
+    }
 }
 
 // The arrows check the next option, and checking it sets the tick period,
@@ -165,7 +176,6 @@ void TestKeyboard::arrowsChangeTheSpeed()
     QFETCH(QString, from);
     QFETCH(int, key);
     QFETCH(QString, to);
-    QFETCH(int, interval);
     App app;
     QVERIFY(QTest::qWaitForWindowActive(&app.form));
     static_cast<QRadioButton*>(app.byName(from))->click();
@@ -176,7 +186,8 @@ void TestKeyboard::arrowsChangeTheSpeed()
     App::press(key);
     QCOMPARE(QApplication::focusWidget(), app.byName(to));
     QVERIFY(static_cast<QRadioButton*>(app.byName(to))->isChecked());
-    QCOMPARE(app.form.Timer1()->interval(), interval);
+    const QHash<QString, int> interval{{"optSlow", 300}, {"optMed", 75}, {"optFast", 20}};
+    QCOMPARE(app.form.Timer1()->interval(), interval[to]);
     QCOMPARE(app.state.playing, std::int16_t{0});
 }
 

@@ -4,6 +4,7 @@
 #include "window/designlook.h"
 #include "window/elementframe.h"
 #include "window/icons.h"
+#include "window/optionrowkeys.h"
 #include "window/sceneaccessible.h"
 
 #include <QLineEdit>
@@ -53,6 +54,7 @@ Form1::Form1(const Module1& state, QWidget* parent)
     for (QRadioButton* option : {optSlow(), optMed(), optFast()})
         connect(option, &QRadioButton::toggled, this, tabToChosenSpeed);
     tabToChosenSpeed();
+    new OptionRowKeys({optSlow(), optMed(), optFast()}, this);
 
     setUpAccessibility(*this);
 }
