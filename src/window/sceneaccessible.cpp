@@ -129,8 +129,10 @@ public:
 
     void doAction(const QString& name) override
     {
+        // The box is modal: opened inside this call, it would hold the
+        // reader's call until the user closed it. Qt's buttons queue it too.
         if (name == pressAction() && form_)
-            emit form_->cmdAboutClicked();
+            QMetaObject::invokeMethod(form_.data(), &Form1::cmdAboutClicked, Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString& name) const override
