@@ -4,8 +4,10 @@
 // box's text as UTF-8. Each input goes through the arithmetic alone and then
 // through the real handler on a real window, and both must leave exactly the
 // text and angle that the conversion rules give, worked out here on their own
-// terms with strtod in the C locale, and a frame that matches the angle.
-#include "expectedframe.h"
+// terms with strtod in the C locale, and the frame that the reference
+// (tests/reference/frames.py, named in VANTREL_REFERENCE_FRAMES) gives for
+// the angle.
+#include "referenceframes.h"
 
 #include "app/anglerules.h"
 #include "app/handlers.h"
@@ -199,12 +201,18 @@ struct Window {
 };
 
 Window* window = nullptr;
+const reference::Frames* frames = nullptr;
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    frames = new reference::Frames;
+    if (!frames->error().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(frames->error()));
+        std::abort();
+    }
     // Lives for the whole run; the fuzzer ends the process from inside.
     new QApplication(*argc, *argv);
     vantrel::setUpApplication();
@@ -249,7 +257,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail(text, start, QStringLiteral("box shows \"%1\", expected \"%2\"").arg(box->text(), boxAfter));
     if (window->state.angle != inBox.angle)
         fail(text, start, QStringLiteral("window angle %1, expected %2").arg(window->state.angle).arg(inBox.angle));
-    if (const QString wrong = expected::frameMismatch(inBox.angle, before, window->form.scene()); !wrong.isEmpty())
+    if (const QString wrong = frames->mismatch(inBox.angle, before, window->form.scene()); !wrong.isEmpty())
         fail(text, start, wrong);
     QCoreApplication::processEvents();
     return 0;

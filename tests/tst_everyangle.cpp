@@ -1,6 +1,6 @@
 // Every angle the 16-bit state can hold, drawn on the real window and then
-// ticked once: each frame must be whole and consistent with its angle.
-#include "expectedframe.h"
+// ticked once: each frame must be the one the reference works out for it.
+#include "referenceframes.h"
 
 #include "app/handlers.h"
 #include "app/module1.h"
@@ -15,10 +15,19 @@ using namespace vantrel;
 class TestEveryAngle : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { setUpApplication(); }
+    void initTestCase();
     void drawAndTick_data();
     void drawAndTick();
+
+private:
+    reference::Frames reference_;
 };
+
+void TestEveryAngle::initTestCase()
+{
+    setUpApplication();
+    QVERIFY2(reference_.error().isEmpty(), qPrintable(reference_.error()));
+}
 
 void TestEveryAngle::drawAndTick_data()
 {
@@ -51,7 +60,7 @@ void TestEveryAngle::drawAndTick()
         state.angle = static_cast<std::int16_t>(angle);
         SceneState before = form.scene();
         QVERIFY_THROWS_NO_EXCEPTION(form.process());
-        QString wrong = expected::frameMismatch(angle, before, form.scene());
+        QString wrong = reference_.mismatch(angle, before, form.scene());
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 
         // One running tick: one step on, and back to 0 past the cycle's end.
@@ -59,7 +68,7 @@ void TestEveryAngle::drawAndTick()
         before = form.scene();
         QVERIFY_THROWS_NO_EXCEPTION(handlers.Timer1_Timer());
         QCOMPARE(state.angle, next);
-        wrong = expected::frameMismatch(next, before, form.scene());
+        wrong = reference_.mismatch(next, before, form.scene());
         QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("tick from %1: ").arg(angle) + wrong));
 
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
