@@ -213,6 +213,8 @@ void TestAccessibility::frameInWords_data()
     QTest::newRow("before any frame") << "" << "No frame drawn yet. Press Play or Set Angle to draw one.";
     QTest::newRow("0") << "0" << "Phase angle 0 degrees. Currents: R 0.00, Y -0.87, B +0.87. Field points down.";
     QTest::newRow("1, singular") << "1" << "Phase angle 1 degree. Currents: R +0.02, Y -0.88, B +0.86. Field points down.";
+    // -0.5 degrees enters as -1 hundredth, which reads as -1 degree.
+    QTest::newRow("-1, singular") << "-0.5" << "Phase angle -1 degree. Currents: R -0.01, Y -0.86, B +0.87. Field points down.";
     QTest::newRow("90") << "90" << "Phase angle 90 degrees. Currents: R +1.00, Y -0.50, B -0.50. Field points left.";
     QTest::newRow("135") << "135"
                          << "Phase angle 135 degrees. Currents: R +0.70, Y +0.27, B -0.97. Field points up and left.";

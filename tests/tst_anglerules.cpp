@@ -82,6 +82,7 @@ void TestAngleRules::textToNumber_data()
     QTest::newRow("bare exponent") << "e5" << false << 0.0;
     QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0666\u0660") << false << 0.0;
     QTest::newRow("full-width digits") << QString::fromUtf8("\uFF16\uFF10") << false << 0.0;
+    QTest::newRow("letter whose low byte is a digit") << QString::fromUtf8("\u01360") << false << 0.0;
     QTest::newRow("embedded nul") << QString::fromLatin1("6\0" "0", 3) << false << 0.0;
 }
 
@@ -173,7 +174,10 @@ void TestAngleRules::setAngle_data()
     QTest::newRow("blanks around") << " 90 " << 0 << " 90 " << 157;
     QTest::newRow("exponent") << "1e2" << 0 << "1e2" << 174;
     QTest::newRow("exponent above a turn") << "1e3" << 0 << "640" << 1117;
-    QTest::newRow("100360 written back in digits") << "100360" << 9 << "100000" << 9;
+    // Written back so that it reads back as exactly the same number, in digits.
+    QTest::newRow("1000360 written back in digits") << "1000360" << 9 << "1000000" << 9;
+    QTest::newRow("1234.5678 to its shortest digits") << "1234.5678" << 0 << "874.5678" << 1526;
+    QTest::newRow("360.1 to every digit it needs") << "360.1" << 9 << "0.10000000000002274" << 0;
     QTest::newRow("nan") << "nan" << 42 << "nan" << 42;
     QTest::newRow("inf") << "inf" << 42 << "inf" << 42;
     QTest::newRow("trailing garbage") << "12abc" << 42 << "12abc" << 42;
