@@ -94,8 +94,6 @@ private slots:
     void aboutOpensOnALeftClickOnThePicture();
 
     void stackingAtTheCentre();
-    void dotAgainstCross_data();
-    void dotAgainstCross();
     void cursorOverTheChart_data();
     void cursorOverTheChart();
     void tickRepaintsLittle();
@@ -457,35 +455,6 @@ void TestWindow::stackingAtTheCentre()
     QCOMPARE(pixel(img, 250, 300), kRed);
     QCOMPARE(pixel(img, 120, 300), kWhite); // the resultant reaches further
     QCOMPARE(pixel(img, 300, 310), kBlack);
-}
-
-void TestWindow::dotAgainstCross_data()
-{
-    QTest::addColumn<QString>("degrees");
-    QTest::addColumn<bool>("dotOnR1");
-    QTest::addColumn<bool>("crossOnR1");
-    QTest::newRow("270: dot on R1") << "270" << true << false;
-    QTest::newRow("6: cross on R1") << "6" << false << true;
-    QTest::newRow("0: nothing on R1") << "0" << false << false;
-}
-
-void TestWindow::dotAgainstCross()
-{
-    QFETCH(QString, degrees);
-    QFETCH(bool, dotOnR1);
-    QFETCH(bool, crossOnR1);
-    App app;
-    app.setAngle(degrees);
-    const QImage img = app.shot();
-    // R1's dot is centred on (301, 77): a disc of radius 9 within its ring
-    // of radius 17.5 to 22.5 around (300, 76).
-    for (QPoint p : {QPoint(301, 70), QPoint(295, 77), QPoint(307, 77), QPoint(301, 84)})
-        QCOMPARE(pixel(img, p.x(), p.y()) == kRed, dotOnR1);
-    // The cross's arms reach towards the corners, where the disc is not.
-    for (QPoint p : {QPoint(293, 70), QPoint(306, 70), QPoint(293, 83), QPoint(306, 83)})
-        QCOMPARE(pixel(img, p.x(), p.y()) == kRed, crossOnR1);
-    QCOMPARE(pixel(img, 301 + 13, 77), kGrey); // between the mark and the ring
-    QCOMPARE(pixel(img, 300 + 20, 76), kRed);  // the ring itself
 }
 
 void TestWindow::cursorOverTheChart_data()
