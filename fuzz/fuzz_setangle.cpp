@@ -5,8 +5,8 @@
 // through the real handler on a real window, and both must leave exactly the
 // text and angle that the conversion rules give, worked out here on their own
 // terms with strtod in the C locale, and the frame that the reference
-// (tests/reference/frames.py, named in VANTREL_REFERENCE_FRAMES) gives for
-// the angle.
+// (tests/reference/frames.py, as the build writes it out) gives for the
+// angle.
 #include "referenceframes.h"
 
 #include "app/anglerules.h"
@@ -208,6 +208,9 @@ const reference::Frames* frames = nullptr;
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The build's own reference, unless the run names another.
+    if (qEnvironmentVariableIsEmpty("VANTREL_REFERENCE_FRAMES"))
+        qputenv("VANTREL_REFERENCE_FRAMES", VANTREL_REFERENCE_FRAMES_FILE);
     frames = new reference::Frames;
     if (!frames->error().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(frames->error()));

@@ -51,17 +51,23 @@ double shareOnCircle(const QImage& img, QPointF centre, double radius, const QCo
     return double(hits) / kSamples;
 }
 
-// The pixels of one colour within `radius` of a point.
-QList<QPoint> pixelsNear(const QImage& img, QPointF centre, double radius, const QColor& colour)
+// The pixels of one colour in an area, and those that `keep` accepts.
+QList<QPoint> inkIn(const QImage& img, const QRect& area, const QColor& colour, const std::function<bool(QPoint)>& keep = {})
 {
-    QList<QPoint> found;
-    for (int y = int(centre.y() - radius); y <= int(centre.y() + radius); ++y) {
-        for (int x = int(centre.x() - radius); x <= int(centre.x() + radius); ++x) {
-            if (std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y()) <= radius && showsAt(img, QPointF(x, y), colour))
-                found << QPoint(x, y);
+    QList<QPoint> ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (img.rect().contains(x, y) && looksLike(img.pixel(x, y), colour) && (!keep || keep({x, y})))
+                ink << QPoint(x, y);
         }
     }
-    return found;
+    return ink;
+}
+
+QList<QPoint> inkWithin(const QImage& img, QPointF centre, double radius, const QColor& colour)
+{
+    const QRect square = QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)).toAlignedRect();
+    return inkIn(img, square, colour, [&](QPoint p) { return QLineF(QPointF(p) + QPointF(0.5, 0.5), centre).length() <= radius; });
 }
 
 QPointF centroid(const QList<QPoint>& points)
@@ -130,17 +136,6 @@ QImage rendered(const QString& text, double points, const QColor& colour, QSize 
     return img;
 }
 
-QList<QPoint> inkIn(const QImage& img, const QRect& area, const QColor& colour, const std::function<bool(QPoint)>& keep = {})
-{
-    QList<QPoint> ink;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (img.rect().contains(x, y) && looksLike(img.pixel(x, y), colour) && (!keep || keep({x, y})))
-                ink << QPoint(x, y);
-        }
-    }
-    return ink;
-}
 
 // Where the text's rectangle must lie for its letters to fall on the ink
 // found in the window, or nothing when the letters there are not this text
@@ -272,9 +267,9 @@ void TestScene::ringsAndMarks()
     QVERIFY2(shareOnCircle(img, ring, 20, colour) >= 0.95, "no ring of this colour here");
     QVERIFY2(shareOnCircle(img, ring, 25.5, colour) <= 0.05, "the ring is wider or lies elsewhere");
     QVERIFY2(shareOnCircle(img, ring, 15, colour) == 0, "the mark touches the ring");
-    QVERIFY2(pixelsNear(img, ring, 15, kBlack).isEmpty(), "a coil line reaches into the ring");
+    QVERIFY2(inkWithin(img, ring, 15, kBlack).isEmpty(), "a coil line reaches into the ring");
 
-    const QList<QPoint> ink = pixelsNear(img, ring, 15, colour);
+    const QList<QPoint> ink = inkWithin(img, ring, 15, colour);
     if (mark == QLatin1String("none")) {
         QVERIFY2(ink.isEmpty(), "a mark shows");
         return;
