@@ -1,9 +1,9 @@
 #include "window/form1.h"
 
-#include "scene/process.h"
 #include "window/designlook.h"
 #include "window/elementframe.h"
 #include "window/icons.h"
+#include "window/sceneframe.h"
 #include "window/sceneaccessible.h"
 
 #include <QLineEdit>
@@ -146,8 +146,9 @@ QRectF Form1::elementRect(Id id) const
 
 void Form1::process()
 {
+    frame_ = frameAt(state_.angle, frame_ ? frame_->marks() : kDesignedMarks);
     const SceneState before = scene_;
-    vantrel::process(state_.angle, scene_);
+    writeFrame(*frame_, scene_);
     // Repaint only what changed: the old and the new place of each element.
     for (const ElementDef& def : elementTable()) {
         if (!isPainted(def.kind) || before[def.id] == scene_[def.id])
