@@ -146,6 +146,8 @@ QRectF Form1::elementRect(Id id) const
 
 void Form1::process()
 {
+    // angle -> frame -> element state -> pixels; a current on a threshold
+    // keeps the marks of the frame before.
     frame_ = frameAt(state_.angle, frame_ ? frame_->marks() : kDesignedMarks);
     const SceneState before = scene_;
     writeFrame(*frame_, scene_);

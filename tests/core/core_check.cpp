@@ -16,6 +16,7 @@
 #include "scene/frame.h"
 #include "scene/numbertext.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <clocale>
