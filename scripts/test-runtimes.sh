@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 scratch=$(mktemp -d)
 # Wine's server keeps writing into its prefix until it is told to stop.
-trap 'WINEPREFIX=$scratch/wine wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
+trap 'WINEPREFIX=$scratch/wine wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 configure() {
   local dir=$1
