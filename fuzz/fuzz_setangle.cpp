@@ -9,10 +9,10 @@
 // angle.
 #include "referenceframes.h"
 
-#include "app/anglerules.h"
 #include "app/handlers.h"
 #include "app/module1.h"
 #include "app/startup.h"
+#include "scene/anglerules.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -237,12 +237,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The arithmetic alone.
     const Expected want = expectedSetAngle(text, start);
-    const vantrel::SetAngleOutcome got = vantrel::setAngleFromText(text, start);
+    const vantrel::SetAngleOutcome got = vantrel::setAngleFromText(text.toStdString(), start);
+    const QString written = QString::fromStdString(got.writtenText.value_or(std::string()));
     if (got.writtenText.has_value() != want.reduced)
-        fail(text, start, want.reduced ? QStringLiteral("nothing written back") : QStringLiteral("wrote back ") + *got.writtenText);
+        fail(text, start, want.reduced ? QStringLiteral("nothing written back") : QStringLiteral("wrote back ") + written);
     if (want.reduced) {
-        if (const QString why = writtenWrongly(*got.writtenText, want.reducedValue); !why.isEmpty())
-            fail(text, start, QStringLiteral("wrote back \"%1\", which %2").arg(*got.writtenText, why));
+        if (const QString why = writtenWrongly(written, want.reducedValue); !why.isEmpty())
+            fail(text, start, QStringLiteral("wrote back \"%1\", which %2").arg(written, why));
     }
     if (got.angle != want.angle)
         fail(text, start, QStringLiteral("angle %1, expected %2").arg(got.angle).arg(want.angle));
@@ -252,7 +253,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     box->setText(text);
     const QString typed = box->text(); // the box may hold less than it was given
     const Expected inBox = typed == text ? want : expectedSetAngle(typed, start);
-    const QString boxAfter = inBox.reduced ? vantrel::setAngleFromText(typed, start).writtenText.value_or(QString()) : typed;
+    const QString boxAfter = inBox.reduced ? QString::fromStdString(vantrel::setAngleFromText(typed.toStdString(), start).writtenText.value_or(std::string())) : typed;
     window->state.angle = start;
     const vantrel::SceneState before = window->form.scene();
     window->handlers.cmdAngle_Click();

@@ -1,24 +1,26 @@
 // The frame update: from an angle to every moving element of the scene.
-#include "scene/process.h"
+#include "scene/frame.h"
+#include "window/sceneframe.h"
 
 #include <QTest>
 
 #include <cmath>
+#include <optional>
 
 using namespace vantrel;
 
 namespace {
 
-struct Marks {
+struct MarkIds {
     Id cross1a, cross1b, dot1, cross2a, cross2b, dot2;
 };
-constexpr Marks kMarksR{Id::Lr1, Id::Lr2, Id::Dr, Id::Lrr1, Id::Lrr2, Id::Drr};
-constexpr Marks kMarksY{Id::Ly1, Id::Ly2, Id::Dy, Id::Lyy1, Id::Lyy2, Id::Dyy};
-constexpr Marks kMarksB{Id::Lb1, Id::Lb2, Id::Db, Id::Lbb1, Id::Lbb2, Id::Dbb};
+constexpr MarkIds kMarksR{Id::Lr1, Id::Lr2, Id::Dr, Id::Lrr1, Id::Lrr2, Id::Drr};
+constexpr MarkIds kMarksY{Id::Ly1, Id::Ly2, Id::Dy, Id::Lyy1, Id::Lyy2, Id::Dyy};
+constexpr MarkIds kMarksB{Id::Lb1, Id::Lb2, Id::Db, Id::Lbb1, Id::Lbb2, Id::Dbb};
 
 // Four characters: first conductor's cross, its dot, second conductor's
 // cross, its dot; 'x' or 'o' where shown, '-' where hidden.
-QString marksOf(const SceneState& s, const Marks& m)
+QString marksOf(const SceneState& s, const MarkIds& m)
 {
     QString out;
     const bool cross1 = s[m.cross1a].visible;
@@ -32,6 +34,18 @@ QString marksOf(const SceneState& s, const Marks& m)
     out += s[m.dot2].visible ? 'o' : '-';
     return out;
 }
+
+// The elements as the window keeps them: each frame is drawn over the one before.
+struct Drawing {
+    SceneState s;
+    std::optional<Frame> last;
+
+    void process(std::int16_t angle)
+    {
+        last = frameAt(angle, last ? last->marks() : kDesignedMarks);
+        writeFrame(*last, s);
+    }
+};
 
 bool near(float actual, double expected) { return std::abs(double{actual} - expected) < 0.001; }
 
@@ -117,8 +131,9 @@ void TestProcess::frame()
     QFETCH(QString, marks);
     QFETCH(QList<QPointF>, ends);
 
-    SceneState s;
-    process(static_cast<std::int16_t>(angle), s);
+    Drawing d;
+    const SceneState& s = d.s;
+    d.process(static_cast<std::int16_t>(angle));
 
     QCOMPARE(s[Id::lblAngle].caption, caption);
     QCOMPARE(s[Id::LineX].x1, static_cast<float>(cursor));
@@ -155,23 +170,25 @@ void TestProcess::thresholdKeepsPreviousMarks()
 {
     QFETCH(int, previous);
     QFETCH(QString, previousY);
-    SceneState s;
-    process(static_cast<std::int16_t>(previous), s);
+    Drawing d;
+    const SceneState& s = d.s;
+    d.process(static_cast<std::int16_t>(previous));
     QCOMPARE(marksOf(s, kMarksY), previousY);
-    process(203, s);
+    d.process(203);
     QCOMPARE(marksOf(s, kMarksY), previousY);
     QCOMPARE(s[Id::lblAngle].caption, QStringLiteral("116 deg."));
-    process(204, s);
+    d.process(204);
     QCOMPARE(marksOf(s, kMarksY), QStringLiteral("----"));
 }
 
 void TestProcess::resultantTurnsAtNearlyConstantLength()
 {
-    SceneState s;
+    Drawing d;
+    const SceneState& s = d.s;
     double previousDirection = 0;
     double turned = 0;
     for (int angle = 0; angle <= 628; ++angle) {
-        process(static_cast<std::int16_t>(angle), s);
+        d.process(static_cast<std::int16_t>(angle));
         const double dx = s[Id::LineW].x2 - 4500.0;
         const double dy = s[Id::LineW].y2 - 4500.0;
         const double length = std::hypot(dx, dy);
@@ -192,11 +209,11 @@ void TestProcess::resultantTurnsAtNearlyConstantLength()
 void TestProcess::sameAngleSameScene()
 {
     for (int angle : {0, 1, 100, 157, 400, 628, -300, 5000}) {
-        SceneState once;
-        process(static_cast<std::int16_t>(angle), once);
-        SceneState twice = once;
-        process(static_cast<std::int16_t>(angle), twice);
-        QVERIFY(once == twice);
+        Drawing once;
+        once.process(static_cast<std::int16_t>(angle));
+        Drawing twice = once;
+        twice.process(static_cast<std::int16_t>(angle));
+        QVERIFY(once.s == twice.s);
     }
 }
 
@@ -204,8 +221,9 @@ void TestProcess::sameAngleSameScene()
 void TestProcess::onlyDynamicElementsChange()
 {
     const SceneState designed;
-    SceneState s;
-    process(300, s);
+    Drawing d;
+    const SceneState& s = d.s;
+    d.process(300);
     const QList<Id> dynamic{Id::lblAngle, Id::LineX, Id::Lr1, Id::Lr2, Id::Dr, Id::Lrr1, Id::Lrr2, Id::Drr,
                             Id::Ly1, Id::Ly2, Id::Dy, Id::Lyy1, Id::Lyy2, Id::Dyy, Id::Lb1, Id::Lb2, Id::Db,
                             Id::Lbb1, Id::Lbb2, Id::Dbb, Id::LineR, Id::LineY, Id::LineB, Id::LineW};

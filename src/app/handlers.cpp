@@ -1,6 +1,6 @@
 #include "app/handlers.h"
 
-#include "app/anglerules.h"
+#include "scene/anglerules.h"
 #include "window/form1.h"
 #include "window/sceneaccessible.h"
 
@@ -64,9 +64,9 @@ void Handlers::optSlow_Click() { form_.Timer1()->setInterval(kSlowMs); }
 void Handlers::cmdAngle_Click()
 {
     QLineEdit* box = form_.txtAngle();
-    const SetAngleOutcome outcome = setAngleFromText(box->text(), state_.angle);
+    const SetAngleOutcome outcome = setAngleFromText(box->text().toStdString(), state_.angle);
     if (outcome.writtenText)
-        box->setText(*outcome.writtenText);
+        box->setText(QString::fromStdString(*outcome.writtenText));
     state_.angle = outcome.angle;
     form_.process();
     announceFrame(form_);

@@ -1,11 +1,10 @@
 // A frame of the scene in words, for listeners who cannot see the window.
 #pragma once
 
-#include "window/scenestate.h"
+#include "scene/frame.h"
 
-#include <QString>
-
-#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace vantrel {
 
@@ -13,10 +12,7 @@ namespace vantrel {
 // as signed fractions of their peak (positive where the waveform chart's
 // curve lies above its axis) and the direction the resultant points on
 // screen, for example "Phase angle 90 degrees. Currents: R +1.00,
-// Y -0.50, B -0.50. Field points left."
-//
-// The direction is read from the resultant line as the scene holds it; a
-// scene still in its designed state has no frame to describe yet.
-QString describeFrame(std::int16_t angle, const SceneState& scene);
+// Y -0.50, B -0.50. Field points left." Without a frame, how to draw one.
+std::string describeFrame(const std::optional<Frame>& frame);
 
 } // namespace vantrel

@@ -1,10 +1,10 @@
 #include "window/form1.h"
 
-#include "scene/process.h"
 #include "window/designlook.h"
 #include "window/elementframe.h"
 #include "window/icons.h"
 #include "window/optionrowkeys.h"
+#include "window/sceneframe.h"
 #include "window/sceneaccessible.h"
 
 #include <QLineEdit>
@@ -148,8 +148,11 @@ QRectF Form1::elementRect(Id id) const
 
 void Form1::process()
 {
+    // angle -> frame -> element state -> pixels; a current on a threshold
+    // keeps the marks of the frame before.
+    frame_ = frameAt(state_.angle, frame_ ? frame_->marks() : kDesignedMarks);
     const SceneState before = scene_;
-    vantrel::process(state_.angle, scene_);
+    writeFrame(*frame_, scene_);
     // Repaint only what changed: the old and the new place of each element.
     for (const ElementDef& def : elementTable()) {
         if (!isPainted(def.kind) || before[def.id] == scene_[def.id])

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "app/module1.h"
+#include "scene/frame.h"
 #include "window/elementpainter.h"
 #include "window/scenestate.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -35,6 +37,8 @@ public:
     QWidget* widget(Id id) const { return widgets_[indexOf(id)]; }
 
     const SceneState& scene() const { return scene_; }
+    // The frame on screen; none until process() has drawn one.
+    const std::optional<Frame>& frame() const { return frame_; }
     const Module1& state() const { return state_; }
 
     // Where a drawn element lies, in the window's logical pixels.
@@ -57,6 +61,7 @@ private:
 
     const Module1& state_;
     SceneState scene_;
+    std::optional<Frame> frame_;
     PictureCache pictures_;
     std::array<QWidget*, kElementCount> widgets_{};
     QTimer* timer_ = nullptr;

@@ -64,7 +64,7 @@ public:
             if (t == QAccessible::Name)
                 return QStringLiteral("Rotating magnetic field");
             if (t == QAccessible::Description)
-                return describeFrame(form_->state().angle, scene);
+                return QString::fromStdString(describeFrame(form_->frame()));
             break;
         case ScenePart::ReadOut:
             // The label in front of it is painted too, so the read-out

@@ -1,0 +1,46 @@
+#include "scene/anglerules.h"
+
+#include "scene/numbertext.h"
+
+#include <cmath>
+
+namespace vantrel {
+
+std::int16_t nextAngle(std::int16_t angle)
+{
+    // int arithmetic: 32767 + 1 must not wrap to -32768 before the test.
+    const int next = int{angle} + 1;
+    return next > 628 ? std::int16_t{0} : static_cast<std::int16_t>(next);
+}
+
+std::optional<std::int16_t> nearestInt16(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double r = std::nearbyint(value); // the default mode rounds halves to even
+    if (r < -32768.0 || r > 32767.0)
+        return std::nullopt;
+    return static_cast<std::int16_t>(r);
+}
+
+SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle)
+{
+    SetAngleOutcome out{std::nullopt, angle};
+    std::string current(text);
+
+    // Only numbers above 360 are reduced, and only by one turn: 1000 becomes 640.
+    const std::optional<double> first = textToNumber(current);
+    if (first && *first > 360.0) {
+        current = numberToText(*first - 360.0);
+        out.writtenText = current;
+    }
+
+    // The angle is taken from the text as it now stands in the box.
+    if (const std::optional<double> degrees = textToNumber(current)) {
+        if (const std::optional<std::int16_t> a = nearestInt16(*degrees * kEntryFactor))
+            out.angle = *a;
+    }
+    return out;
+}
+
+} // namespace vantrel

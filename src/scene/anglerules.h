@@ -1,0 +1,31 @@
+// The arithmetic behind the tick and Set Angle, free of any window.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+// The angle after one running tick: one more, back to 0 once past 628.
+std::int16_t nextAngle(std::int16_t angle);
+
+// The nearest 16-bit integer, an exact half going to the even neighbour;
+// nothing when the result does not fit or the value is not finite.
+std::optional<std::int16_t> nearestInt16(double value);
+
+// Degrees to hundredths of a radian, as Set Angle enters them.
+inline constexpr double kEntryFactor = 1.745;
+
+struct SetAngleOutcome {
+    std::optional<std::string> writtenText; // set when the box's text was reduced by 360
+    std::int16_t angle;
+};
+
+// What Set Angle does with the box's text (UTF-8): a number above 360 is
+// reduced by 360 once and written back; the (reduced) degrees become the new
+// angle when they convert and fit, otherwise the angle stays as it was.
+SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle);
+
+} // namespace vantrel

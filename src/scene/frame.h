@@ -1,0 +1,61 @@
+// The frame update's arithmetic: everything a frame shows follows from the
+// angle, and from the marks before it where a current lies on a threshold.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace vantrel {
+
+// Centre of the phasor diagram, in twips.
+inline constexpr double kPhasorCentre = 4500.0;
+
+// Offset of the Y and B phase arguments from R, in hundredths of a radian.
+inline constexpr int kPhaseOffset = 209;
+
+// A line's end point in twips, held as 32-bit floats as the lines hold them.
+struct Point {
+    float x = 0, y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// The six marks of one phase. `cross` shows the first conductor's cross and
+// the second's dot, `dot` the opposite; the designed scene shows both.
+struct Marks {
+    bool cross = false;
+    bool dot = false;
+    friend bool operator==(const Marks&, const Marks&) = default;
+};
+
+enum Phase : std::size_t { R, Y, B };
+
+struct PhaseFrame {
+    double value = 0; // the phase current in twips of phasor length
+    Marks marks;
+    bool kept = false; // the value lies exactly on a threshold: marks as before
+    Point end;         // the phasor's end point; it starts at the centre
+};
+
+struct Frame {
+    std::int16_t angle = 0;
+    long long degrees = 0;    // the read-out's whole degrees, floored
+    std::int32_t cursor = 0;  // the time cursor's x
+    std::array<PhaseFrame, 3> phases; // R, Y, B
+    Point resultant;          // the field vector's end point, from the centre
+
+    std::array<Marks, 3> marks() const { return {phases[R].marks, phases[Y].marks, phases[B].marks}; }
+};
+
+// A phase current in twips of phasor length: -floor(2000 sin(argument / 100)).
+// Always a whole number from -2000 to 2000.
+double phaseValue(int argument);
+
+// The time cursor's x in twips. Wider than 16 bits on purpose: an angle that
+// Set Angle stores far outside the cycle puts the cursor off the chart
+// instead of leaving a half-drawn frame.
+std::int32_t cursorX(std::int16_t angle);
+
+// The frame for `angle`, drawn over a frame whose marks were `before`.
+Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before);
+
+} // namespace vantrel

@@ -1,0 +1,56 @@
+#include "window/sceneframe.h"
+
+namespace vantrel {
+namespace {
+
+struct PhaseElements {
+    Id cross1a, cross1b, dot1; // first conductor
+    Id cross2a, cross2b, dot2; // second conductor
+    Id phasor;
+};
+
+constexpr std::array<PhaseElements, 3> kPhases{{
+    {Id::Lr1, Id::Lr2, Id::Dr, Id::Lrr1, Id::Lrr2, Id::Drr, Id::LineR},
+    {Id::Ly1, Id::Ly2, Id::Dy, Id::Lyy1, Id::Lyy2, Id::Dyy, Id::LineY},
+    {Id::Lb1, Id::Lb2, Id::Db, Id::Lbb1, Id::Lbb2, Id::Dbb, Id::LineB},
+}};
+
+// The second conductor carries the same current the other way, so it shows
+// the opposite mark.
+void writeMarks(const PhaseElements& p, Marks m, SceneState& s)
+{
+    s[p.cross1a].visible = m.cross;
+    s[p.cross1b].visible = m.cross;
+    s[p.dot2].visible = m.cross;
+    s[p.dot1].visible = m.dot;
+    s[p.cross2a].visible = m.dot;
+    s[p.cross2b].visible = m.dot;
+}
+
+void writeLine(Id id, Point end, SceneState& s)
+{
+    ElementState& line = s[id];
+    line.x1 = static_cast<float>(kPhasorCentre);
+    line.y1 = static_cast<float>(kPhasorCentre);
+    line.x2 = end.x;
+    line.y2 = end.y;
+}
+
+} // namespace
+
+void writeFrame(const Frame& frame, SceneState& s)
+{
+    s[Id::lblAngle].caption = QString::number(frame.degrees) + QStringLiteral(" deg.");
+
+    const auto x = static_cast<float>(frame.cursor);
+    s[Id::LineX].x1 = x;
+    s[Id::LineX].x2 = x;
+
+    for (Phase p : {R, Y, B}) {
+        writeMarks(kPhases[p], frame.phases[p].marks, s);
+        writeLine(kPhases[p].phasor, frame.phases[p].end, s);
+    }
+    writeLine(Id::LineW, frame.resultant, s);
+}
+
+} // namespace vantrel
