@@ -26,17 +26,21 @@ double snapToDevice(double logical, double width, qreal dpr)
     return centre / dpr;
 }
 
-void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette)
+void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette, double zoom)
 {
-    QPointF a(toPixels(s.x1), toPixels(s.y1));
-    QPointF b(toPixels(s.x2), toPixels(s.y2));
+    QPointF a(toPixels(s.x1, zoom), toPixels(s.y1, zoom));
+    QPointF b(toPixels(s.x2, zoom), toPixels(s.y2, zoom));
     if (a == b)
         return; // a zero-length phasor shows nothing, as at a zero current
-    const double width = def.penWidth;
+    double width = def.penWidth * zoom;
     const bool vertical = a.x() == b.x();
     const bool horizontal = a.y() == b.y();
     const qreal dpr = p.device()->devicePixelRatio();
-    const bool crisp = (vertical || horizontal) && width <= 2;
+    const bool crisp = (vertical || horizontal) && def.penWidth <= 2;
+    // Thin lines keep whole device pixels at any zoom: a straight one would
+    // smear over a half-lit column, a diagonal one would blur.
+    if (def.penWidth <= 2)
+        width = static_cast<double>(std::max(1L, std::lround(width * dpr))) / dpr;
     if (crisp && vertical) {
         a.rx() = b.rx() = snapToDevice(a.x(), width, dpr);
     } else if (crisp && horizontal) {
@@ -61,13 +65,13 @@ void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const 
 }
 
 // How far paint reaches from a line's or outline's centre.
-double reach(const ElementDef& def) { return def.penWidth / 2.0 + kEdgeMargin; }
+double reach(const ElementDef& def, double zoom) { return def.penWidth * zoom / 2.0 + kEdgeMargin; }
 
 // A ring is painted only where a rectangle reaches its outline: the big
 // stator circles need no copy for a repaint inside their hole.
-bool ringMeets(const ElementDef& def, const QRect& r)
+bool ringMeets(const ElementDef& def, const QRect& r, double zoom)
 {
-    const QRectF square = pixelRect(def.geometry);
+    const QRectF square = pixelRect(def.geometry, zoom);
     const QPointF c = square.center();
     const double radius = square.width() / 2;
     const double nearX = std::clamp(c.x(), double(r.left()), double(r.right() + 1));
@@ -76,42 +80,43 @@ bool ringMeets(const ElementDef& def, const QRect& r)
     const double farY = std::max(std::abs(c.y() - r.top()), std::abs(c.y() - (r.bottom() + 1)));
     const double nearest = std::hypot(c.x() - nearX, c.y() - nearY);
     const double farthest = std::hypot(farX, farY);
-    return nearest <= radius + reach(def) && farthest >= radius - reach(def);
+    return nearest <= radius + reach(def, zoom) && farthest >= radius - reach(def, zoom);
 }
 
 // The outline is centred on the inscribed circle, so half its width lies
 // outside the bounding square: a small circle with a wide pen is a disc.
-void strokeCircle(QPainter& p, const ElementDef& def, const QColor& colour)
+void strokeCircle(QPainter& p, const ElementDef& def, const QColor& colour, double zoom)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(colour, def.penWidth));
+    p.setPen(QPen(colour, def.penWidth * zoom));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(pixelRect(def.geometry));
+    p.drawEllipse(pixelRect(def.geometry, zoom));
 }
 
 // Building a font resolves its family every time; the read-out is painted on
-// every tick.
-const QFont& labelFont(const ElementDef& def)
+// every tick. The fonts of the last zoom painted are kept.
+const QFont& labelFont(const ElementDef& def, double zoom)
 {
-    static const std::array<QFont, kElementCount> fonts = [] {
-        std::array<QFont, kElementCount> all;
+    static double fontsZoom = 0;
+    static std::array<QFont, kElementCount> fonts;
+    if (fontsZoom != zoom) {
         for (const ElementDef& d : elementTable()) {
             if (d.font.family)
-                all[indexOf(d.id)] = designFont(d.font);
+                fonts[indexOf(d.id)] = designFont(d.font, zoom);
         }
-        return all;
-    }();
+        fontsZoom = zoom;
+    }
     return fonts[indexOf(def.id)];
 }
 
-void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette)
+void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette, double zoom)
 {
-    const QRectF r = pixelRect(def.geometry);
+    const QRectF r = pixelRect(def.geometry, zoom);
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
     p.fillRect(r, resolveColour(def.background, palette));
     p.setPen(resolveColour(def.colour, palette));
-    p.setFont(labelFont(def));
+    p.setFont(labelFont(def, zoom));
     p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s.caption);
     p.restore();
 }
@@ -135,41 +140,42 @@ void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, co
 
 // Circles never move, so each is stroked once into a picture and copied.
 void paintCircle(QPainter& p, const ElementDef& def, const QPalette& palette, PictureCache& pictures,
-                 const QRegion& exposed)
+                 const QRegion& exposed, double zoom)
 {
     QPointF topLeft;
     const QColor colour = resolveColour(def.colour, palette);
-    const QPixmap& circle = pictures.circle(def, colour, p.device()->devicePixelRatio(), &topLeft);
+    const QPixmap& circle = pictures.circle(def, colour, {p.device()->devicePixelRatio(), zoom}, &topLeft);
     blitExposed(p, circle, topLeft, exposed);
 }
 
-void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures, const QRegion& exposed)
+void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures, const QRegion& exposed, double zoom)
 {
-    const qreal dpr = p.device()->devicePixelRatio();
+    const PictureCache::Scale scale{p.device()->devicePixelRatio(), zoom};
+    QPointF topLeft;
     if (def.picture == Picture::WaveformChart) {
-        QPointF topLeft;
-        const QPixmap& chart = pictures.chart(dpr, &topLeft);
+        const QPixmap& chart = pictures.chart(scale, &topLeft);
         blitExposed(p, chart, topLeft, exposed);
     } else if (def.picture == Picture::AboutIcon) {
-        p.drawPixmap(pixelRect(def.geometry).topLeft(), pictures.about(dpr));
+        const QPixmap& about = pictures.about(scale, &topLeft);
+        p.drawPixmap(topLeft, about);
     }
 }
 
 void paintElement(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette,
-                  PictureCache& pictures, const QRegion& exposed)
+                  PictureCache& pictures, const QRegion& exposed, double zoom)
 {
     switch (def.kind) {
     case Kind::Line:
-        paintLine(p, def, s, palette);
+        paintLine(p, def, s, palette, zoom);
         break;
     case Kind::Circle:
-        paintCircle(p, def, palette, pictures, exposed);
+        paintCircle(p, def, palette, pictures, exposed, zoom);
         break;
     case Kind::Label:
-        paintLabel(p, def, s, palette);
+        paintLabel(p, def, s, palette, zoom);
         break;
     case Kind::Image:
-        paintImage(p, def, pictures, exposed);
+        paintImage(p, def, pictures, exposed, zoom);
         break;
     default:
         break;
@@ -184,43 +190,59 @@ PictureCache::PictureCache()
 {
 }
 
-const QPixmap& PictureCache::chart(qreal dpr, QPointF* topLeft)
+// The device pixels a rectangle of logical pixels covers, edges rounded.
+QRect devicePixels(const QRectF& r, qreal dpr)
 {
-    if (chartPixmap_.isNull() || chartPixmap_.devicePixelRatio() != dpr) {
+    return roundedRect(QRectF(r.topLeft() * dpr, r.size() * dpr));
+}
+
+const QPixmap& PictureCache::chart(Scale scale, QPointF* topLeft)
+{
+    if (chartPixmap_.isNull() || chartScale_ != scale) {
         // Snap the element's rectangle to whole device pixels and stretch the
         // chart to exactly that, so painting is a plain copy on every frame.
-        const QRectF r = pixelRect(element(Id::Image1).geometry);
-        const QRect device(QPoint(qRound(r.left() * dpr), qRound(r.top() * dpr)),
-                           QPoint(qRound(r.right() * dpr) - 1, qRound(r.bottom() * dpr) - 1));
+        const qreal dpr = scale.dpr;
+        const QRect device = devicePixels(pixelRect(element(Id::Image1).geometry, scale.zoom), dpr);
         chartPixmap_ = QPixmap::fromImage(chartImage_.scaled(device.size(), Qt::IgnoreAspectRatio,
                                                              Qt::SmoothTransformation));
         chartPixmap_.setDevicePixelRatio(dpr);
-        chartTopLeft_ = QPointF(device.left() / dpr, device.top() / dpr);
+        chartTopLeft_ = QPointF(device.topLeft()) / dpr;
+        chartScale_ = scale;
     }
     *topLeft = chartTopLeft_;
     return chartPixmap_;
 }
 
-const QPixmap& PictureCache::about(qreal dpr)
+const QPixmap& PictureCache::about(Scale scale, QPointF* topLeft)
 {
-    if (aboutPixmap_.isNull() || aboutPixmap_.devicePixelRatio() != dpr) {
-        // Pixel art: whole-number ratios repeat pixels rather than blur them.
-        const int side = qRound(aboutImage_.width() * dpr);
-        const bool whole = dpr == std::floor(dpr);
-        aboutPixmap_ = QPixmap::fromImage(aboutImage_.scaled(
-            side, side, Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation));
+    if (aboutPixmap_.isNull() || aboutScale_ != scale) {
+        // Pixel art: whole multiples repeat pixels rather than blur them;
+        // in between, pixels are repeated to the next whole multiple and only
+        // that is smoothed down, which keeps the edges nearly as sharp.
+        const qreal dpr = scale.dpr;
+        const QRect device = devicePixels(pixelRect(element(Id::cmdAbout).geometry, scale.zoom), dpr);
+        const int side = device.width();
+        const int whole = std::max(1, (side + aboutImage_.width() - 1) / aboutImage_.width());
+        QImage art = aboutImage_.scaled(aboutImage_.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (art.width() != side)
+            art = art.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        aboutPixmap_ = QPixmap::fromImage(art);
         aboutPixmap_.setDevicePixelRatio(dpr);
+        aboutTopLeft_ = QPointF(device.topLeft()) / dpr;
+        aboutScale_ = scale;
     }
+    *topLeft = aboutTopLeft_;
     return aboutPixmap_;
 }
 
-const QPixmap& PictureCache::circle(const ElementDef& def, const QColor& colour, qreal dpr, QPointF* topLeft)
+const QPixmap& PictureCache::circle(const ElementDef& def, const QColor& colour, Scale scale, QPointF* topLeft)
 {
     Sprite& sprite = circles_[indexOf(def.id)];
-    if (sprite.pixmap.isNull() || sprite.pixmap.devicePixelRatio() != dpr || sprite.colour != colour) {
+    if (sprite.pixmap.isNull() || sprite.scale != scale || sprite.colour != colour) {
         // Whole device pixels around the outline, so the copy lands exactly
         // where the stroke would have gone.
-        const QRectF r = repaintBounds(def, ElementState{});
+        const qreal dpr = scale.dpr;
+        const QRectF r = repaintBounds(def, ElementState{}, scale.zoom);
         const QRect device(QPoint(int(std::floor(r.left() * dpr)), int(std::floor(r.top() * dpr))),
                            QPoint(int(std::ceil(r.right() * dpr)) - 1, int(std::ceil(r.bottom() * dpr)) - 1));
         QImage image(device.size(), QImage::Format_ARGB32_Premultiplied);
@@ -229,10 +251,11 @@ const QPixmap& PictureCache::circle(const ElementDef& def, const QColor& colour,
         sprite.topLeft = QPointF(device.left() / dpr, device.top() / dpr);
         QPainter painter(&image);
         painter.translate(-sprite.topLeft);
-        strokeCircle(painter, def, colour);
+        strokeCircle(painter, def, colour, scale.zoom);
         painter.end();
         sprite.pixmap = QPixmap::fromImage(image);
         sprite.colour = colour;
+        sprite.scale = scale;
     }
     *topLeft = sprite.topLeft;
     return sprite.pixmap;
@@ -243,14 +266,14 @@ namespace {
 // A long diagonal line covers a sliver of its bounding box: it is painted
 // only where the boxes of its short pieces meet the exposed region.
 template <typename Visit>
-bool anyPiece(const ElementDef& def, const ElementState& s, Visit visit)
+bool anyPiece(const ElementDef& def, const ElementState& s, double zoom, Visit visit)
 {
-    const QPointF a(toPixels(s.x1), toPixels(s.y1));
-    const QPointF b(toPixels(s.x2), toPixels(s.y2));
+    const QPointF a(toPixels(s.x1, zoom), toPixels(s.y1, zoom));
+    const QPointF b(toPixels(s.x2, zoom), toPixels(s.y2, zoom));
     constexpr double kPiece = 24.0; // pixels
     const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
     const int pieces = std::max(1, static_cast<int>(std::ceil(length / kPiece)));
-    const double m = reach(def);
+    const double m = reach(def, zoom);
     for (int i = 0; i < pieces; ++i) {
         const QPointF from = a + (b - a) * (double(i) / pieces);
         const QPointF to = a + (b - a) * (double(i + 1) / pieces);
@@ -260,15 +283,15 @@ bool anyPiece(const ElementDef& def, const ElementState& s, Visit visit)
     return false;
 }
 
-bool meets(const ElementDef& def, const ElementState& s, const QRegion& exposed)
+bool meets(const ElementDef& def, const ElementState& s, const QRegion& exposed, double zoom)
 {
-    if (!exposed.intersects(repaintBounds(def, s).toAlignedRect()))
+    if (!exposed.intersects(repaintBounds(def, s, zoom).toAlignedRect()))
         return false;
     if (def.kind == Kind::Line)
-        return anyPiece(def, s, [&](const QRect& piece) { return exposed.intersects(piece); });
+        return anyPiece(def, s, zoom, [&](const QRect& piece) { return exposed.intersects(piece); });
     if (def.kind == Kind::Circle) {
         for (const QRect& r : exposed) {
-            if (ringMeets(def, r))
+            if (ringMeets(def, r, zoom))
                 return true;
         }
         return false;
@@ -278,29 +301,29 @@ bool meets(const ElementDef& def, const ElementState& s, const QRegion& exposed)
 
 } // namespace
 
-QRectF repaintBounds(const ElementDef& def, const ElementState& s)
+QRectF repaintBounds(const ElementDef& def, const ElementState& s, double zoom)
 {
     switch (def.kind) {
     case Kind::Line: {
-        const QRectF r = QRectF(QPointF(toPixels(s.x1), toPixels(s.y1)),
-                                QPointF(toPixels(s.x2), toPixels(s.y2))).normalized();
-        const double m = reach(def);
+        const QRectF r = QRectF(QPointF(toPixels(s.x1, zoom), toPixels(s.y1, zoom)),
+                                QPointF(toPixels(s.x2, zoom), toPixels(s.y2, zoom))).normalized();
+        const double m = reach(def, zoom);
         return r.adjusted(-m, -m, m, m);
     }
     case Kind::Circle: {
-        const double m = reach(def);
-        return pixelRect(def.geometry).adjusted(-m, -m, m, m);
+        const double m = reach(def, zoom);
+        return pixelRect(def.geometry, zoom).adjusted(-m, -m, m, m);
     }
     case Kind::Label:
     case Kind::Image:
-        return pixelRect(def.geometry).adjusted(-1, -1, 1, 1);
+        return pixelRect(def.geometry, zoom).adjusted(-1, -1, 1, 1);
     default:
         return {};
     }
 }
 
 void paintElements(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
-                   const QPalette& palette, PictureCache& pictures)
+                   const QPalette& palette, PictureCache& pictures, double zoom)
 {
     const auto& table = elementTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
@@ -308,8 +331,8 @@ void paintElements(QPainter& painter, In container, const SceneState& scene, con
         const ElementState& s = scene[def.id];
         if (def.in != container || !isPainted(def.kind) || !s.visible)
             continue;
-        if (meets(def, s, exposed))
-            paintElement(painter, def, s, palette, pictures, exposed);
+        if (meets(def, s, exposed, zoom))
+            paintElement(painter, def, s, palette, pictures, exposed, zoom);
     }
 }
 
