@@ -221,10 +221,11 @@ void TestZoom::agreesWithQtScaling_data()
     QTest::newRow("R1's ring") << QRectF(405, 70, 90, 87) << Ink(red) << 1.0;
     QTest::newRow("red phasor's end") << QRectF(455, 420, 255, 60) << Ink(red) << 1.0;
     QTest::newRow("chart") << QRectF(900, 180, 570, 540) << Ink(white) << 1.0;
-    // Fonts are sized in whole pixels at each zoom and hinted at each size.
-    QTest::newRow("label text") << QRectF(936, 132, 205, 37) << Ink(black) << 2.0;
-    QTest::newRow("legend text in its frame") << QRectF(192, 948, 193, 50) << Ink(black) << 2.0;
-    QTest::newRow("Set Angle's caption") << QRectF(1256, 834, 190, 34) << Ink(black) << 2.0;
+    // Fonts are sized in whole pixels at each zoom and hinted at each size:
+    // over a line of text the rounded advances add up to a few pixels.
+    QTest::newRow("label text") << QRectF(936, 132, 205, 37) << Ink(black) << 3.0;
+    QTest::newRow("legend text in its frame") << QRectF(192, 948, 193, 50) << Ink(black) << 3.0;
+    QTest::newRow("Set Angle's caption") << QRectF(1256, 834, 190, 34) << Ink(black) << 3.0;
 }
 
 // At 150 % the scene is what Qt's own scaling by 1.5 makes of the designed one.
@@ -408,17 +409,25 @@ void TestZoom::ticksLeaveWhatAFullRepaintDraws_data()
 {
     QTest::addColumn<int>("presses");
     QTest::addColumn<bool>("full");
-    QTest::newRow("125 %") << 2 << false;
-    QTest::newRow("150 %") << 3 << false;
-    QTest::newRow("full screen") << 0 << true;
+    QTest::addColumn<int>("tolerance"); // colour levels
+    // Unzoomed, every stroke lies the same in pieces as in one.
+    QTest::newRow("100 %") << 0 << false << 0;
+    // Where a clip cuts a zoomed antialiased stroke, its edge may come out a
+    // few levels lighter or darker than in one piece; a stale or twice
+    // blended stroke is off by tens of levels.
+    QTest::newRow("125 %") << 2 << false << 6;
+    QTest::newRow("150 %") << 3 << false << 6;
+    QTest::newRow("full screen") << 0 << true << 6;
 }
 
-// At any zoom a tick repaints a small part of the window, and that leaves
-// on screen what painting the whole window draws.
+// At any zoom a tick repaints a small part of the window, the cursor's new
+// place among it, and that leaves on screen what painting the whole window
+// draws: no trace of an old phasor or mark, and nothing blended twice.
 void TestZoom::ticksLeaveWhatAFullRepaintDraws()
 {
     QFETCH(int, presses);
     QFETCH(bool, full);
+    QFETCH(int, tolerance);
     App app;
     app.zoomBy(presses);
     if (full) {
@@ -443,6 +452,7 @@ void TestZoom::ticksLeaveWhatAFullRepaintDraws()
         }
     } recorder(&painted);
     app.form.installEventFilter(&recorder);
+    double cursorPainted = app.form.elementRect(Id::LineX).center().x();
     for (int tick = 0; tick < 629; ++tick) {
         painted = QRegion();
         app.handlers.Timer1_Timer();
@@ -451,12 +461,17 @@ void TestZoom::ticksLeaveWhatAFullRepaintDraws()
         for (const QRect& r : painted)
             area += qint64{r.width()} * r.height();
         QVERIFY2(area * 10 < windowArea, qPrintable(QStringLiteral("%1 of %2 pixels").arg(area).arg(windowArea)));
+        // The cursor is drawn on whole pixels, so it need not be repainted
+        // until it has moved by one.
+        const QPointF cursor = app.form.elementRect(Id::LineX).center();
+        if (painted.contains(cursor.toPoint()))
+            cursorPainted = cursor.x();
+        QVERIFY2(cursor.x() - cursorPainted < 1, qPrintable(QStringLiteral("cursor at %1 last repainted at %2")
+                                                                 .arg(cursor.x()).arg(cursorPainted)));
         if (tick % 37 != 0 && app.state.angle != 203)
             continue;
         const int worst = largestDifference(app.onScreen(), app.shot().convertToFormat(QImage::Format_RGB32));
-        // Where a clip cuts a zoomed antialiased stroke, its edge may come
-        // out a few levels lighter or darker than in one piece.
-        QVERIFY2(worst <= 3, qPrintable(QStringLiteral("angle %1: a channel off by %2").arg(app.state.angle).arg(worst)));
+        QVERIFY2(worst <= tolerance, qPrintable(QStringLiteral("angle %1: a channel off by %2").arg(app.state.angle).arg(worst)));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "window/icons.h"
 #include "window/waveformchart.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -26,26 +27,41 @@ double snapToDevice(double logical, double width, qreal dpr)
     return centre / dpr;
 }
 
-void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette, double zoom)
+// Where a line's pixels go: its end points and width, with thin straight
+// lines moved onto whole device pixels.
+struct PlacedLine {
+    QPointF a, b;
+    double width;
+    bool crisp;
+    friend bool operator==(const PlacedLine&, const PlacedLine&) = default;
+};
+
+PlacedLine placeLine(const ElementDef& def, const ElementState& s, double zoom, qreal dpr)
 {
-    QPointF a(toPixels(s.x1, zoom), toPixels(s.y1, zoom));
-    QPointF b(toPixels(s.x2, zoom), toPixels(s.y2, zoom));
-    if (a == b)
-        return; // a zero-length phasor shows nothing, as at a zero current
-    double width = def.penWidth * zoom;
+    PlacedLine line{{toPixels(s.x1, zoom), toPixels(s.y1, zoom)}, {toPixels(s.x2, zoom), toPixels(s.y2, zoom)},
+                    def.penWidth * zoom, false};
+    QPointF& a = line.a;
+    QPointF& b = line.b;
     const bool vertical = a.x() == b.x();
     const bool horizontal = a.y() == b.y();
-    const qreal dpr = p.device()->devicePixelRatio();
-    const bool crisp = (vertical || horizontal) && def.penWidth <= 2;
+    line.crisp = (vertical || horizontal) && def.penWidth <= 2;
     // Thin lines keep whole device pixels at any zoom: a straight one would
     // smear over a half-lit column, a diagonal one would blur.
     if (def.penWidth <= 2)
-        width = static_cast<double>(std::max(1L, std::lround(width * dpr))) / dpr;
-    if (crisp && vertical) {
-        a.rx() = b.rx() = snapToDevice(a.x(), width, dpr);
-    } else if (crisp && horizontal) {
-        a.ry() = b.ry() = snapToDevice(a.y(), width, dpr);
+        line.width = static_cast<double>(std::max(1L, std::lround(line.width * dpr))) / dpr;
+    if (line.crisp && vertical) {
+        a.rx() = b.rx() = snapToDevice(a.x(), line.width, dpr);
+    } else if (line.crisp && horizontal) {
+        a.ry() = b.ry() = snapToDevice(a.y(), line.width, dpr);
     }
+    return line;
+}
+
+void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette, double zoom)
+{
+    const auto [a, b, width, crisp] = placeLine(def, s, zoom, p.device()->devicePixelRatio());
+    if (a == b)
+        return; // a zero-length phasor shows nothing, as at a zero current
     p.setRenderHint(QPainter::Antialiasing, !crisp);
     const QColor colour = resolveColour(def.colour, palette);
     QPen pen(colour, width);
@@ -109,6 +125,19 @@ const QFont& labelFont(const ElementDef& def, double zoom)
     return fonts[indexOf(def.id)];
 }
 
+// The sum of the characters' own advances, with room to spare for a pair
+// that the font sets wider apart.
+bool surelyFits(const QString& caption, const QFontMetricsF& metrics, double width)
+{
+    double advance = 0;
+    for (QChar c : caption) {
+        if (!c.isPrint() || c.isSurrogate() || c.isMark())
+            return false;
+        advance += metrics.horizontalAdvance(c);
+    }
+    return advance + metrics.height() / 4 <= width;
+}
+
 void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette, double zoom)
 {
     const QRectF r = pixelRect(def.geometry, zoom);
@@ -116,25 +145,45 @@ void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const
     p.setClipRect(r, Qt::IntersectClip);
     p.fillRect(r, resolveColour(def.background, palette));
     p.setPen(resolveColour(def.colour, palette));
-    p.setFont(labelFont(def, zoom));
-    p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s.caption);
+    const QFont& font = labelFont(def, zoom);
+    p.setFont(font);
+    // Breaking a caption into lines lays it out twice over; one that surely
+    // fits is drawn as the one line it would be anyway.
+    const QFontMetricsF metrics(font);
+    if (surelyFits(s.caption, metrics, r.width()))
+        p.drawText(QPointF(r.left(), r.top() + metrics.ascent()), s.caption);
+    else
+        p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s.caption);
     p.restore();
 }
 
 // Copies only the exposed parts of a picture, one rectangle at a time: with
 // a plain rectangle as the clip the raster engine copies just that part,
 // while a clip of many pieces makes it blend the whole picture span by span.
-void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, const QRegion& exposed)
+// Where only some squares of the picture hold ink, only those are copied.
+void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, const QRegion& exposed,
+                 const std::vector<QRectF>* ink = nullptr)
 {
     const QRectF whole(topLeft, picture.deviceIndependentSize());
-    for (const QRect& r : exposed) {
-        const QRectF part = whole & QRectF(r);
+    const auto blit = [&](const QRectF& part) {
         if (part.isEmpty())
-            continue;
+            return;
         p.save();
         p.setClipRect(part, Qt::IntersectClip);
         p.drawPixmap(topLeft, picture);
         p.restore();
+    };
+    for (const QRect& r : exposed) {
+        const QRectF part = whole & QRectF(r);
+        if (part.isEmpty())
+            continue;
+        // Most of the picture: one copy costs less than many small ones.
+        if (!ink || part.width() * part.height() * 2 > whole.width() * whole.height()) {
+            blit(part);
+            continue;
+        }
+        for (const QRectF& square : *ink)
+            blit(part & square);
     }
 }
 
@@ -142,10 +191,9 @@ void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, co
 void paintCircle(QPainter& p, const ElementDef& def, const QPalette& palette, PictureCache& pictures,
                  const QRegion& exposed, double zoom)
 {
-    QPointF topLeft;
     const QColor colour = resolveColour(def.colour, palette);
-    const QPixmap& circle = pictures.circle(def, colour, {p.device()->devicePixelRatio(), zoom}, &topLeft);
-    blitExposed(p, circle, topLeft, exposed);
+    const PictureCache::Sprite& circle = pictures.circle(def, colour, {p.device()->devicePixelRatio(), zoom});
+    blitExposed(p, circle.pixmap, circle.topLeft, exposed, &circle.ink);
 }
 
 void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures, const QRegion& exposed, double zoom)
@@ -235,7 +283,29 @@ const QPixmap& PictureCache::about(Scale scale, QPointF* topLeft)
     return aboutPixmap_;
 }
 
-const QPixmap& PictureCache::circle(const ElementDef& def, const QColor& colour, Scale scale, QPointF* topLeft)
+// The squares of an image that hold any ink, in logical pixels from `topLeft`.
+std::vector<QRectF> inkSquares(const QImage& image, const QPointF& topLeft)
+{
+    constexpr int kSquare = 32; // device pixels
+    const qreal dpr = image.devicePixelRatio();
+    std::vector<QRectF> squares;
+    for (int top = 0; top < image.height(); top += kSquare) {
+        for (int left = 0; left < image.width(); left += kSquare) {
+            const QRect square = QRect(left, top, kSquare, kSquare) & image.rect();
+            bool inked = false;
+            for (int y = square.top(); y <= square.bottom() && !inked; ++y) {
+                const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                for (int x = square.left(); x <= square.right() && !inked; ++x)
+                    inked = qAlpha(line[x]) != 0;
+            }
+            if (inked)
+                squares.emplace_back(topLeft + QPointF(square.topLeft()) / dpr, QSizeF(square.size()) / dpr);
+        }
+    }
+    return squares;
+}
+
+const PictureCache::Sprite& PictureCache::circle(const ElementDef& def, const QColor& colour, Scale scale)
 {
     Sprite& sprite = circles_[indexOf(def.id)];
     if (sprite.pixmap.isNull() || sprite.scale != scale || sprite.colour != colour) {
@@ -253,12 +323,12 @@ const QPixmap& PictureCache::circle(const ElementDef& def, const QColor& colour,
         painter.translate(-sprite.topLeft);
         strokeCircle(painter, def, colour, scale.zoom);
         painter.end();
+        sprite.ink = inkSquares(image, sprite.topLeft);
         sprite.pixmap = QPixmap::fromImage(image);
         sprite.colour = colour;
         sprite.scale = scale;
     }
-    *topLeft = sprite.topLeft;
-    return sprite.pixmap;
+    return sprite;
 }
 
 namespace {
@@ -300,6 +370,16 @@ bool meets(const ElementDef& def, const ElementState& s, const QRegion& exposed,
 }
 
 } // namespace
+
+bool paintsAlike(const ElementDef& def, const ElementState& a, const ElementState& b, double zoom, qreal dpr)
+{
+    if (a == b)
+        return true;
+    if (def.kind != Kind::Line || a.visible != b.visible)
+        return false;
+    const PlacedLine one = placeLine(def, a, zoom, dpr);
+    return one.crisp && one == placeLine(def, b, zoom, dpr);
+}
 
 QRectF repaintBounds(const ElementDef& def, const ElementState& s, double zoom)
 {

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QRegion>
 
+#include <vector>
+
 class QPainter;
 class QPalette;
 
@@ -30,17 +32,20 @@ public:
     const QPixmap& chart(Scale scale, QPointF* topLeft);
     // The About picture at its natural size times the zoom, and where it goes.
     const QPixmap& about(Scale scale, QPointF* topLeft);
-    // A circle element drawn once at this scale and colour, and where it
-    // goes: copying it costs a frame far less than stroking its outline.
-    const QPixmap& circle(const ElementDef& def, const QColor& colour, Scale scale, QPointF* topLeft);
-
-private:
+    // A circle element drawn once at this scale and colour: copying it
+    // costs a frame far less than stroking its outline.
     struct Sprite {
         QPixmap pixmap;
-        QPointF topLeft;
+        QPointF topLeft; // where it goes
+        // The squares of it that hold any ink, in logical pixels: a ring is
+        // mostly hole, and copying the hole would blend nothing but costs.
+        std::vector<QRectF> ink;
         QColor colour;
         Scale scale;
     };
+    const Sprite& circle(const ElementDef& def, const QColor& colour, Scale scale);
+
+private:
     std::array<Sprite, kElementCount> circles_;
     QImage chartImage_;
     QImage aboutImage_;
@@ -51,6 +56,10 @@ private:
     QPointF aboutTopLeft_;
     Scale aboutScale_;
 };
+
+// Whether two states of an element put the same pixels on screen: the time
+// cursor moves by half a pixel a tick, but is drawn on whole pixels.
+bool paintsAlike(const ElementDef& def, const ElementState& a, const ElementState& b, double zoom, qreal dpr);
 
 // The area an element covers, in logical pixels of its container at a zoom,
 // with room for antialiased edges: what must be repainted when it moves or hides.

@@ -202,20 +202,30 @@ void Form1::process()
     vantrel::process(state_.angle, scene_);
     // Repaint only what changed: the old and the new place of each element.
     for (const ElementDef& def : elementTable()) {
-        if (!isPainted(def.kind) || before[def.id] == scene_[def.id])
+        if (!isPainted(def.kind) || paintsAlike(def, before[def.id], scene_[def.id], zoom_, devicePixelRatio()))
             continue;
         invalidate(def, before[def.id]);
         invalidate(def, scene_[def.id]);
     }
+    repaintInvalidated();
 }
 
 void Form1::invalidate(const ElementDef& def, const ElementState& state)
 {
     if (!state.visible)
         return;
-    QWidget* surface = container(def.in);
-    const QPoint offset = surface == this ? origin_ : QPoint();
-    surface->update(repaintBounds(def, state, zoom_).toAlignedRect().translated(offset));
+    const QRect r = repaintBounds(def, state, zoom_).toAlignedRect();
+    if (def.in == In::Window)
+        invalidated_.add(r.translated(origin_));
+    else
+        container(def.in)->update(r); // the legend's marks never change
+}
+
+void Form1::repaintInvalidated()
+{
+    for (const QRect& r : invalidated_.rects())
+        update(r);
+    invalidated_.clear();
 }
 
 void Form1::paintEvent(QPaintEvent* event)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/module1.h"
+#include "window/dirtyrects.h"
 #include "window/elementpainter.h"
 #include "window/scenestate.h"
 
@@ -64,6 +65,7 @@ private:
     void placeControls();
     void placeScene();
     void invalidate(const ElementDef& def, const ElementState& state);
+    void repaintInvalidated();
     QWidget* container(In in) const;
     bool overAbout(const QPointF& pos) const;
 
@@ -73,6 +75,7 @@ private:
     std::array<QWidget*, kElementCount> widgets_{};
     QTimer* timer_ = nullptr;
     bool aboutPressed_ = false;
+    DirtyRects invalidated_;
     double zoom_ = 1.0;
     QPoint origin_;
 };
