@@ -8,7 +8,9 @@
 // backing store and the dirty-region bookkeeping, which is not what the
 // screen pays, so it is not used.
 //
-// Usage: bench_tick [device-pixel-ratio]   (default 1; 2 renders at 2x)
+// Usage: bench_tick [device-pixel-ratio [view]]
+//   device-pixel-ratio  default 1; 2 renders at 2x
+//   view                the zoom, such as 1.5, or "full" for full screen (default 1)
 #include "benchsupport.h"
 
 #include "app/startup.h"
@@ -27,6 +29,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     vantrel::setUpApplication();
     bench::Program program;
+    const QString view = bench::applyView(program, argc > 2 ? argv[2] : "1");
     // The benchmark drives the ticks itself; a real timer event in the middle
     // of a measurement would be counted twice.
     program.form.Timer1()->stop();
@@ -66,8 +69,9 @@ int main(int argc, char* argv[])
 
     const bench::Summary t = bench::summarise(tick);
     const bench::Summary f = bench::summarise(full);
-    std::printf("Tick cost at device-pixel ratio %s (%s platform, window %dx%d logical px)\n", ratio,
-                qPrintable(QGuiApplication::platformName()), program.form.width(), program.form.height());
+    std::printf("Tick cost at device-pixel ratio %s, %s (%s platform, window %dx%d logical px)\n", ratio,
+                qPrintable(view), qPrintable(QGuiApplication::platformName()), program.form.width(),
+                program.form.height());
     bench::printSummary("tick (handler + region)", tick.size(), t, "us");
     bench::printSummary("full repaint", full.size(), f, "us");
     const double share = t.median / f.median;

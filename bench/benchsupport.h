@@ -5,13 +5,16 @@
 #include "app/handlers.h"
 #include "app/module1.h"
 #include "window/form1.h"
+#include "window/viewcontrol.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -57,6 +60,26 @@ struct Program {
     // the time and the memory figures.
     static void flush() { QCoreApplication::processEvents(); }
 };
+
+// Sets the window's view as a benchmark names it: a zoom such as "1.5", or
+// "full" for full screen on whatever screen there is. Returns what it set,
+// for the report.
+inline QString applyView(Program& program, const char* view)
+{
+    if (std::string(view) == "full") {
+        program.form.findChild<vantrel::ViewControl*>()->toggleFullScreen();
+        // The window system resizes the window when it gets to it.
+        const QSize screen = program.form.screen()->geometry().size();
+        for (int i = 0; i < 500 && program.form.size() != screen; ++i)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        Program::flush();
+        return QStringLiteral("full screen %1x%2, zoom %3")
+            .arg(program.form.width()).arg(program.form.height()).arg(program.form.zoom() * 100, 0, 'f', 1);
+    }
+    program.form.setZoom(std::atof(view));
+    Program::flush();
+    return QStringLiteral("zoom %1 %").arg(program.form.zoom() * 100, 0, 'f', 0);
+}
 
 struct Summary {
     double median, p5, p25, p75, p95, max;

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation)
-test=(xvfb xauth xdotool x11-utils x11-apps python3 clang libclang-rt-14-dev desktop-file-utils appstream qt6-base-private-dev
+test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14-dev desktop-file-utils appstream qt6-base-private-dev
   libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine wine64 locales)
 
 case "${1:-run}" in

@@ -5,6 +5,8 @@
 // The ratio is fixed for a process when its QApplication starts, so this
 // program runs at ratio 2 and starts itself once more at ratio 1 to paint
 // the frame to compare with.
+#include "inkextent.h"
+
 #include "app/handlers.h"
 #include "app/startup.h"
 #include "window/form1.h"
@@ -15,9 +17,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <climits>
-#include <functional>
 
 using namespace vantrel;
 
@@ -38,34 +37,6 @@ QImage shootFrame()
     shot.setDevicePixelRatio(form.devicePixelRatio());
     return shot;
 }
-
-using Ink = std::function<bool(QColor)>;
-
-// The box around the pixels that `ink` accepts within `area`, both in logical pixels.
-QRectF extent(const QImage& img, const QRectF& area, const Ink& ink)
-{
-    const qreal dpr = img.devicePixelRatio();
-    const QRect device = QRectF(area.topLeft() * dpr, area.size() * dpr).toAlignedRect() & img.rect();
-    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
-    for (int y = device.top(); y <= device.bottom(); ++y) {
-        for (int x = device.left(); x <= device.right(); ++x) {
-            if (!ink(img.pixelColor(x, y)))
-                continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    }
-    if (right < 0)
-        return {};
-    return QRectF(left / dpr, top / dpr, (right + 1 - left) / dpr, (bottom + 1 - top) / dpr);
-}
-
-// Half coverage or more: where an antialiased edge lies at any resolution.
-bool red(QColor c) { return c.red() > 128 && c.green() < 128 && c.blue() < 128; }
-bool black(QColor c) { return c.red() < 96 && c.green() < 96 && c.blue() < 96; }
-bool white(QColor c) { return c.red() > 250 && c.green() > 250 && c.blue() > 250; }
 
 } // namespace
 
@@ -122,8 +93,8 @@ void TestHighDpi::sameGeometry()
     QFETCH(QRectF, area);
     QFETCH(Ink, ink);
     QFETCH(double, tolerance);
-    const QRectF one = extent(atOne_, area, ink);
-    const QRectF two = extent(atTwo_, area, ink);
+    const QRectF one = inkExtent(atOne_, area, ink);
+    const QRectF two = inkExtent(atTwo_, area, ink);
     QVERIFY(!one.isEmpty());
     // Something within the area, not the whole of it.
     QVERIFY(one.width() < area.width() && one.height() < area.height());

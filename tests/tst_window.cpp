@@ -10,10 +10,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -41,26 +39,6 @@ std::unique_ptr<QTimer> whenModalOpens(std::function<void(QMessageBox*)> answer)
     });
     poll->start();
     return poll;
-}
-
-// Counts the pixels painted by the repaints a step causes.
-class PaintRecorder : public QObject {
-public:
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(e)->region();
-        return false;
-    }
-};
-
-qint64 area(const QRegion& r)
-{
-    qint64 total = 0;
-    for (const QRect& rect : r)
-        total += qint64{rect.width()} * rect.height();
-    return total;
 }
 
 QColor pixel(const QImage& img, int x, int y) { return QColor(img.pixel(x, y)); }
@@ -96,8 +74,6 @@ private slots:
     void stackingAtTheCentre();
     void cursorOverTheChart_data();
     void cursorOverTheChart();
-    void tickRepaintsLittle();
-    void ticksLeaveWhatAFullRepaintDraws();
 
     void chartStretchedIntoItsElement();
     void cursorMarksTheChart_data();
@@ -484,51 +460,6 @@ void TestWindow::cursorOverTheChart()
     }
     QVERIFY(pixel(img, column, 134) != ink);
     QVERIFY(pixel(img, column, 465) != ink);
-}
-
-// A tick repaints the moved elements, not the window.
-void TestWindow::tickRepaintsLittle()
-{
-    App app;
-    QVERIFY(QTest::qWaitForWindowExposed(&app.form));
-    app.form.Timer1()->stop();
-    app.state.playing = 1;
-    app.handlers.Timer1_Timer(); // the first frame moves everything off its design place
-    QTest::qWait(20);
-    const qint64 windowArea = qint64{app.form.width()} * app.form.height();
-    PaintRecorder recorder;
-    app.form.installEventFilter(&recorder);
-    for (int tick = 0; tick < 20; ++tick) {
-        recorder.painted = QRegion();
-        app.handlers.Timer1_Timer();
-        QTest::qWait(5);
-        QTRY_VERIFY(!recorder.painted.isEmpty());
-        QVERIFY2(area(recorder.painted) * 10 < windowArea,
-                 qPrintable(QStringLiteral("%1 of %2 pixels").arg(area(recorder.painted)).arg(windowArea)));
-        // The cursor's new place is among what was repainted.
-        const int x = qRound(app.form.scene()[Id::LineX].x1 / 15.0);
-        QVERIFY(recorder.painted.contains(QPoint(x, 300)));
-    }
-}
-
-// Repainting only what a tick changed must leave on screen exactly what
-// painting the whole window would: no trace of an old phasor or mark, and
-// nothing blended twice.
-void TestWindow::ticksLeaveWhatAFullRepaintDraws()
-{
-    App app;
-    QVERIFY(QTest::qWaitForWindowExposed(&app.form));
-    app.form.Timer1()->stop();
-    app.state.playing = 1;
-    for (int tick = 0; tick < 629; ++tick) {
-        app.handlers.Timer1_Timer();
-        QCoreApplication::processEvents();
-        if (tick % 37 != 0 && app.state.angle != 203)
-            continue;
-        const QImage onScreen = app.form.screen()->grabWindow(app.form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage whole = app.shot().convertToFormat(QImage::Format_RGB32);
-        QVERIFY2(onScreen == whole, qPrintable(QStringLiteral("angle %1").arg(app.state.angle)));
-    }
 }
 
 namespace {

@@ -2,13 +2,13 @@
 
 namespace vantrel {
 
-QFont designFont(const FontDef& def)
+QFont designFont(const FontDef& def, double zoom)
 {
     QFont font;
     font.setFamilies({QString::fromLatin1(def.family), QStringLiteral("Liberation Sans")});
     // 1 pt is 20 twips; sizing in pixels keeps the text in step with the
     // 15-twip pixel whatever dpi the screen reports.
-    font.setPixelSize(qRound(def.points * 20.0 / kTwipsPerPixel));
+    font.setPixelSize(qRound(toPixels(def.points * 20.0, zoom)));
     font.setBold(true);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
@@ -48,9 +48,15 @@ QColor resolveColour(const Colour& colour, const QPalette& palette)
     return Qt::transparent;
 }
 
-QRectF pixelRect(const Geometry& g)
+QRectF pixelRect(const Geometry& g, double zoom)
 {
-    return {toPixels(g.a), toPixels(g.b), toPixels(g.c), toPixels(g.d)};
+    return {toPixels(g.a, zoom), toPixels(g.b, zoom), toPixels(g.c, zoom), toPixels(g.d, zoom)};
+}
+
+QRect roundedRect(const QRectF& r)
+{
+    const QPoint topLeft(qRound(r.left()), qRound(r.top()));
+    return {topLeft, QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1)};
 }
 
 } // namespace vantrel

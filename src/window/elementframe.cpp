@@ -3,15 +3,33 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
 constexpr int kCaptionIndent = 8; // pixels from the frame's left edge
+constexpr int kCaptionPadding = 4;
+
+// A rectangle's outermost `width` pixels all round.
+void fillBorder(QPainter& p, const QRect& r, int width, const QColor& colour)
+{
+    p.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+    p.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+    p.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+    p.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
 }
+} // namespace
 
 ElementFrame::ElementFrame(const QString& title, QWidget* parent)
     : QGroupBox(title, parent)
 {
+}
+
+void ElementFrame::setZoom(double zoom)
+{
+    zoom_ = zoom;
+    update();
 }
 
 // The classic etched frame with its caption breaking the top border. The
@@ -21,13 +39,13 @@ void ElementFrame::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const QFontMetrics metrics(font());
-    const QRect box = rect().adjusted(0, metrics.height() / 2, -1, -1);
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    p.setPen(palette().color(QPalette::Light));
-    p.drawRect(box.adjusted(1, 1, 0, 0));
+    const int line = std::max(1, qRound(zoom_));
+    const QRect box = rect().adjusted(0, metrics.height() / 2, -line, -line);
+    fillBorder(p, box, line, palette().color(QPalette::Dark));
+    fillBorder(p, box.translated(line, line), line, palette().color(QPalette::Light));
 
-    const QRect caption(kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    const QRect caption(qRound(kCaptionIndent * zoom_), 0,
+                        metrics.horizontalAdvance(title()) + qRound(kCaptionPadding * zoom_), metrics.height());
     p.fillRect(caption, palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawText(caption, Qt::AlignCenter, title());

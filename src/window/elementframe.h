@@ -14,12 +14,15 @@ public:
 
     ElementFrame(const QString& title, QWidget* parent);
     void setElementPainter(Painter painter) { painter_ = std::move(painter); }
+    // The border and the caption's indent grow with the window's zoom.
+    void setZoom(double zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Painter painter_;
+    double zoom_ = 1.0;
 };
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 #include "window/icons.h"
 #include "window/waveformchart.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -26,22 +27,41 @@ double snapToDevice(double logical, double width, qreal dpr)
     return centre / dpr;
 }
 
-void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette)
+// Where a line's pixels go: its end points and width, with thin straight
+// lines moved onto whole device pixels.
+struct PlacedLine {
+    QPointF a, b;
+    double width;
+    bool crisp;
+    friend bool operator==(const PlacedLine&, const PlacedLine&) = default;
+};
+
+PlacedLine placeLine(const ElementDef& def, const ElementState& s, double zoom, qreal dpr)
 {
-    QPointF a(toPixels(s.x1), toPixels(s.y1));
-    QPointF b(toPixels(s.x2), toPixels(s.y2));
-    if (a == b)
-        return; // a zero-length phasor shows nothing, as at a zero current
-    const double width = def.penWidth;
+    PlacedLine line{{toPixels(s.x1, zoom), toPixels(s.y1, zoom)}, {toPixels(s.x2, zoom), toPixels(s.y2, zoom)},
+                    def.penWidth * zoom, false};
+    QPointF& a = line.a;
+    QPointF& b = line.b;
     const bool vertical = a.x() == b.x();
     const bool horizontal = a.y() == b.y();
-    const qreal dpr = p.device()->devicePixelRatio();
-    const bool crisp = (vertical || horizontal) && width <= 2;
-    if (crisp && vertical) {
-        a.rx() = b.rx() = snapToDevice(a.x(), width, dpr);
-    } else if (crisp && horizontal) {
-        a.ry() = b.ry() = snapToDevice(a.y(), width, dpr);
+    line.crisp = (vertical || horizontal) && def.penWidth <= 2;
+    // Thin lines keep whole device pixels at any zoom: a straight one would
+    // smear over a half-lit column, a diagonal one would blur.
+    if (def.penWidth <= 2)
+        line.width = static_cast<double>(std::max(1L, std::lround(line.width * dpr))) / dpr;
+    if (line.crisp && vertical) {
+        a.rx() = b.rx() = snapToDevice(a.x(), line.width, dpr);
+    } else if (line.crisp && horizontal) {
+        a.ry() = b.ry() = snapToDevice(a.y(), line.width, dpr);
     }
+    return line;
+}
+
+void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette, double zoom)
+{
+    const auto [a, b, width, crisp] = placeLine(def, s, zoom, p.device()->devicePixelRatio());
+    if (a == b)
+        return; // a zero-length phasor shows nothing, as at a zero current
     p.setRenderHint(QPainter::Antialiasing, !crisp);
     const QColor colour = resolveColour(def.colour, palette);
     QPen pen(colour, width);
@@ -61,13 +81,13 @@ void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const 
 }
 
 // How far paint reaches from a line's or outline's centre.
-double reach(const ElementDef& def) { return def.penWidth / 2.0 + kEdgeMargin; }
+double reach(const ElementDef& def, double zoom) { return def.penWidth * zoom / 2.0 + kEdgeMargin; }
 
 // A ring is painted only where a rectangle reaches its outline: the big
 // stator circles need no copy for a repaint inside their hole.
-bool ringMeets(const ElementDef& def, const QRect& r)
+bool ringMeets(const ElementDef& def, const QRect& r, double zoom)
 {
-    const QRectF square = pixelRect(def.geometry);
+    const QRectF square = pixelRect(def.geometry, zoom);
     const QPointF c = square.center();
     const double radius = square.width() / 2;
     const double nearX = std::clamp(c.x(), double(r.left()), double(r.right() + 1));
@@ -76,100 +96,134 @@ bool ringMeets(const ElementDef& def, const QRect& r)
     const double farY = std::max(std::abs(c.y() - r.top()), std::abs(c.y() - (r.bottom() + 1)));
     const double nearest = std::hypot(c.x() - nearX, c.y() - nearY);
     const double farthest = std::hypot(farX, farY);
-    return nearest <= radius + reach(def) && farthest >= radius - reach(def);
+    return nearest <= radius + reach(def, zoom) && farthest >= radius - reach(def, zoom);
 }
 
 // The outline is centred on the inscribed circle, so half its width lies
 // outside the bounding square: a small circle with a wide pen is a disc.
-void strokeCircle(QPainter& p, const ElementDef& def, const QColor& colour)
+void strokeCircle(QPainter& p, const ElementDef& def, const QColor& colour, double zoom)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(colour, def.penWidth));
+    p.setPen(QPen(colour, def.penWidth * zoom));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(pixelRect(def.geometry));
+    p.drawEllipse(pixelRect(def.geometry, zoom));
 }
 
 // Building a font resolves its family every time; the read-out is painted on
-// every tick.
-const QFont& labelFont(const ElementDef& def)
+// every tick. The fonts of the last zoom painted are kept.
+const QFont& labelFont(const ElementDef& def, double zoom)
 {
-    static const std::array<QFont, kElementCount> fonts = [] {
-        std::array<QFont, kElementCount> all;
+    static double fontsZoom = 0;
+    static std::array<QFont, kElementCount> fonts;
+    if (fontsZoom != zoom) {
         for (const ElementDef& d : elementTable()) {
             if (d.font.family)
-                all[indexOf(d.id)] = designFont(d.font);
+                fonts[indexOf(d.id)] = designFont(d.font, zoom);
         }
-        return all;
-    }();
+        fontsZoom = zoom;
+    }
     return fonts[indexOf(def.id)];
 }
 
-void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette)
+// The sum of the characters' own advances, with room to spare for a pair
+// that the font sets wider apart.
+bool surelyFits(const QString& caption, const QFontMetricsF& metrics, double width)
 {
-    const QRectF r = pixelRect(def.geometry);
+    double advance = 0;
+    for (QChar c : caption) {
+        if (!c.isPrint() || c.isSurrogate() || c.isMark())
+            return false;
+        advance += metrics.horizontalAdvance(c);
+    }
+    return advance + metrics.height() / 4 <= width;
+}
+
+void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette, double zoom)
+{
+    const QRectF r = pixelRect(def.geometry, zoom);
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
     p.fillRect(r, resolveColour(def.background, palette));
     p.setPen(resolveColour(def.colour, palette));
-    p.setFont(labelFont(def));
-    p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s.caption);
+    const QFont& font = labelFont(def, zoom);
+    p.setFont(font);
+    // Breaking a caption into lines lays it out twice over; one that surely
+    // fits is drawn as the one line it would be anyway.
+    const QFontMetricsF metrics(font);
+    if (surelyFits(s.caption, metrics, r.width()))
+        p.drawText(QPointF(r.left(), r.top() + metrics.ascent()), s.caption);
+    else
+        p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s.caption);
     p.restore();
 }
 
 // Copies only the exposed parts of a picture, one rectangle at a time: with
 // a plain rectangle as the clip the raster engine copies just that part,
 // while a clip of many pieces makes it blend the whole picture span by span.
-void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, const QRegion& exposed)
+// Where only some squares of the picture hold ink, only those are copied.
+void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, const QRegion& exposed,
+                 const std::vector<QRectF>* ink = nullptr)
 {
     const QRectF whole(topLeft, picture.deviceIndependentSize());
-    for (const QRect& r : exposed) {
-        const QRectF part = whole & QRectF(r);
+    const auto blit = [&](const QRectF& part) {
         if (part.isEmpty())
-            continue;
+            return;
         p.save();
         p.setClipRect(part, Qt::IntersectClip);
         p.drawPixmap(topLeft, picture);
         p.restore();
+    };
+    for (const QRect& r : exposed) {
+        const QRectF part = whole & QRectF(r);
+        if (part.isEmpty())
+            continue;
+        // Most of the picture: one copy costs less than many small ones.
+        if (!ink || part.width() * part.height() * 2 > whole.width() * whole.height()) {
+            blit(part);
+            continue;
+        }
+        for (const QRectF& square : *ink)
+            blit(part & square);
     }
 }
 
 // Circles never move, so each is stroked once into a picture and copied.
 void paintCircle(QPainter& p, const ElementDef& def, const QPalette& palette, PictureCache& pictures,
-                 const QRegion& exposed)
+                 const QRegion& exposed, double zoom)
 {
-    QPointF topLeft;
     const QColor colour = resolveColour(def.colour, palette);
-    const QPixmap& circle = pictures.circle(def, colour, p.device()->devicePixelRatio(), &topLeft);
-    blitExposed(p, circle, topLeft, exposed);
+    const PictureCache::Sprite& circle = pictures.circle(def, colour, {p.device()->devicePixelRatio(), zoom});
+    blitExposed(p, circle.pixmap, circle.topLeft, exposed, &circle.ink);
 }
 
-void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures, const QRegion& exposed)
+void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures, const QRegion& exposed, double zoom)
 {
-    const qreal dpr = p.device()->devicePixelRatio();
+    const PictureCache::Scale scale{p.device()->devicePixelRatio(), zoom};
+    QPointF topLeft;
     if (def.picture == Picture::WaveformChart) {
-        QPointF topLeft;
-        const QPixmap& chart = pictures.chart(dpr, &topLeft);
+        const QPixmap& chart = pictures.chart(scale, &topLeft);
         blitExposed(p, chart, topLeft, exposed);
     } else if (def.picture == Picture::AboutIcon) {
-        p.drawPixmap(pixelRect(def.geometry).topLeft(), pictures.about(dpr));
+        const QPixmap& about = pictures.about(scale, &topLeft);
+        p.drawPixmap(topLeft, about);
     }
 }
 
 void paintElement(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette,
-                  PictureCache& pictures, const QRegion& exposed)
+                  PictureCache& pictures, const QRegion& exposed, double zoom)
 {
     switch (def.kind) {
     case Kind::Line:
-        paintLine(p, def, s, palette);
+        paintLine(p, def, s, palette, zoom);
         break;
     case Kind::Circle:
-        paintCircle(p, def, palette, pictures, exposed);
+        paintCircle(p, def, palette, pictures, exposed, zoom);
         break;
     case Kind::Label:
-        paintLabel(p, def, s, palette);
+        paintLabel(p, def, s, palette, zoom);
         break;
     case Kind::Image:
-        paintImage(p, def, pictures, exposed);
+        paintImage(p, def, pictures, exposed, zoom);
         break;
     default:
         break;
@@ -184,43 +238,81 @@ PictureCache::PictureCache()
 {
 }
 
-const QPixmap& PictureCache::chart(qreal dpr, QPointF* topLeft)
+// The device pixels a rectangle of logical pixels covers, edges rounded.
+QRect devicePixels(const QRectF& r, qreal dpr)
 {
-    if (chartPixmap_.isNull() || chartPixmap_.devicePixelRatio() != dpr) {
+    return roundedRect(QRectF(r.topLeft() * dpr, r.size() * dpr));
+}
+
+const QPixmap& PictureCache::chart(Scale scale, QPointF* topLeft)
+{
+    if (chartPixmap_.isNull() || chartScale_ != scale) {
         // Snap the element's rectangle to whole device pixels and stretch the
         // chart to exactly that, so painting is a plain copy on every frame.
-        const QRectF r = pixelRect(element(Id::Image1).geometry);
-        const QRect device(QPoint(qRound(r.left() * dpr), qRound(r.top() * dpr)),
-                           QPoint(qRound(r.right() * dpr) - 1, qRound(r.bottom() * dpr) - 1));
+        const qreal dpr = scale.dpr;
+        const QRect device = devicePixels(pixelRect(element(Id::Image1).geometry, scale.zoom), dpr);
         chartPixmap_ = QPixmap::fromImage(chartImage_.scaled(device.size(), Qt::IgnoreAspectRatio,
                                                              Qt::SmoothTransformation));
         chartPixmap_.setDevicePixelRatio(dpr);
-        chartTopLeft_ = QPointF(device.left() / dpr, device.top() / dpr);
+        chartTopLeft_ = QPointF(device.topLeft()) / dpr;
+        chartScale_ = scale;
     }
     *topLeft = chartTopLeft_;
     return chartPixmap_;
 }
 
-const QPixmap& PictureCache::about(qreal dpr)
+const QPixmap& PictureCache::about(Scale scale, QPointF* topLeft)
 {
-    if (aboutPixmap_.isNull() || aboutPixmap_.devicePixelRatio() != dpr) {
-        // Pixel art: whole-number ratios repeat pixels rather than blur them.
-        const int side = qRound(aboutImage_.width() * dpr);
-        const bool whole = dpr == std::floor(dpr);
-        aboutPixmap_ = QPixmap::fromImage(aboutImage_.scaled(
-            side, side, Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation));
+    if (aboutPixmap_.isNull() || aboutScale_ != scale) {
+        // Pixel art: whole multiples repeat pixels rather than blur them;
+        // in between, pixels are repeated to the next whole multiple and only
+        // that is smoothed down, which keeps the edges nearly as sharp.
+        const qreal dpr = scale.dpr;
+        const QRect device = devicePixels(pixelRect(element(Id::cmdAbout).geometry, scale.zoom), dpr);
+        const int side = device.width();
+        const int whole = std::max(1, (side + aboutImage_.width() - 1) / aboutImage_.width());
+        QImage art = aboutImage_.scaled(aboutImage_.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (art.width() != side)
+            art = art.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        aboutPixmap_ = QPixmap::fromImage(art);
         aboutPixmap_.setDevicePixelRatio(dpr);
+        aboutTopLeft_ = QPointF(device.topLeft()) / dpr;
+        aboutScale_ = scale;
     }
+    *topLeft = aboutTopLeft_;
     return aboutPixmap_;
 }
 
-const QPixmap& PictureCache::circle(const ElementDef& def, const QColor& colour, qreal dpr, QPointF* topLeft)
+// The squares of an image that hold any ink, in logical pixels from `topLeft`.
+std::vector<QRectF> inkSquares(const QImage& image, const QPointF& topLeft)
+{
+    constexpr int kSquare = 32; // device pixels
+    const qreal dpr = image.devicePixelRatio();
+    std::vector<QRectF> squares;
+    for (int top = 0; top < image.height(); top += kSquare) {
+        for (int left = 0; left < image.width(); left += kSquare) {
+            const QRect square = QRect(left, top, kSquare, kSquare) & image.rect();
+            bool inked = false;
+            for (int y = square.top(); y <= square.bottom() && !inked; ++y) {
+                const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                for (int x = square.left(); x <= square.right() && !inked; ++x)
+                    inked = qAlpha(line[x]) != 0;
+            }
+            if (inked)
+                squares.emplace_back(topLeft + QPointF(square.topLeft()) / dpr, QSizeF(square.size()) / dpr);
+        }
+    }
+    return squares;
+}
+
+const PictureCache::Sprite& PictureCache::circle(const ElementDef& def, const QColor& colour, Scale scale)
 {
     Sprite& sprite = circles_[indexOf(def.id)];
-    if (sprite.pixmap.isNull() || sprite.pixmap.devicePixelRatio() != dpr || sprite.colour != colour) {
+    if (sprite.pixmap.isNull() || sprite.scale != scale || sprite.colour != colour) {
         // Whole device pixels around the outline, so the copy lands exactly
         // where the stroke would have gone.
-        const QRectF r = repaintBounds(def, ElementState{});
+        const qreal dpr = scale.dpr;
+        const QRectF r = repaintBounds(def, ElementState{}, scale.zoom);
         const QRect device(QPoint(int(std::floor(r.left() * dpr)), int(std::floor(r.top() * dpr))),
                            QPoint(int(std::ceil(r.right() * dpr)) - 1, int(std::ceil(r.bottom() * dpr)) - 1));
         QImage image(device.size(), QImage::Format_ARGB32_Premultiplied);
@@ -229,13 +321,14 @@ const QPixmap& PictureCache::circle(const ElementDef& def, const QColor& colour,
         sprite.topLeft = QPointF(device.left() / dpr, device.top() / dpr);
         QPainter painter(&image);
         painter.translate(-sprite.topLeft);
-        strokeCircle(painter, def, colour);
+        strokeCircle(painter, def, colour, scale.zoom);
         painter.end();
+        sprite.ink = inkSquares(image, sprite.topLeft);
         sprite.pixmap = QPixmap::fromImage(image);
         sprite.colour = colour;
+        sprite.scale = scale;
     }
-    *topLeft = sprite.topLeft;
-    return sprite.pixmap;
+    return sprite;
 }
 
 namespace {
@@ -243,14 +336,14 @@ namespace {
 // A long diagonal line covers a sliver of its bounding box: it is painted
 // only where the boxes of its short pieces meet the exposed region.
 template <typename Visit>
-bool anyPiece(const ElementDef& def, const ElementState& s, Visit visit)
+bool anyPiece(const ElementDef& def, const ElementState& s, double zoom, Visit visit)
 {
-    const QPointF a(toPixels(s.x1), toPixels(s.y1));
-    const QPointF b(toPixels(s.x2), toPixels(s.y2));
+    const QPointF a(toPixels(s.x1, zoom), toPixels(s.y1, zoom));
+    const QPointF b(toPixels(s.x2, zoom), toPixels(s.y2, zoom));
     constexpr double kPiece = 24.0; // pixels
     const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
     const int pieces = std::max(1, static_cast<int>(std::ceil(length / kPiece)));
-    const double m = reach(def);
+    const double m = reach(def, zoom);
     for (int i = 0; i < pieces; ++i) {
         const QPointF from = a + (b - a) * (double(i) / pieces);
         const QPointF to = a + (b - a) * (double(i + 1) / pieces);
@@ -260,15 +353,15 @@ bool anyPiece(const ElementDef& def, const ElementState& s, Visit visit)
     return false;
 }
 
-bool meets(const ElementDef& def, const ElementState& s, const QRegion& exposed)
+bool meets(const ElementDef& def, const ElementState& s, const QRegion& exposed, double zoom)
 {
-    if (!exposed.intersects(repaintBounds(def, s).toAlignedRect()))
+    if (!exposed.intersects(repaintBounds(def, s, zoom).toAlignedRect()))
         return false;
     if (def.kind == Kind::Line)
-        return anyPiece(def, s, [&](const QRect& piece) { return exposed.intersects(piece); });
+        return anyPiece(def, s, zoom, [&](const QRect& piece) { return exposed.intersects(piece); });
     if (def.kind == Kind::Circle) {
         for (const QRect& r : exposed) {
-            if (ringMeets(def, r))
+            if (ringMeets(def, r, zoom))
                 return true;
         }
         return false;
@@ -278,29 +371,39 @@ bool meets(const ElementDef& def, const ElementState& s, const QRegion& exposed)
 
 } // namespace
 
-QRectF repaintBounds(const ElementDef& def, const ElementState& s)
+bool paintsAlike(const ElementDef& def, const ElementState& a, const ElementState& b, double zoom, qreal dpr)
+{
+    if (a == b)
+        return true;
+    if (def.kind != Kind::Line || a.visible != b.visible)
+        return false;
+    const PlacedLine one = placeLine(def, a, zoom, dpr);
+    return one.crisp && one == placeLine(def, b, zoom, dpr);
+}
+
+QRectF repaintBounds(const ElementDef& def, const ElementState& s, double zoom)
 {
     switch (def.kind) {
     case Kind::Line: {
-        const QRectF r = QRectF(QPointF(toPixels(s.x1), toPixels(s.y1)),
-                                QPointF(toPixels(s.x2), toPixels(s.y2))).normalized();
-        const double m = reach(def);
+        const QRectF r = QRectF(QPointF(toPixels(s.x1, zoom), toPixels(s.y1, zoom)),
+                                QPointF(toPixels(s.x2, zoom), toPixels(s.y2, zoom))).normalized();
+        const double m = reach(def, zoom);
         return r.adjusted(-m, -m, m, m);
     }
     case Kind::Circle: {
-        const double m = reach(def);
-        return pixelRect(def.geometry).adjusted(-m, -m, m, m);
+        const double m = reach(def, zoom);
+        return pixelRect(def.geometry, zoom).adjusted(-m, -m, m, m);
     }
     case Kind::Label:
     case Kind::Image:
-        return pixelRect(def.geometry).adjusted(-1, -1, 1, 1);
+        return pixelRect(def.geometry, zoom).adjusted(-1, -1, 1, 1);
     default:
         return {};
     }
 }
 
 void paintElements(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
-                   const QPalette& palette, PictureCache& pictures)
+                   const QPalette& palette, PictureCache& pictures, double zoom)
 {
     const auto& table = elementTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
@@ -308,8 +411,8 @@ void paintElements(QPainter& painter, In container, const SceneState& scene, con
         const ElementState& s = scene[def.id];
         if (def.in != container || !isPainted(def.kind) || !s.visible)
             continue;
-        if (meets(def, s, exposed))
-            paintElement(painter, def, s, palette, pictures, exposed);
+        if (meets(def, s, exposed, zoom))
+            paintElement(painter, def, s, palette, pictures, exposed, zoom);
     }
 }
 

@@ -8,45 +8,66 @@
 #include <QRect>
 #include <QRegion>
 
+#include <vector>
+
 class QPainter;
 class QPalette;
 
 namespace vantrel {
 
-// The two pictures the scene paints, prepared once for the screen they go
-// to: the chart is stretched only when the device pixel ratio changes.
+// The pictures the scene paints, prepared once for the screen they go to
+// and the zoom: the chart is stretched only when either changes.
 class PictureCache {
 public:
+    // The screen's device-pixel ratio and the window's zoom.
+    struct Scale {
+        qreal dpr = 0;
+        double zoom = 0;
+        friend bool operator==(const Scale&, const Scale&) = default;
+    };
+
     PictureCache();
 
-    // The chart stretched into its element at this ratio, and where it goes.
-    const QPixmap& chart(qreal dpr, QPointF* topLeft);
-    const QPixmap& about(qreal dpr);
-    // A circle element drawn once at this ratio and colour, and where it
-    // goes: copying it costs a frame far less than stroking its outline.
-    const QPixmap& circle(const ElementDef& def, const QColor& colour, qreal dpr, QPointF* topLeft);
-
-private:
+    // The chart stretched into its element, and where it goes.
+    const QPixmap& chart(Scale scale, QPointF* topLeft);
+    // The About picture at its natural size times the zoom, and where it goes.
+    const QPixmap& about(Scale scale, QPointF* topLeft);
+    // A circle element drawn once at this scale and colour: copying it
+    // costs a frame far less than stroking its outline.
     struct Sprite {
         QPixmap pixmap;
-        QPointF topLeft;
+        QPointF topLeft; // where it goes
+        // The squares of it that hold any ink, in logical pixels: a ring is
+        // mostly hole, and copying the hole would blend nothing but costs.
+        std::vector<QRectF> ink;
         QColor colour;
+        Scale scale;
     };
+    const Sprite& circle(const ElementDef& def, const QColor& colour, Scale scale);
+
+private:
     std::array<Sprite, kElementCount> circles_;
     QImage chartImage_;
     QImage aboutImage_;
     QPixmap chartPixmap_;
     QPointF chartTopLeft_;
+    Scale chartScale_;
     QPixmap aboutPixmap_;
+    QPointF aboutTopLeft_;
+    Scale aboutScale_;
 };
 
-// The area an element covers, in logical pixels of its container, with room
-// for antialiased edges: what must be repainted when it moves or hides.
-QRectF repaintBounds(const ElementDef& def, const ElementState& state);
+// Whether two states of an element put the same pixels on screen: the time
+// cursor moves by half a pixel a tick, but is drawn on whole pixels.
+bool paintsAlike(const ElementDef& def, const ElementState& a, const ElementState& b, double zoom, qreal dpr);
+
+// The area an element covers, in logical pixels of its container at a zoom,
+// with room for antialiased edges: what must be repainted when it moves or hides.
+QRectF repaintBounds(const ElementDef& def, const ElementState& state, double zoom);
 
 // Paints every visible drawn element of one container that meets the exposed
 // region, the last row of the table first so that earlier rows lie on top.
-void paintElements(QPainter& painter, In container, const SceneState& scene,
-                   const QRegion& exposed, const QPalette& palette, PictureCache& pictures);
+void paintElements(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
+                   const QPalette& palette, PictureCache& pictures, double zoom);
 
 } // namespace vantrel

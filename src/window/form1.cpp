@@ -6,6 +6,8 @@
 #include "window/optionrowkeys.h"
 #include "window/sceneframe.h"
 #include "window/sceneaccessible.h"
+#include "window/viewcontrol.h"
+#include "window/zoomsteps.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -26,9 +30,10 @@ Form1::Form1(const Module1& state, QWidget* parent)
     setWindowIcon(makeWindowIcon());
     setPalette(designPalette());
     setAutoFillBackground(true);
-    resize(qRound(toPixels(kClientWidthTwips)), qRound(toPixels(kClientHeightTwips)));
+    resize(clientSizeAt(zoom_));
 
     createControls();
+    placeControls();
 
     const ElementDef& timerDef = element(Id::Timer1);
     timer_ = new QTimer(this);
@@ -57,6 +62,7 @@ Form1::Form1(const Module1& state, QWidget* parent)
     new OptionRowKeys({optSlow(), optMed(), optFast()}, this);
 
     setUpAccessibility(*this);
+    new ViewControl(*this);
 }
 
 void Form1::createControls()
@@ -88,7 +94,7 @@ QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
         auto* frame = new ElementFrame(caption, parent);
         const In inside = def.id == Id::Frame2 ? In::Frame2 : In::Frame1;
         frame->setElementPainter([this, frame, inside](QPainter& p, const QRegion& region) {
-            paintElements(p, inside, scene_, region, frame->palette(), pictures_);
+            paintElements(p, inside, scene_, region, frame->palette(), pictures_, zoom_);
         });
         w = frame;
         break;
@@ -109,9 +115,53 @@ QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
         return nullptr;
     }
     w->setObjectName(QString::fromLatin1(def.name));
-    w->setGeometry(pixelRect(def.geometry).toRect());
-    w->setFont(designFont(def.font));
     return w;
+}
+
+void Form1::placeControls()
+{
+    for (const ElementDef& def : elementTable()) {
+        QWidget* w = widget(def.id);
+        if (!w)
+            continue;
+        const QPoint offset = def.in == In::Window ? origin_ : QPoint();
+        w->setGeometry(roundedRect(pixelRect(def.geometry, zoom_)).translated(offset));
+        w->setFont(designFont(def.font, zoom_));
+        if (auto* frame = qobject_cast<ElementFrame*>(w))
+            frame->setZoom(zoom_);
+    }
+}
+
+void Form1::setZoom(double zoom)
+{
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(clientSizeAt(zoom_));
+    placeScene();
+    placeControls();
+    update();
+}
+
+void Form1::placeScene()
+{
+    QPoint origin;
+    if (isFullScreen()) {
+        const QSize scene = clientSizeAt(zoom_);
+        origin = QPoint(std::max(0, (width() - scene.width()) / 2), std::max(0, (height() - scene.height()) / 2));
+    }
+    if (origin == origin_)
+        return;
+    origin_ = origin;
+    placeControls();
+    update();
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeScene();
 }
 
 QWidget* Form1::container(In in) const
@@ -139,11 +189,13 @@ QRectF Form1::elementRect(Id id) const
     const ElementDef& def = element(id);
     if (def.kind == Kind::Line) {
         const ElementState& s = scene_[id];
-        return QRectF(QPointF(toPixels(s.x1), toPixels(s.y1)), QPointF(toPixels(s.x2), toPixels(s.y2)))
-            .normalized();
+        return QRectF(QPointF(toPixels(s.x1, zoom_), toPixels(s.y1, zoom_)),
+                      QPointF(toPixels(s.x2, zoom_), toPixels(s.y2, zoom_)))
+            .normalized()
+            .translated(origin_);
     }
     const QWidget* surface = container(def.in);
-    return pixelRect(def.geometry).translated(surface == this ? QPoint() : surface->pos());
+    return pixelRect(def.geometry, zoom_).translated(surface == this ? origin_ : surface->pos());
 }
 
 void Form1::process()
@@ -155,24 +207,38 @@ void Form1::process()
     writeFrame(*frame_, scene_);
     // Repaint only what changed: the old and the new place of each element.
     for (const ElementDef& def : elementTable()) {
-        if (!isPainted(def.kind) || before[def.id] == scene_[def.id])
+        if (!isPainted(def.kind) || paintsAlike(def, before[def.id], scene_[def.id], zoom_, devicePixelRatio()))
             continue;
         invalidate(def, before[def.id]);
         invalidate(def, scene_[def.id]);
     }
+    repaintInvalidated();
 }
 
 void Form1::invalidate(const ElementDef& def, const ElementState& state)
 {
     if (!state.visible)
         return;
-    container(def.in)->update(repaintBounds(def, state).toAlignedRect());
+    const QRect r = repaintBounds(def, state, zoom_).toAlignedRect();
+    if (def.in == In::Window)
+        invalidated_.add(r.translated(origin_));
+    else
+        container(def.in)->update(r); // the legend's marks never change
+}
+
+void Form1::repaintInvalidated()
+{
+    for (const QRect& r : invalidated_.rects())
+        update(r);
+    invalidated_.clear();
 }
 
 void Form1::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    paintElements(p, In::Window, scene_, event->region(), palette(), pictures_);
+    if (!origin_.isNull())
+        p.translate(origin_);
+    paintElements(p, In::Window, scene_, event->region().translated(-origin_), palette(), pictures_, zoom_);
 }
 
 bool Form1::overAbout(const QPointF& pos) const { return elementRect(Id::cmdAbout).contains(pos); }

@@ -4,6 +4,7 @@
 
 #include "app/module1.h"
 #include "scene/frame.h"
+#include "window/dirtyrects.h"
 #include "window/elementpainter.h"
 #include "window/scenestate.h"
 
@@ -44,18 +45,31 @@ public:
     // Where a drawn element lies, in the window's logical pixels.
     QRectF elementRect(Id id) const;
 
+    // Logical pixels per designed pixel: 1 shows the scene as designed.
+    double zoom() const { return zoom_; }
+    // Redraws the scene and places the controls at this zoom. A window that
+    // is neither maximized nor full screen takes the designed size times it.
+    void setZoom(double zoom);
+    // Where the scene's top-left corner lies: the client area's, but centred
+    // in full screen while the scene is smaller than the screen.
+    QPoint sceneOrigin() const { return origin_; }
+
 signals:
     void cmdAboutClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
     QWidget* createControl(const ElementDef& def, QWidget* parent);
+    void placeControls();
+    void placeScene();
     void invalidate(const ElementDef& def, const ElementState& state);
+    void repaintInvalidated();
     QWidget* container(In in) const;
     bool overAbout(const QPointF& pos) const;
 
@@ -66,6 +80,9 @@ private:
     std::array<QWidget*, kElementCount> widgets_{};
     QTimer* timer_ = nullptr;
     bool aboutPressed_ = false;
+    DirtyRects invalidated_;
+    double zoom_ = 1.0;
+    QPoint origin_;
 };
 
 } // namespace vantrel

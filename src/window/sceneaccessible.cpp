@@ -170,7 +170,7 @@ public:
         const QString s = readOut();
         if (!form_ || offset < 0 || offset >= s.size())
             return {};
-        const QFontMetricsF metrics(designFont(element(Id::lblAngle).font));
+        const QFontMetricsF metrics(designFont(element(Id::lblAngle).font, form_->zoom()));
         const QPointF origin = form_->elementRect(Id::lblAngle).topLeft();
         const double left = metrics.horizontalAdvance(s.left(offset));
         const double right = metrics.horizontalAdvance(s.left(offset + 1));

@@ -5,8 +5,8 @@ Starts its own Xvfb on a free display, starts the program, drives it with
 xdotool and checks the pixels of screenshots taken with xwd.
 
 Usage: window_e2e.py PATH-TO-VANTREL SCENARIO
-Scenarios: run-pause, set-angle, about. Exit 77 (skipped) only when no X
-server can be started at all.
+Scenarios: run-pause, set-angle, about, zoom. Exit 77 (skipped) only when no
+X server can be started at all.
 """
 
 import os
@@ -86,21 +86,22 @@ class Session:
         self.program = program
         self.scratch = tempfile.mkdtemp(prefix="vantrel-e2e-")
         self.xvfb = None
+        self.wm = None
         self.app = None
 
     # --- the X server and the program ---------------------------------
-    def start_x(self):
+    def start_x(self, screen="1280x1024", window_manager=False):
         if not shutil.which("Xvfb"):
             print("Xvfb is missing")
             sys.exit(SKIP)
         # Without the user's hands and eyes the test cannot run, but that is
         # a broken setup, not a missing display: fail.
-        for tool in ("xdotool", "xwd"):
+        for tool in ("xdotool", "xwd") + (("openbox",) if window_manager else ()):
             check(shutil.which(tool), f"{tool} is missing")
         read_end, write_end = os.pipe()
         # -displayfd lets the server pick a free display and say which.
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen + "x24", "-nolisten", "tcp",
              "-noreset"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -122,6 +123,11 @@ class Session:
         os.mkdir(runtime, 0o700)
         self.env.update(DISPLAY=":" + number.decode().strip(), QT_QPA_PLATFORM="xcb",
                         QT_ENABLE_HIGHDPI_SCALING="0", XDG_RUNTIME_DIR=runtime)
+        if window_manager:
+            # Maximizing and full screen are the window manager's to grant.
+            self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(1)
 
     def start_program(self):
         self.log = open(os.path.join(self.scratch, "program.log"), "w+")
@@ -131,7 +137,7 @@ class Session:
         self.wait_until(lambda: is_white(self.shot().rgb(615, 300)), "the window was never painted")
 
     def stop(self):
-        for process in (self.app, self.xvfb):
+        for process in (self.app, self.wm, self.xvfb):
             if process and process.poll() is None:
                 process.terminate()
                 try:
@@ -179,6 +185,12 @@ class Session:
         self.run("xdotool", "key", "ctrl+a")
         self.run("xdotool", "type", "--delay", "20", text)
 
+    def size(self):
+        """The window's client size, as the X server has it."""
+        out = self.run("xdotool", "getwindowgeometry", self.window)
+        width, height = out.split("Geometry:")[1].split()[0].split("x")
+        return int(width), int(height)
+
     def shot(self, window=None):
         data = subprocess.run(["xwd", "-silent", "-id", window or self.window], env=self.env,
                               capture_output=True, timeout=20).stdout
@@ -189,15 +201,37 @@ class Session:
         time.sleep(0.4)
 
 
-def cursor_column(shot):
-    """The time cursor's column on the chart: the one dark vertical line."""
-    columns = [x for x in CHART_COLUMNS if sum(is_dark(shot.rgb(x, y)) for y in CURSOR_ROWS) > 250]
+class View:
+    """Where the scene lies in the window: its zoom and its top-left corner."""
+
+    def __init__(self, zoom=1.0, origin=(0, 0)):
+        self.zoom, self.origin = zoom, origin
+
+    def at(self, point):
+        """A point of the scene as designed, in the window's pixels."""
+        return (round(self.origin[0] + point[0] * self.zoom), round(self.origin[1] + point[1] * self.zoom))
+
+    def span(self, designed):
+        start, stop = self.at((designed.start, designed.start))[0], self.at((designed.stop, designed.stop))[0]
+        return range(start, stop)
+
+    def rows(self, designed):
+        return range(self.at((0, designed.start))[1], self.at((0, designed.stop))[1])
+
+
+AS_DESIGNED = View()
+
+
+def cursor_column(shot, view=AS_DESIGNED):
+    """The time cursor's column on the chart, as designed: the one dark vertical line."""
+    rows = view.rows(CURSOR_ROWS)
+    columns = [x for x in view.span(CHART_COLUMNS) if sum(is_dark(shot.rgb(x, y)) for y in rows) > 250 * view.zoom]
     check(columns, "no cursor on the chart")
-    check(columns[-1] - columns[0] <= 3, f"more than one cursor: columns {columns}")
-    return sum(columns) / len(columns)
+    check(columns[-1] - columns[0] <= 3 * view.zoom, f"more than one cursor: columns {columns}")
+    return (sum(columns) / len(columns) - view.origin[0]) / view.zoom
 
 
-def resultant_direction(shot):
+def resultant_direction(shot, view=AS_DESIGNED):
     """Where the white resultant points from the centre: left, right, up or down."""
     cx, cy = CENTRE
     arms = {
@@ -206,21 +240,21 @@ def resultant_direction(shot):
         "up": [(cx + o, cy - d) for d in range(60, 180) for o in (-2, 0, 2)],
         "down": [(cx + o, cy + d) for d in range(60, 180) for o in (-2, 0, 2)],
     }
-    white = {name: sum(is_white(shot.rgb(x, y)) for x, y in points) for name, points in arms.items()}
+    white = {name: sum(is_white(shot.rgb(*view.at(p))) for p in points) for name, points in arms.items()}
     lit = [name for name, count in white.items() if count > 100]
     check(len(lit) == 1, f"white pixels along each direction from the centre: {white}")
     return lit[0]
 
 
-def r1_mark(shot):
+def r1_mark(shot, view=AS_DESIGNED):
     """What conductor R1 shows: 'dot', 'cross' or 'nothing'."""
     x, y = R1_DOT
     # The dot, nine pixels in radius, covers the points beside its centre;
     # the cross covers the tips of its arms. Neither covers what the other does.
     beside = [(x + 6, y - 1), (x - 7, y), (x - 1, y + 6), (x, y - 7)]
     tips = [(x - 8, y + 6), (x + 6, y - 8), (x - 8, y - 8), (x + 6, y + 6)]
-    on_beside = sum(is_red(shot.rgb(*p)) for p in beside)
-    on_tips = sum(is_red(shot.rgb(*p)) for p in tips)
+    on_beside = sum(is_red(shot.rgb(*view.at(p))) for p in beside)
+    on_tips = sum(is_red(shot.rgb(*view.at(p))) for p in tips)
     if on_beside == 4 and on_tips == 0:
         return "dot"
     if on_tips == 4 and on_beside == 0:
@@ -301,7 +335,43 @@ def about(s):
     check(resultant_direction(after) == "left", "the angle changed behind the About box")
 
 
-SCENARIOS = {"run-pause": run_pause, "set-angle": set_angle, "about": about}
+def zoom(s):
+    """Zoomed from the angle box, the window grows and the scene with it; F11
+    fits the scene to the screen, centred, and F11 again brings all back."""
+    s.click(BOX)
+    for _ in range(3):
+        s.run("xdotool", "key", "ctrl+plus")
+    s.wait_until(lambda: s.size() == (1515, 1101), f"not 1515 x 1101 at 150 %: {s.size()}")
+    zoomed = View(1.5)
+    s.run("xdotool", "key", "ctrl+a")
+    s.run("xdotool", "type", "--delay", "20", "90")
+    s.run("xdotool", "key", "Return")
+    s.settle()
+    shot = s.shot()
+    # 90 degrees is angle 157: the cursor at 157 x 8 + 9340 twips, 706.4 pixels as designed.
+    check(abs(cursor_column(shot, zoomed) - 706.4) <= 1, f"cursor at {cursor_column(shot, zoomed)} as designed")
+    check(resultant_direction(shot, zoomed) == "left", "at 150 %: the resultant does not point left")
+    check(r1_mark(shot, zoomed) == "cross", f"at 150 %: R1 shows {r1_mark(shot, zoomed)}")
+
+    s.run("xdotool", "key", "F11")
+    s.wait_until(lambda: s.size() == SCREEN_FOR_ZOOM, f"F11: not full screen, {s.size()}")
+    s.settle()
+    fit = min(SCREEN_FOR_ZOOM[0] / 1010, SCREEN_FOR_ZOOM[1] / 734)
+    full = View(fit, (round((SCREEN_FOR_ZOOM[0] - 1010 * fit) / 2), 0))
+    shot = s.shot()
+    check(abs(cursor_column(shot, full) - 706.4) <= 1, f"full screen: cursor at {cursor_column(shot, full)}")
+    check(resultant_direction(shot, full) == "left", "full screen: the resultant does not point left")
+    check(r1_mark(shot, full) == "cross", f"full screen: R1 shows {r1_mark(shot, full)}")
+    check(shot.rgb(full.origin[0] // 2, 600) == (192, 192, 192), "full screen: no grey beside the scene")
+
+    s.run("xdotool", "key", "F11")
+    s.wait_until(lambda: s.size() == (1515, 1101), f"F11 again: not back to 1515 x 1101, {s.size()}")
+    s.settle()
+    check(resultant_direction(s.shot(), zoomed) == "left", "back from full screen: the scene moved")
+
+
+SCREEN_FOR_ZOOM = (1920, 1200)
+SCENARIOS = {"run-pause": run_pause, "set-angle": set_angle, "about": about, "zoom": zoom}
 
 
 def main():
@@ -310,7 +380,10 @@ def main():
         return 2
     session = Session(sys.argv[1])
     try:
-        session.start_x()
+        if sys.argv[2] == "zoom":
+            session.start_x("%dx%d" % SCREEN_FOR_ZOOM, window_manager=True)
+        else:
+            session.start_x()
         session.start_program()
         SCENARIOS[sys.argv[2]](session)
         check(session.app.poll() is None, "the program ended:\n" + session.program_log())

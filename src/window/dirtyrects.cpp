@@ -1,0 +1,38 @@
+#include "window/dirtyrects.h"
+
+namespace vantrel {
+namespace {
+
+// Pixels a merge may add that neither rectangle covered: a 64-pixel square.
+constexpr long long kSlack = 64 * 64;
+
+long long area(const QRect& r) { return static_cast<long long>(r.width()) * r.height(); }
+
+bool worthMerging(const QRect& a, const QRect& b)
+{
+    const QRect overlap = a & b;
+    return area(a | b) <= area(a) + area(b) - area(overlap) + kSlack;
+}
+
+} // namespace
+
+void DirtyRects::add(QRect rect)
+{
+    if (rect.isEmpty())
+        return;
+    // A merged rectangle may now reach others: keep merging until none does.
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (auto it = rects_.begin(); it != rects_.end(); ++it) {
+            if (worthMerging(*it, rect)) {
+                rect |= *it;
+                rects_.erase(it);
+                merged = true;
+                break;
+            }
+        }
+    }
+    rects_.push_back(rect);
+}
+
+} // namespace vantrel

@@ -1,0 +1,24 @@
+// What a frame update must repaint, gathered into a few rectangles.
+#pragma once
+
+#include <QRect>
+
+#include <vector>
+
+namespace vantrel {
+
+// Each rectangle repainted costs the window system a request of its own,
+// and a region of many small pieces costs the painting a pass for each
+// piece, so rectangles that lie close are merged into one as long as that
+// adds little area.
+class DirtyRects {
+public:
+    void add(QRect rect);
+    const std::vector<QRect>& rects() const { return rects_; }
+    void clear() { rects_.clear(); }
+
+private:
+    std::vector<QRect> rects_;
+};
+
+} // namespace vantrel

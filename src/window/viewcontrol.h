@@ -1,0 +1,46 @@
+// The keys and the wheel that zoom the window, and full screen.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+
+class QShortcut;
+
+namespace vantrel {
+
+class Form1;
+
+// Ctrl with Plus, Equals, Minus or 0, and Ctrl with the wheel, step the zoom
+// from wherever the focus is in the window; F11 toggles full screen and
+// Escape leaves it. In full screen the scene takes the largest zoom that
+// fits the screen until the user zooms; leaving brings back the window's
+// size, place and zoom from before.
+class ViewControl : public QObject {
+    Q_OBJECT
+public:
+    explicit ViewControl(Form1& form);
+
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    void toggleFullScreen();
+    void leaveFullScreen();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addKeys(std::initializer_list<QKeySequence> keys, void (ViewControl::*action)());
+    void zoomTo(double zoom);
+
+    Form1& form_;
+    QShortcut* escape_ = nullptr;
+    // Full screen fits the scene to the screen until a zoom key is pressed.
+    bool fitting_ = false;
+    // What leaving full screen brings back.
+    double zoomBefore_ = 1.0;
+    QByteArray geometryBefore_;
+    int wheelDelta_ = 0;
+};
+
+} // namespace vantrel
