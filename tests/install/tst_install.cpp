@@ -67,7 +67,7 @@ struct Metainfo {
     QString type;
     QString id;
     QString launchable;
-    QString firstRelease;
+    QString firstRelease; // the newest
     int releases = 0;
     bool contentRating = false;
 };
@@ -192,14 +192,16 @@ void TstInstall::filesReferToEachOther()
     QVERIFY(entry.contains(QStringLiteral("Comment")) && !entry.at(QStringLiteral("Comment")).isEmpty());
     QCOMPARE(entry.at(QStringLiteral("Icon")), appId_);
     QCOMPARE(entry.at(QStringLiteral("Terminal")), QStringLiteral("false"));
+    // Qt's xcb platform names the window's class after the application.
+    QCOMPARE(entry.at(QStringLiteral("StartupWMClass")), QGuiApplication::applicationName());
     const QStringList categories = entry.at(QStringLiteral("Categories")).split(QLatin1Char(';'));
     QVERIFY(categories.contains(QStringLiteral("Education")));
-    QVERIFY(categories.contains(QStringLiteral("Science")));
+    QVERIFY(categories.contains(QStringLiteral("Physics")));
 
     const Metainfo info = readMetainfo(data(QStringLiteral("metainfo/") + appId_ + QStringLiteral(".metainfo.xml")));
     QCOMPARE(info.type, QStringLiteral("desktop-application"));
     QVERIFY(info.contentRating);
-    QCOMPARE(info.releases, 1);
+    QVERIFY(info.releases >= 1);
     QCOMPARE(info.id, appId_);
     QCOMPARE(info.launchable, appId_ + QStringLiteral(".desktop"));
     QCOMPARE(info.firstRelease, QStringLiteral(VANTREL_VERSION));
