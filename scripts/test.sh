@@ -5,6 +5,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 jobs=$(nproc)
 
+# Every file carries its licence and copyright.
+reuse lint
+
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer:
 # the first report ends the test that made it, and so fails the run.
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
@@ -22,6 +25,10 @@ corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 build-fuzz/fuzz/fuzz_setangle -max_total_time=60 -max_len=512 -timeout=10 -print_final_stats=1 \
   -artifact_prefix=build-fuzz/ "$corpus" fuzz/corpus 2>&1 | grep -v "^#[0-9]"
+
+# The release package, checked as Debian checks packages: any error fails.
+scripts/package.sh
+lintian --fail-on error build-package/vantrel_*.deb
 
 # The plain build last, so that the run closes on its summary.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
