@@ -14,6 +14,8 @@
 #include <QFontMetrics>
 #include <QtTest>
 
+#include <memory>
+
 using namespace vantrel;
 
 namespace {
