@@ -110,6 +110,7 @@ private slots:
     void everySizeIsInstalled();
     void iconIsDrawnAtItsSize_data();
     void iconIsDrawnAtItsSize();
+    void uninstallLeavesNoFolders(); // last: it removes the tree
 
 private:
     QString data(const QString& relative) const
@@ -271,6 +272,26 @@ void TstInstall::iconIsDrawnAtItsSize()
     else
         QVERIFY2(partial > rim / 2 && partial < rim * 3 / 2,
                  qPrintable(QStringLiteral("%1 half-clear pixels on a rim %2 long").arg(partial).arg(rim)));
+}
+
+// The uninstall target removes every file and every folder the install
+// made, down to the standard folders that a prefix has anyway.
+void TstInstall::uninstallLeavesNoFolders()
+{
+    const Run uninstall = run(QStringLiteral(VANTREL_CMAKE),
+                              {QStringLiteral("--build"), QStringLiteral(VANTREL_BUILD_DIR), QStringLiteral("--target"),
+                               QStringLiteral("uninstall")});
+    QVERIFY2(uninstall.exitCode == 0, qPrintable(uninstall.output));
+    QStringList left;
+    QDirIterator it(prefix_.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        left << QDir(prefix_.path()).relativeFilePath(it.next());
+    left.sort();
+    QStringList standard{QStringLiteral(VANTREL_BINDIR), QStringLiteral(VANTREL_DATADIR),
+                         QStringLiteral(VANTREL_MANDIR)};
+    standard.sort();
+    QCOMPARE(left, standard);
 }
 
 QTEST_MAIN(TstInstall)
