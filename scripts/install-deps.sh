@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, and only those that are missing.
-# Usage: scripts/install-deps.sh run|test
+# Usage: scripts/install-deps.sh run|package|test
 set -euo pipefail
 
-build=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation)
-test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14-dev desktop-file-utils appstream qt6-base-private-dev
-  libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine wine64 locales)
+build=(cmake g++ make qt6-base-dev libgl-dev)
+# cpack's dependency scan runs dpkg-shlibdeps (dpkg-dev), which uses file.
+package=(dpkg-dev file)
+test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14-dev desktop-file-utils appstream
+  qt6-base-private-dev reuse lintian libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine wine64 locales)
 
 case "${1:-run}" in
   run) wanted=("${build[@]}") ;;
-  test) wanted=("${build[@]}" "${test[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  package) wanted=("${build[@]}" "${package[@]}") ;;
+  test) wanted=("${build[@]}" "${package[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 run|package|test" >&2; exit 2 ;;
 esac
 
 missing=()

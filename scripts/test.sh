@@ -5,6 +5,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 jobs=$(nproc)
 
+# Every file carries its licence and copyright.
+reuse lint
+
 # The core alone on three C++ runtimes (Linux, macOS's libc++, Windows under
 # Wine): the same frames and Set Angle outcomes, byte for byte.
 scripts/test-runtimes.sh
@@ -32,6 +35,10 @@ build-fuzz/fuzz/fuzz_setangle -max_total_time=60 -max_len=512 -timeout=10 -print
 cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-clang -j"$jobs"
 ctest --test-dir build-clang --output-on-failure -j"$jobs"
+
+# The release package, checked as Debian checks packages: any error fails.
+scripts/package.sh
+lintian --fail-on error build-package/vantrel_*.deb
 
 # The plain build last, as users get it, so that the run closes on its summary.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStyleFactory>
 
@@ -11,6 +12,9 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
+    // The captions are designed in Liberation Sans Bold's metrics; the program
+    // carries the font, so they fit on machines that have no such font.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
     // One look on every desktop, so the designed geometry fits the same everywhere.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
