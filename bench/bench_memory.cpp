@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Resident memory over a long lesson: after start-up, then while running a
 // million ticks, each with its frame update and its repaint. Nothing is
 // allocated for good while the animation runs, so the figure must not grow.

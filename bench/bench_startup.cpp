@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: from main() to the first painted and flushed window, as the
 // program starts, and the resident memory at that point. Each run is a fresh
 // process, so nothing is warm but the system's file cache.

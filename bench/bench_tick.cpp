@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of one running tick against one full repaint of the window.
 //
 // A tick is what the event loop does for one timer event while running: the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole cycle at Fast, driven by the window's own timer and event loop
 // exactly as the program runs: how long it takes against its nominal time,
 // the largest gap between two ticks, and the CPU the process spent on it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the benchmark programs share: the window set up as main() sets it up,
 // a way to make the backing store catch up, and plain statistics.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Set Angle against anything a student can type.
 //
 // An input is a starting angle (two bytes, little-endian) followed by the

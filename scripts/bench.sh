@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in release mode and runs every one of them: the cost
 # of a tick, a whole cycle on the real timer, start-up, and memory over a
 # million ticks. Takes about eight minutes; run it on an otherwise idle machine.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs, and only those that are missing.
 # Usage: scripts/install-deps.sh run|package|test
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the core and its check (tests/core/) three ways, as the platforms
 # build it: GCC with libstdc++ (Linux), Clang with libc++ (the library macOS
 # uses) and MinGW-w64 (Windows, run under Wine). Every build must pass the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where some ink lies on a screenshot, for tests that compare the scene's
 // geometry across renderings.
 #pragma once

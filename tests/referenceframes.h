@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame each 16-bit angle must draw, as tests/reference/frames.py works
 // it out apart from the program, and a drawn scene compared against it.
 // The build writes the script's output to a file and names it in the

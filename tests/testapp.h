@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window with its handlers, built as main() builds it, for the tests
 // that operate it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader gets from the window: a name for every part, the
 // painted parts as children of the window, the frame in words, and the
 // moments at which those words are announced.

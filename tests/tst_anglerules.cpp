@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Set Angle's box hands its text to the rules as UTF-8; the rules' own
 // outcomes are checked without Qt in tests/core/.
 #include "scene/numbertext.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every angle the 16-bit state can hold, drawn on the real window and then
 // ticked once: each frame must be the one the reference works out for it.
 #include "referenceframes.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // At device-pixel ratio 2 the window draws the same scene as at ratio 1 with
 // twice as many device pixels: every line, circle, text and the chart keeps
 // its place and size in logical pixels.

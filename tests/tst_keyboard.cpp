@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson run from the keyboard alone: the Tab stops, Space on a button,
 // the arrows in the speed group, Enter in the angle box and F1 for About.
 #include "testapp.h"

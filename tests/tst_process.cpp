@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame update: from an angle to every moving element of the scene.
 #include "scene/frame.h"
 #include "window/sceneframe.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stator cross-section as a student sees it: found by colour on an image
 // of the window, at the places, sizes and colours the drawing is designed
 // with (twips / 15 = pixels), each mark inside its own ring and each name

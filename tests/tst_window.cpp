@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as the user meets it: its start state, the handlers driven
 // through the real controls, and what ends up on screen.
 #include "testapp.h"

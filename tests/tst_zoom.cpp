@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Zoom and full screen: every element at its designed place times the zoom,
 // the keys from anywhere in the window, and full screen fitted to the screen.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the window icon's motif into a hicolor icon theme tree, one PNG per
 // size, each drawn at that size by the code that draws the window icon.
 //

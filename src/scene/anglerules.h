@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arithmetic behind the tick and Set Angle, free of any window.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame update's arithmetic: everything a frame shows follows from the
 // angle, and from the marks before it where a current lies on a threshold.
 #pragma once

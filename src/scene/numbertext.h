@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers to text and back for Set Angle, the same on every platform and in
 // every locale: a point is always the decimal separator.
 #pragma once

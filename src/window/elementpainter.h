@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting of the window's drawn elements: lines, circles, labels and images.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The designed elements of the one window, as data.
 //
 // Everything the window shows is described by elementTable() in elements.cpp:

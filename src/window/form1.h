@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one window: every designed element at its place, and the frame update
 // that repaints only what a new angle changes.
 #pragma once

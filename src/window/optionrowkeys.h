@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arrow keys in a row of option buttons, in the order the row is read.
 #pragma once
 

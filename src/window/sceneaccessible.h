@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in the window. The controls are real widgets
 // and speak for themselves; the scene, the angle read-out and the About
 // picture are painted, so the window's accessible interface adds them as

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The run-time properties of the window's elements: what the frame update
 // writes and the painting reads. Plain data, so the arithmetic that fills it
 // can be checked without a window.

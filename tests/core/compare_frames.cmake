@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the core's frames and the reference's, and fails on the first line
 # where they differ.
 execute_process(COMMAND ${CHECK} frames ${OUT}/frames.txt RESULT_VARIABLE status)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The core alone, on whatever compiler and C++ library built it: no Qt.
 //
 //   core_check check OUT [LOCALE]  Set Angle's rules on a table of texts whose

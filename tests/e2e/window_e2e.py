@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The built program on a real X server, operated as a user operates it.
 
 Starts its own Xvfb on a free display, starts the program, drives it with

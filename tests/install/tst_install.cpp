@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The installed tree as a desktop sees it: both validators accept the desktop
 // entry and the metainfo, the files point at each other and at the program,
 // and every icon is drawn at its nominal size on a transparent ground.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The frame every 16-bit angle must draw, worked out on its own.
 
 Written from the drawing rules, not from the program: the phase currents,
