@@ -5,11 +5,15 @@
 // exactly as the program runs: how long it takes against its nominal time,
 // the largest gap between two ticks, and the CPU the process spent on it.
 //
-// Usage: bench_timing [cycles [view [whole]]]
+// Usage: bench_timing [cycles [view [whole|paused|floor]]]
 //   cycles  whole cycles to run (default 1)
 //   view    the zoom, such as 1.5, or "full" for full screen (default 1)
 //   whole   repaint the whole window on every tick, as an animation that
 //           redraws its scene each frame would: the figure to compare with
+//   paused  leave the animation paused: what the timer alone costs
+//   floor   paused, but repaint a 2 x 2 pixel corner of the window on every
+//           tick: what the toolkit and the window system charge for any
+//           repaint at all, however little it draws
 #include "benchsupport.h"
 
 #include "app/startup.h"
@@ -41,13 +45,18 @@ int main(int argc, char* argv[])
     vantrel::setUpApplication();
     const int cycles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
     const bool whole = argc > 3 && std::strcmp(argv[3], "whole") == 0;
+    const bool floor = argc > 3 && std::strcmp(argv[3], "floor") == 0;
+    const bool paused = floor || (argc > 3 && std::strcmp(argv[3], "paused") == 0);
 
     bench::Program program;
     const QString view = bench::applyView(program, argc > 2 ? argv[2] : "1");
     if (whole)
         QObject::connect(program.form.Timer1(), &QTimer::timeout, &program.form, [&] { program.form.update(); });
+    if (floor)
+        QObject::connect(program.form.Timer1(), &QTimer::timeout, &program.form, [&] { program.form.update(0, 0, 2, 2); });
     program.form.optFast()->click();
-    program.form.cmdPlay()->click();
+    if (!paused)
+        program.form.cmdPlay()->click();
 
     constexpr int kCycle = 629;
     const int ticks = kCycle * cycles;
@@ -83,12 +92,17 @@ int main(int argc, char* argv[])
     const double share = cpu / elapsed * 100.0;
     std::printf("Timing at Fast (%s platform, %s%s): %d ticks, %d whole cycle(s), angle %d -> %d\n",
                 qPrintable(QGuiApplication::platformName()), qPrintable(view),
-                whole ? ", whole window repainted every tick" : "", ticks, cycles, angleStart, program.state.angle);
+                whole   ? ", whole window repainted every tick"
+                : floor ? ", paused, a 2 x 2 corner repainted every tick"
+                : paused ? ", paused"
+                         : "",
+                ticks, cycles, angleStart, program.state.angle);
     std::printf("elapsed %.3f s against nominal %.3f s: %+.3f %% (target within 1 %%): %s\n", elapsed, nominal,
                 deviation, std::abs(deviation) <= 1.0 ? "met" : "NOT met");
     bench::printSummary("gap between ticks", gaps.size(), g, "ms");
     std::printf("largest gap %.2f ms against the 20 ms interval\n", g.max);
     std::printf("CPU %.3f s over the cycle: %.2f %% of one core (target at most 2 %%): %s\n", cpu, share,
                 share <= 2.0 ? "met" : "NOT met");
+    // A whole number of cycles comes back to where it started.
     return program.state.angle == angleStart ? EXIT_SUCCESS : EXIT_FAILURE;
 }

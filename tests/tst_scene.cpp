@@ -374,29 +374,42 @@ void TestScene::coilLines_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("R") << "R1" << "R2";
-    QTest::newRow("Y") << "Y2" << "Y1";
-    QTest::newRow("B") << "B1" << "B2";
+    QTest::addColumn<QLineF>("designed"); // twips
+    QTest::newRow("R") << "R1" << "R2" << QLineF(4500, 1560, 4500, 7440);
+    QTest::newRow("Y") << "Y2" << "Y1" << QLineF(1920, 3000, 7080, 6000);
+    QTest::newRow("B") << "B1" << "B2" << QLineF(1920, 6000, 7080, 3000);
 }
 
-// A thin line joins the two conductors of a phase through the centre. (Where
-// it crosses the phasors, at the centre, window stacking tests look.)
+// A thin line joins the two conductors of a phase through the centre, a
+// pixel wide on its designed course. (Where it crosses the phasors, at the
+// centre, window stacking tests look.)
 void TestScene::coilLines()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
+    QFETCH(QLineF, designed);
     App app({});
     const QImage img = app.shot();
-    const QPointF a = pixels(conductor(first).ringTwips.x(), conductor(first).ringTwips.y());
-    const QPointF b = pixels(conductor(second).ringTwips.x(), conductor(second).ringTwips.y());
+    const QPointF a = pixels(designed.x1(), designed.y1());
+    const QPointF b = pixels(designed.x2(), designed.y2());
     const QLineF line(a, b);
     const QPointF along = (b - a) / line.length();
     const QPointF across(-along.y(), along.x());
-    const auto inkAt = [&](double t) { return inkAcross(img, a + t * along, across, kBlack, 2.5); };
-    for (double t = 30; t <= line.length() - 30; t += 2) {
+    // It runs from one conductor's ring to the other's.
+    for (const QString& name : {first, second}) {
+        const QPointF ring = pixels(conductor(name).ringTwips.x(), conductor(name).ringTwips.y());
+        const double nearest = std::min(QLineF(ring, a).length(), QLineF(ring, b).length());
+        QVERIFY2(nearest < 30, qPrintable(QStringLiteral("%1 is %2 pixels from the line").arg(name).arg(nearest)));
+    }
+    const auto inkAt = [&](double t, double offset, double reach) {
+        return inkAcross(img, a + t * along + offset * across, across, kBlack, reach);
+    };
+    for (double t = 3; t <= line.length() - 3; t += 2) {
         if (std::abs(t - line.length() / 2) < 32)
             continue;
-        QVERIFY2(inkAt(t) >= 0.35, qPrintable(QStringLiteral("gap %1 pixels from %2").arg(t).arg(first)));
+        const QString where = QStringLiteral("%1 pixels from %2's end").arg(t).arg(first);
+        QVERIFY2(inkAt(t, 0, 1) >= 0.4, qPrintable(QStringLiteral("gap ") + where));
+        QVERIFY2(inkAt(t, 2.5, 1) < 0.2 && inkAt(t, -2.5, 1) < 0.2, qPrintable(QStringLiteral("off course ") + where));
     }
 }
 

@@ -60,13 +60,12 @@ PlacedLine placeLine(const ElementDef& def, const ElementState& s, double zoom, 
     return line;
 }
 
-void paintLine(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette, double zoom)
+void strokeLine(QPainter& p, const ElementDef& def, const ElementState& s, const QColor& colour, double zoom)
 {
     const auto [a, b, width, crisp] = placeLine(def, s, zoom, p.device()->devicePixelRatio());
     if (a == b)
         return; // a zero-length phasor shows nothing, as at a zero current
     p.setRenderHint(QPainter::Antialiasing, !crisp);
-    const QColor colour = resolveColour(def.colour, palette);
     QPen pen(colour, width);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
@@ -163,40 +162,55 @@ void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, const
 // Copies only the exposed parts of a picture, one rectangle at a time: with
 // a plain rectangle as the clip the raster engine copies just that part,
 // while a clip of many pieces makes it blend the whole picture span by span.
-// Where only some squares of the picture hold ink, only those are copied.
+// Where only some squares of the picture hold ink, only the part of each
+// rectangle that holds ink is copied, in one piece.
 void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, const QRegion& exposed,
                  const std::vector<QRectF>* ink = nullptr)
 {
     const QRectF whole(topLeft, picture.deviceIndependentSize());
-    const auto blit = [&](const QRectF& part) {
+    for (const QRect& r : exposed) {
+        QRectF part = whole & QRectF(r);
         if (part.isEmpty())
-            return;
+            continue;
+        if (ink) {
+            QRectF inked;
+            for (const QRectF& square : *ink)
+                inked |= part & square;
+            part = inked;
+            if (part.isEmpty())
+                continue;
+        }
         p.save();
         p.setClipRect(part, Qt::IntersectClip);
         p.drawPixmap(topLeft, picture);
         p.restore();
-    };
-    for (const QRect& r : exposed) {
-        const QRectF part = whole & QRectF(r);
-        if (part.isEmpty())
-            continue;
-        // Most of the picture: one copy costs less than many small ones.
-        if (!ink || part.width() * part.height() * 2 > whole.width() * whole.height()) {
-            blit(part);
-            continue;
-        }
-        for (const QRectF& square : *ink)
-            blit(part & square);
     }
 }
 
-// Circles never move, so each is stroked once into a picture and copied.
-void paintCircle(QPainter& p, const ElementDef& def, const QPalette& palette, PictureCache& pictures,
-                 const QRegion& exposed, double zoom)
+// Whether a line is copied from a picture rather than stroked: one that lies
+// where it was designed (the axes and the marks never move, the phasors and
+// the time cursor do) and is a single stroke. A copy of a stroke blends as
+// the stroke itself would, but the disc on a wide line's end would then be
+// blended over the line in the picture rather than on the screen, a level
+// off here and there.
+bool copiedWhole(const ElementDef& def, const ElementState& s, double zoom, qreal dpr)
+{
+    const Geometry& g = def.geometry;
+    if (s.x1 != g.a || s.y1 != g.b || s.x2 != g.c || s.y2 != g.d)
+        return false;
+    const PlacedLine line = placeLine(def, s, zoom, dpr);
+    return line.width <= 1 || line.crisp;
+}
+
+// Circles and lines that never move are stroked once into a picture and
+// copied: a long antialiased diagonal clipped to a region of many pieces
+// costs the raster engine far more than copying the pieces it crosses.
+void paintStill(QPainter& p, const ElementDef& def, const ElementState& s, const QPalette& palette,
+                PictureCache& pictures, const QRegion& exposed, double zoom)
 {
     const QColor colour = resolveColour(def.colour, palette);
-    const PictureCache::Sprite& circle = pictures.circle(def, colour, {p.device()->devicePixelRatio(), zoom});
-    blitExposed(p, circle.pixmap, circle.topLeft, exposed, &circle.ink);
+    const PictureCache::Sprite& still = pictures.still(def, s, colour, {p.device()->devicePixelRatio(), zoom});
+    blitExposed(p, still.pixmap, still.topLeft, exposed, &still.ink);
 }
 
 void paintImage(QPainter& p, const ElementDef& def, PictureCache& pictures, const QRegion& exposed, double zoom)
@@ -217,10 +231,13 @@ void paintElement(QPainter& p, const ElementDef& def, const ElementState& s, con
 {
     switch (def.kind) {
     case Kind::Line:
-        paintLine(p, def, s, palette, zoom);
+        if (copiedWhole(def, s, zoom, p.device()->devicePixelRatio()))
+            paintStill(p, def, s, palette, pictures, exposed, zoom);
+        else
+            strokeLine(p, def, s, resolveColour(def.colour, palette), zoom);
         break;
     case Kind::Circle:
-        paintCircle(p, def, palette, pictures, exposed, zoom);
+        paintStill(p, def, s, palette, pictures, exposed, zoom);
         break;
     case Kind::Label:
         paintLabel(p, def, s, palette, zoom);
@@ -308,14 +325,15 @@ std::vector<QRectF> inkSquares(const QImage& image, const QPointF& topLeft)
     return squares;
 }
 
-const PictureCache::Sprite& PictureCache::circle(const ElementDef& def, const QColor& colour, Scale scale)
+const PictureCache::Sprite& PictureCache::still(const ElementDef& def, const ElementState& state,
+                                                const QColor& colour, Scale scale)
 {
-    Sprite& sprite = circles_[indexOf(def.id)];
+    Sprite& sprite = stills_[indexOf(def.id)];
     if (sprite.pixmap.isNull() || sprite.scale != scale || sprite.colour != colour) {
         // Whole device pixels around the outline, so the copy lands exactly
         // where the stroke would have gone.
         const qreal dpr = scale.dpr;
-        const QRectF r = repaintBounds(def, ElementState{}, scale.zoom);
+        const QRectF r = repaintBounds(def, state, scale.zoom);
         const QRect device(QPoint(int(std::floor(r.left() * dpr)), int(std::floor(r.top() * dpr))),
                            QPoint(int(std::ceil(r.right() * dpr)) - 1, int(std::ceil(r.bottom() * dpr)) - 1));
         QImage image(device.size(), QImage::Format_ARGB32_Premultiplied);
@@ -324,7 +342,10 @@ const PictureCache::Sprite& PictureCache::circle(const ElementDef& def, const QC
         sprite.topLeft = QPointF(device.left() / dpr, device.top() / dpr);
         QPainter painter(&image);
         painter.translate(-sprite.topLeft);
-        strokeCircle(painter, def, colour, scale.zoom);
+        if (def.kind == Kind::Circle)
+            strokeCircle(painter, def, colour, scale.zoom);
+        else
+            strokeLine(painter, def, state, colour, scale.zoom);
         painter.end();
         sprite.ink = inkSquares(image, sprite.topLeft);
         sprite.pixmap = QPixmap::fromImage(image);

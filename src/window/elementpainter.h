@@ -35,8 +35,8 @@ public:
     const QPixmap& chart(Scale scale, QPointF* topLeft);
     // The About picture at its natural size times the zoom, and where it goes.
     const QPixmap& about(Scale scale, QPointF* topLeft);
-    // A circle element drawn once at this scale and colour: copying it
-    // costs a frame far less than stroking its outline.
+    // A circle, or a line at its designed place, drawn once at this scale
+    // and colour: copying it costs a frame far less than stroking it.
     struct Sprite {
         QPixmap pixmap;
         QPointF topLeft; // where it goes
@@ -46,10 +46,10 @@ public:
         QColor colour;
         Scale scale;
     };
-    const Sprite& circle(const ElementDef& def, const QColor& colour, Scale scale);
+    const Sprite& still(const ElementDef& def, const ElementState& state, const QColor& colour, Scale scale);
 
 private:
-    std::array<Sprite, kElementCount> circles_;
+    std::array<Sprite, kElementCount> stills_;
     QImage chartImage_;
     QImage aboutImage_;
     QPixmap chartPixmap_;
