@@ -15,6 +15,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -113,6 +114,9 @@ void checkFrameAt90(const QImage& img, double zoom, QPointF origin)
     const QRectF letters = inkExtent(img, label.adjusted(-4, -4, 4, 4), red);
     QVERIFY2(label.adjusted(-0.5, -0.5, 0.5, 0.5).contains(letters), qPrintable(describe(letters)));
     QVERIFY2(letters.height() > label.height() * 0.4, qPrintable(describe(letters)));
+    // The chart's white paper fills Image1, 5320 x 4995 twips at (9195, 2000).
+    const QRectF chart = at(pxRect(9195, 2000, 5320, 4995, zoom));
+    compareEdges(inkExtent(img, chart.adjusted(-4, -4, 4, 4), white), chart, 1.0, "chart");
 }
 
 } // namespace
@@ -185,6 +189,7 @@ void TestZoom::stepsPlaceEverything()
     QFETCH(int, presses);
     QFETCH(QSize, client);
     App app;
+    app.shot(); // the pictures drawn once at 100 % must not stay
     app.zoomBy(presses);
     QCOMPARE(app.form.zoom(), zoom);
     QCOMPARE(app.form.size(), client);
@@ -320,7 +325,8 @@ void TestZoom::fullScreen()
 {
     App app;
     app.zoomBy(2); // 125 %
-    app.form.move(40, 30);
+    // A size of the user's own, not the zoom's, and a place of their own.
+    app.form.setGeometry(40, 30, 1300, 950);
     app.setAngle(QStringLiteral("90"));
     const QRect before = app.form.geometry();
     const QImage windowed = app.shot();
@@ -402,7 +408,18 @@ void TestZoom::escape()
         QVERIFY(app.form.isFullScreen());
         QApplication::setActiveWindow(&app.form);
     }
+    // Outside full screen Escape stays with the focused control.
+    struct EscapeSeen : QObject {
+        bool seen = false;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            seen = seen || (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape);
+            return false;
+        }
+    } play;
+    app.form.cmdPlay()->installEventFilter(&play);
     app.press(app.form.cmdPlay(), Qt::Key_Escape, {});
+    QCOMPARE(play.seen, !full);
     QVERIFY(!app.form.isFullScreen());
     QTRY_COMPARE(app.form.size(), QSize(1010, 734));
     QCOMPARE(app.form.zoom(), 1.0);
