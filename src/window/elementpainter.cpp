@@ -189,17 +189,19 @@ void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, co
 
 // Whether a line is copied from a picture rather than stroked: one that lies
 // where it was designed (the axes and the marks never move, the phasors and
-// the time cursor do) and is a single stroke. A copy of a stroke blends as
-// the stroke itself would, but the disc on a wide line's end would then be
-// blended over the line in the picture rather than on the screen, a level
-// off here and there.
+// the time cursor do). The hairline axes are copied at every zoom: the
+// raster engine cuts a wide line where the clip's bounds cross it, and a
+// long diagonal would then come out a few levels apart in a tick and in a
+// full repaint. A wider line is copied only where it is one stroke, since in
+// a picture the disc on its end is blended over the line rather than on the
+// screen, a level off, and at 100 % every pixel stays as it was.
 bool copiedWhole(const ElementDef& def, const ElementState& s, double zoom, qreal dpr)
 {
     const Geometry& g = def.geometry;
     if (s.x1 != g.a || s.y1 != g.b || s.x2 != g.c || s.y2 != g.d)
         return false;
     const PlacedLine line = placeLine(def, s, zoom, dpr);
-    return line.width <= 1 || line.crisp;
+    return def.penWidth <= 1 || line.width <= 1 || line.crisp;
 }
 
 // Circles and lines that never move are stroked once into a picture and
