@@ -200,8 +200,10 @@ bool copiedWhole(const ElementDef& def, const ElementState& s, double zoom, qrea
     const Geometry& g = def.geometry;
     if (s.x1 != g.a || s.y1 != g.b || s.x2 != g.c || s.y2 != g.d)
         return false;
+    // A straight hairline is filled in whole pixels without antialiasing,
+    // which costs less than any copy.
     const PlacedLine line = placeLine(def, s, zoom, dpr);
-    return def.penWidth <= 1 || line.width <= 1 || line.crisp;
+    return !line.crisp && (def.penWidth <= 1 || line.width <= 1);
 }
 
 // Circles and lines that never move are stroked once into a picture and
@@ -350,7 +352,7 @@ const PictureCache::Sprite& PictureCache::still(const ElementDef& def, const Ele
             strokeLine(painter, def, state, colour, scale.zoom);
         painter.end();
         sprite.ink = inkSquares(image, sprite.topLeft);
-        sprite.pixmap = QPixmap::fromImage(image);
+        sprite.pixmap = QPixmap::fromImage(std::move(image));
         sprite.colour = colour;
         sprite.scale = scale;
     }
