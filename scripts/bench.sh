@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in release mode and runs every one of them: the cost
 # of a tick, a whole cycle on the real timer, start-up, and memory over a
-# million ticks. Takes about eight minutes; run it on an otherwise idle machine.
+# million ticks. Takes about ten minutes; run it on an otherwise idle machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
