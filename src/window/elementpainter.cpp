@@ -187,23 +187,20 @@ void blitExposed(QPainter& p, const QPixmap& picture, const QPointF& topLeft, co
     }
 }
 
-// Whether a line is copied from a picture rather than stroked: one that lies
-// where it was designed (the axes and the marks never move, the phasors and
-// the time cursor do). The hairline axes are copied at every zoom: the
-// raster engine cuts a wide line where the clip's bounds cross it, and a
-// long diagonal would then come out a few levels apart in a tick and in a
-// full repaint. A wider line is copied only where it is one stroke, since in
-// a picture the disc on its end is blended over the line rather than on the
-// screen, a level off, and at 100 % every pixel stays as it was.
+// Whether a line is copied from a picture rather than stroked: a diagonal
+// hairline at its designed place, that is an axis, which never moves.
+// Clipped to a region of several rectangles, a long antialiased diagonal
+// costs the raster engine more than anything else in a tick; and at 125 %
+// and more, where it is two device pixels wide, the engine cuts it where the
+// clip's bounds cross it, a few levels off what a full repaint draws. Wider
+// lines stay stroked, since in a picture the disc on a wide line's end would
+// be blended over the line rather than on the screen, a level off at 100 %;
+// so does a straight hairline, filled in whole pixels at less than a copy.
 bool copiedWhole(const ElementDef& def, const ElementState& s, double zoom, qreal dpr)
 {
     const Geometry& g = def.geometry;
-    if (s.x1 != g.a || s.y1 != g.b || s.x2 != g.c || s.y2 != g.d)
-        return false;
-    // A straight hairline is filled in whole pixels without antialiasing,
-    // which costs less than any copy.
-    const PlacedLine line = placeLine(def, s, zoom, dpr);
-    return !line.crisp && (def.penWidth <= 1 || line.width <= 1);
+    const bool designedPlace = s.x1 == g.a && s.y1 == g.b && s.x2 == g.c && s.y2 == g.d;
+    return designedPlace && def.penWidth <= 1 && !placeLine(def, s, zoom, dpr).crisp;
 }
 
 // Circles and lines that never move are stroked once into a picture and

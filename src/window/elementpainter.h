@@ -35,8 +35,9 @@ public:
     const QPixmap& chart(Scale scale, QPointF* topLeft);
     // The About picture at its natural size times the zoom, and where it goes.
     const QPixmap& about(Scale scale, QPointF* topLeft);
-    // A circle, or a line at its designed place, drawn once at this scale
-    // and colour: copying it costs a frame far less than stroking it.
+    // A circle, or a line at its designed place (the picture does not follow
+    // the line), drawn once at this scale and colour: copying it costs a
+    // frame far less than stroking it.
     struct Sprite {
         QPixmap pixmap;
         QPointF topLeft; // where it goes
