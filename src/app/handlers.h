@@ -1,22 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window's event handlers: the tick and the user's commands.
+// The window's event handlers: the load step, the tick and the user's commands.
 #pragma once
 
+#include "app/controls.h"
+#include "app/formview.h"
 #include "app/module1.h"
-
-#include <QObject>
 
 namespace vantrel {
 
-class Form1;
-
-class Handlers : public QObject {
-    Q_OBJECT
+class Handlers {
 public:
-    // Connects every handler to its control's event.
-    Handlers(Module1& state, Form1& form);
+    // The state and the window live as long as the handlers.
+    Handlers(Module1& state, Controls& controls, FormView& form);
 
     void Form_Load();
     void Timer1_Timer();
@@ -28,13 +25,11 @@ public:
     void cmdAbout_Click();
 
 private:
-    Module1& state_;
-    Form1& form_;
-};
+    void setInterval(int ms);
 
-// Tick periods of the three speeds, in milliseconds.
-inline constexpr int kFastMs = 20;
-inline constexpr int kMediumMs = 75;
-inline constexpr int kSlowMs = 300;
+    Module1& state_;
+    Controls& controls_;
+    FormView& form_;
+};
 
 } // namespace vantrel

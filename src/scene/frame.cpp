@@ -87,4 +87,10 @@ Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before)
     return f;
 }
 
+const Frame& FrameUpdate::next(std::int16_t angle)
+{
+    current_ = frameAt(angle, current_ ? current_->marks() : kDesignedMarks);
+    return *current_;
+}
+
 } // namespace vantrel

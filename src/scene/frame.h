@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace vantrel {
 
@@ -60,5 +61,22 @@ std::int32_t cursorX(std::int16_t angle);
 
 // The frame for `angle`, drawn over a frame whose marks were `before`.
 Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before);
+
+// The designed scene shows every mark, so a current on a threshold in the
+// first frame leaves them all shown.
+inline constexpr std::array<Marks, 3> kDesignedMarks{Marks{true, true}, Marks{true, true}, Marks{true, true}};
+
+// The frames drawn one after the other: a current on a threshold keeps the
+// marks of the frame before, so the scene remembers the last frame.
+class FrameUpdate {
+public:
+    // Draws the frame for `angle` over the last one.
+    const Frame& next(std::int16_t angle);
+    // The frame on screen; none before the first.
+    const std::optional<Frame>& current() const { return current_; }
+
+private:
+    std::optional<Frame> current_;
+};
 
 } // namespace vantrel

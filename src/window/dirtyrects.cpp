@@ -9,17 +9,14 @@ namespace {
 // Pixels a merge may add that neither rectangle covered: a 64-pixel square.
 constexpr long long kSlack = 64 * 64;
 
-long long area(const QRect& r) { return static_cast<long long>(r.width()) * r.height(); }
-
-bool worthMerging(const QRect& a, const QRect& b)
+bool worthMerging(const Rect& a, const Rect& b)
 {
-    const QRect overlap = a & b;
-    return area(a | b) <= area(a) + area(b) - area(overlap) + kSlack;
+    return united(a, b).area() <= a.area() + b.area() - intersected(a, b).area() + kSlack;
 }
 
 } // namespace
 
-void DirtyRects::add(QRect rect)
+void DirtyRects::add(Rect rect)
 {
     if (rect.isEmpty())
         return;
@@ -28,7 +25,7 @@ void DirtyRects::add(QRect rect)
         merged = false;
         for (auto it = rects_.begin(); it != rects_.end(); ++it) {
             if (worthMerging(*it, rect)) {
-                rect |= *it;
+                rect = united(rect, *it);
                 rects_.erase(it);
                 merged = true;
                 break;

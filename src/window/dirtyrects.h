@@ -4,7 +4,7 @@
 // What a frame update must repaint, gathered into a few rectangles.
 #pragma once
 
-#include <QRect>
+#include "window/geometry.h"
 
 #include <vector>
 
@@ -16,12 +16,12 @@ namespace vantrel {
 // adds little area.
 class DirtyRects {
 public:
-    void add(QRect rect);
-    const std::vector<QRect>& rects() const { return rects_; }
+    void add(Rect rect);
+    const std::vector<Rect>& rects() const { return rects_; }
     void clear() { rects_.clear(); }
 
 private:
-    std::vector<QRect> rects_;
+    std::vector<Rect> rects_;
 };
 
 } // namespace vantrel

@@ -3,22 +3,21 @@
 
 #include "window/icons.h"
 
-#include <QPainter>
-#include <QPixmap>
-
+#include <algorithm>
 #include <cmath>
 #include <span>
 #include <string_view>
 
+namespace vantrel {
 namespace {
 
 // Colours of the 16-colour VGA palette used by the two icons.
-constexpr QRgb Black = qRgb(0, 0, 0);
-constexpr QRgb Green = qRgb(0, 128, 0);
-constexpr QRgb Red = qRgb(255, 0, 0);
-constexpr QRgb Yellow = qRgb(255, 255, 0);
-constexpr QRgb White = qRgb(255, 255, 255);
-constexpr QRgb Transparent = qRgba(0, 0, 0, 0);
+constexpr Rgba Black{0, 0, 0};
+constexpr Rgba Green{0, 128, 0};
+constexpr Rgba Red{255, 0, 0};
+constexpr Rgba Yellow{255, 255, 0};
+constexpr Rgba White{255, 255, 255};
+constexpr Rgba Transparent = kTransparent;
 
 // Distance of pixel (x, y)'s centre from the centre of a size x size square.
 double distanceFromCentre(int x, int y, int size)
@@ -27,11 +26,9 @@ double distanceFromCentre(int x, int y, int size)
     return std::hypot(x + 0.5 - half, y + 0.5 - half);
 }
 
-QImage transparentSquare(int size)
+Pixels transparentSquare(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Transparent);
-    return image;
+    return Pixels(size, size, Transparent);
 }
 
 // ---- About picture -------------------------------------------------------
@@ -94,9 +91,9 @@ constexpr std::string_view QuestionMark16[] = {
     "...##...",
 };
 
-QImage drawAbout(int size, const Glyph &glyph)
+Pixels drawAbout(int size, const Glyph &glyph)
 {
-    QImage image = transparentSquare(size);
+    Pixels image = transparentSquare(size);
     const auto inDisc = [size](int x, int y) {
         return x >= 0 && y >= 0 && x < size && y < size
             && distanceFromCentre(x, y, size) < size / 2.0;
@@ -109,12 +106,12 @@ QImage drawAbout(int size, const Glyph &glyph)
             // edge-on, which gives an unbroken ring exactly one pixel thick.
             const bool outline = !inDisc(x - 1, y) || !inDisc(x + 1, y)
                 || !inDisc(x, y - 1) || !inDisc(x, y + 1);
-            image.setPixel(x, y, outline ? Black : Green);
+            image.set(x, y, outline ? Black : Green);
         }
     for (int row = 0; row < int(glyph.rows.size()); ++row)
         for (int column = 0; column < int(glyph.rows[row].size()); ++column)
             if (glyph.rows[row][column] == '#')
-                image.setPixel(glyph.left + column, glyph.top + row, White);
+                image.set(glyph.left + column, glyph.top + row, White);
     return image;
 }
 
@@ -122,7 +119,7 @@ QImage drawAbout(int size, const Glyph &glyph)
 
 // One ring of the target, with its width in pixels measured along a radius.
 struct Band {
-    QRgb colour;
+    Rgba colour;
     double width;
 };
 
@@ -144,7 +141,7 @@ constexpr Band Target16[] = {
 
 // Colour of a pixel whose centre lies at distance d from the centre of a
 // target whose outer radius is `radius`.
-QRgb bandColour(std::span<const Band> bands, double radius, double d)
+Rgba bandColour(std::span<const Band> bands, double radius, double d)
 {
     if (d >= radius)
         return Transparent;
@@ -157,47 +154,54 @@ QRgb bandColour(std::span<const Band> bands, double radius, double d)
     return bands.back().colour;
 }
 
-QImage drawTargetExact(int size, std::span<const Band> bands)
+Pixels drawTargetExact(int size, std::span<const Band> bands)
 {
-    QImage image = transparentSquare(size);
+    Pixels image = transparentSquare(size);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
-            image.setPixel(x, y, bandColour(bands, size / 2.0, distanceFromCentre(x, y, size)));
+            image.set(x, y, bandColour(bands, size / 2.0, distanceFromCentre(x, y, size)));
     return image;
 }
 
-// Larger (or odd) sizes have no 16-colour constraint, so antialiased discs,
-// largest first, give smooth ring edges.
-QImage drawTargetScaled(int size)
+// Larger (or odd) sizes have no 16-colour constraint: each pixel takes the
+// mean of a grid of samples over it, which gives smooth ring edges.
+Pixels drawTargetScaled(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
+    constexpr int kSamples = 8; // a side
+    Pixels image = transparentSquare(size);
     const double scale = size / 32.0;
-    const QPointF centre(size / 2.0, size / 2.0);
-    double radius = size / 2.0;
-    for (const Band &band : Target32) {
-        painter.setBrush(QColor(band.colour));
-        painter.drawEllipse(centre, radius, radius);
-        radius -= band.width * scale;
-    }
-    painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-QIcon iconFrom(std::initializer_list<QImage> images)
-{
-    QIcon icon;
-    for (const QImage &image : images)
-        icon.addPixmap(QPixmap::fromImage(image));
-    return icon;
+    std::vector<Band> bands(std::begin(Target32), std::end(Target32));
+    for (Band &band : bands)
+        band.width *= scale;
+    const double radius = size / 2.0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            double r = 0, g = 0, b = 0, a = 0;
+            for (int sy = 0; sy < kSamples; ++sy)
+                for (int sx = 0; sx < kSamples; ++sx) {
+                    const double px = x + (sx + 0.5) / kSamples - radius;
+                    const double py = y + (sy + 0.5) / kSamples - radius;
+                    const Rgba c = bandColour(bands, radius, std::hypot(px, py));
+                    const double alpha = c.a / 255.0;
+                    r += c.r * alpha;
+                    g += c.g * alpha;
+                    b += c.b * alpha;
+                    a += alpha;
+                }
+            if (a == 0)
+                continue;
+            const auto channel = [a](double premultiplied) {
+                return static_cast<std::uint8_t>(std::clamp(std::lround(premultiplied / a), 0L, 255L));
+            };
+            image.set(x, y, Rgba{channel(r), channel(g), channel(b),
+                                 static_cast<std::uint8_t>(std::lround(255.0 * a / (kSamples * kSamples)))});
+        }
+    return image;
 }
 
 }  // namespace
 
-QImage makeAboutImage(int size)
+Pixels makeAboutImage(int size)
 {
     switch (size) {
     case 32:
@@ -209,12 +213,7 @@ QImage makeAboutImage(int size)
     }
 }
 
-QIcon makeAboutIcon()
-{
-    return iconFrom({makeAboutImage(16), makeAboutImage(32)});
-}
-
-QImage makeTargetImage(int size)
+Pixels makeTargetImage(int size)
 {
     if (size <= 0)
         return {};
@@ -228,9 +227,4 @@ QImage makeTargetImage(int size)
     }
 }
 
-QIcon makeWindowIcon()
-{
-    // The larger sizes serve desktop launchers and task switchers.
-    return iconFrom({makeTargetImage(16), makeTargetImage(32), makeTargetImage(48),
-                     makeTargetImage(64), makeTargetImage(128), makeTargetImage(256)});
-}
+} // namespace vantrel

@@ -3,6 +3,8 @@
 
 #include "window/sceneframe.h"
 
+#include <string>
+
 namespace vantrel {
 namespace {
 
@@ -43,7 +45,7 @@ void writeLine(Id id, Point end, SceneState& s)
 
 void writeFrame(const Frame& frame, SceneState& s)
 {
-    s[Id::lblAngle].caption = QString::number(frame.degrees) + QStringLiteral(" deg.");
+    s[Id::lblAngle].caption = std::to_string(frame.degrees) + " deg.";
 
     const auto x = static_cast<float>(frame.cursor);
     s[Id::LineX].x1 = x;

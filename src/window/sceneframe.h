@@ -11,10 +11,6 @@
 
 namespace vantrel {
 
-// The designed scene shows every mark, so a current on a threshold in the
-// first frame leaves them all shown.
-inline constexpr std::array<Marks, 3> kDesignedMarks{Marks{true, true}, Marks{true, true}, Marks{true, true}};
-
 // Sets the read-out's caption, the cursor's x, every conductor mark's
 // visibility and the four lines' end points from the frame.
 void writeFrame(const Frame& frame, SceneState& scene);

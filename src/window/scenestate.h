@@ -7,10 +7,11 @@
 #pragma once
 
 #include "window/elements.h"
-
-#include <QString>
+#include "window/geometry.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -18,7 +19,7 @@ struct ElementState {
     // Line end points in twips, held as 32-bit floats as the frame update expects.
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     bool visible = true;
-    QString caption;
+    std::string caption; // UTF-8
 
     friend bool operator==(const ElementState&, const ElementState&) = default;
 };
@@ -36,5 +37,15 @@ public:
 private:
     std::array<ElementState, kElementCount> items_;
 };
+
+// The drawn elements whose state differs between two scenes, in table order.
+std::vector<Id> changedElements(const SceneState& before, const SceneState& after);
+
+// The area an element covers, in logical pixels of its container at a zoom,
+// with room for antialiased edges: what must be repainted when it moves or hides.
+// How far paint reaches from a line's or outline's centre, in logical pixels.
+double paintReach(const ElementDef& def, double zoom);
+
+RectF repaintBounds(const ElementDef& def, const ElementState& state, double zoom);
 
 } // namespace vantrel

@@ -3,14 +3,13 @@
 
 #include "window/waveformchart.h"
 
-#include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
 #include <vector>
 
+namespace vantrel {
 namespace {
 
 // Nested rectangles painted one over the other, outermost first: each one
@@ -18,15 +17,15 @@ namespace {
 // applies to the rectangle's four corner pixels.
 struct Region {
     int left, top, right, bottom;
-    QRgb edge;
-    QRgb corner;
+    Rgba edge;
+    Rgba corner;
 };
 
 constexpr Region Regions[] = {
-    {0, 0, 431, 294, qRgb(255, 255, 255), qRgb(255, 255, 255)},  // margin
-    {7, 7, 425, 288, qRgb(224, 224, 224), qRgb(240, 240, 240)},  // outer ring
-    {8, 8, 424, 287, qRgb(188, 188, 188), qRgb(183, 183, 183)},  // inner ring
-    {9, 9, 423, 286, qRgb(192, 192, 192), qRgb(192, 192, 192)},  // fill
+    {0, 0, 431, 294, Rgba{255, 255, 255}, Rgba{255, 255, 255}},  // margin
+    {7, 7, 425, 288, Rgba{224, 224, 224}, Rgba{240, 240, 240}},  // outer ring
+    {8, 8, 424, 287, Rgba{188, 188, 188}, Rgba{183, 183, 183}},  // inner ring
+    {9, 9, 423, 286, Rgba{192, 192, 192}, Rgba{192, 192, 192}},  // fill
 };
 
 constexpr int OuterRingLeft = 7, OuterRingRight = 425;
@@ -57,14 +56,14 @@ constexpr GridLine GridLines[] = {
 
 // Drawn in this order, each over the ones before.
 struct Curve {
-    QRgb colour;
+    Rgba colour;
     double lagDegrees;  // v(t) = sin(t - lag)
 };
 
 constexpr Curve Curves[] = {
-    {qRgb(255, 0, 0), 0.0},      // R
-    {qRgb(255, 255, 0), 120.0},  // Y
-    {qRgb(0, 0, 255), 240.0},    // B
+    {Rgba{255, 0, 0}, 0.0},      // R
+    {Rgba{255, 255, 0}, 120.0},  // Y
+    {Rgba{0, 0, 255}, 240.0},    // B
 };
 
 // Chart position of the point at phase t (degrees) with value v. Fractional
@@ -88,57 +87,66 @@ constexpr double EdgeRamp = 0.5;
 constexpr double FullCoverageDistance = (LineWidth - EdgeRamp) / 2;
 constexpr double NoCoverageDistance = (LineWidth + EdgeRamp) / 2;
 
-void paintRegions(QImage &image)
+void paintRegions(Pixels &image)
 {
-    QPainter painter(&image);
     for (const Region &r : Regions) {
-        painter.fillRect(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)),
-                         QColor(r.edge));
+        for (int y = r.top; y <= r.bottom; ++y)
+            for (int x = r.left; x <= r.right; ++x)
+                image.set(x, y, r.edge);
         for (int x : {r.left, r.right})
             for (int y : {r.top, r.bottom})
-                image.setPixel(x, y, r.corner);
+                image.set(x, y, r.corner);
     }
 }
 
-QRgb grey(int level)
+Rgba grey(int level)
 {
-    return qRgb(level, level, level);
+    const auto l = static_cast<std::uint8_t>(level);
+    return Rgba{l, l, l};
 }
 
-void paintGridLines(QImage &image)
+void paintGridLines(Pixels &image)
 {
     for (const GridLine &line : GridLines) {
         // Companion rows stay inside the fill; the edge rings only change
         // where the dark row itself crosses them.
         for (const Shade &shade : line.companions)
             for (int x = FillLeft; x <= FillRight; ++x)
-                image.setPixel(x, shade.row, grey(shade.grey));
+                image.set(x, shade.row, grey(shade.grey));
         const int y = line.dark.row;
         for (int x = FillLeft; x <= FillRight; ++x)
-            image.setPixel(x, y, grey(line.dark.grey));
-        image.setPixel(InnerRingLeft, y, grey(line.innerCrossing));
-        image.setPixel(InnerRingRight, y, grey(line.innerCrossing));
-        image.setPixel(OuterRingLeft, y, grey(line.outerCrossing));
-        image.setPixel(OuterRingRight, y, grey(line.outerCrossing));
+            image.set(x, y, grey(line.dark.grey));
+        image.set(InnerRingLeft, y, grey(line.innerCrossing));
+        image.set(InnerRingRight, y, grey(line.innerCrossing));
+        image.set(OuterRingLeft, y, grey(line.outerCrossing));
+        image.set(OuterRingRight, y, grey(line.outerCrossing));
     }
 }
 
-QPointF curvePoint(const Curve &curve, double t)
+struct Vec {
+    double x, y;
+    Vec operator-(Vec o) const { return {x - o.x, y - o.y}; }
+    Vec operator*(double s) const { return {x * s, y * s}; }
+};
+
+double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
+
+Vec curvePoint(const Curve &curve, double t)
 {
     const double v = std::sin((t - curve.lagDegrees) * std::numbers::pi / 180.0);
     return {ColumnAtZero + ColumnsPerDegree * t, RowAtZero - RowsPerUnit * v};
 }
 
-double distanceToSegment(QPointF p, QPointF a, QPointF b)
+double distanceToSegment(Vec p, Vec a, Vec b)
 {
-    const QPointF ab = b - a;
-    const QPointF ap = p - a;
-    const double lengthSquared = QPointF::dotProduct(ab, ab);
+    const Vec ab = b - a;
+    const Vec ap = p - a;
+    const double lengthSquared = dot(ab, ab);
     const double s = lengthSquared > 0
-        ? std::clamp(QPointF::dotProduct(ap, ab) / lengthSquared, 0.0, 1.0)
+        ? std::clamp(dot(ap, ab) / lengthSquared, 0.0, 1.0)
         : 0.0;
-    const QPointF d = ap - s * ab;
-    return std::hypot(d.x(), d.y());
+    const Vec d = ap - ab * s;
+    return std::hypot(d.x, d.y);
 }
 
 // Distance from every pixel centre near the curve to the curve, which is
@@ -149,29 +157,29 @@ std::vector<double> distanceField(const Curve &curve, int width, int height)
     std::vector<double> distance(std::size_t(width) * height,
                                  std::numeric_limits<double>::infinity());
     const int steps = int(std::lround(LastDegree / SampleStep));
-    QPointF a = curvePoint(curve, 0.0);
+    Vec a = curvePoint(curve, 0.0);
     for (int i = 1; i <= steps; ++i) {
-        const QPointF b = curvePoint(curve, i * SampleStep);
-        const int x0 = std::max(0, int(std::floor(std::min(a.x(), b.x()) - NoCoverageDistance)));
-        const int x1 = std::min(width - 1, int(std::ceil(std::max(a.x(), b.x()) + NoCoverageDistance)));
-        const int y0 = std::max(0, int(std::floor(std::min(a.y(), b.y()) - NoCoverageDistance)));
-        const int y1 = std::min(height - 1, int(std::ceil(std::max(a.y(), b.y()) + NoCoverageDistance)));
+        const Vec b = curvePoint(curve, i * SampleStep);
+        const int x0 = std::max(0, int(std::floor(std::min(a.x, b.x) - NoCoverageDistance)));
+        const int x1 = std::min(width - 1, int(std::ceil(std::max(a.x, b.x) + NoCoverageDistance)));
+        const int y0 = std::max(0, int(std::floor(std::min(a.y, b.y) - NoCoverageDistance)));
+        const int y1 = std::min(height - 1, int(std::ceil(std::max(a.y, b.y) + NoCoverageDistance)));
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x) {
                 double &d = distance[std::size_t(y) * width + x];
-                d = std::min(d, distanceToSegment(QPointF(x, y), a, b));
+                d = std::min(d, distanceToSegment(Vec{double(x), double(y)}, a, b));
             }
         a = b;
     }
     return distance;
 }
 
-int blendChannel(int under, int over, double coverage)
+std::uint8_t blendChannel(int under, int over, double coverage)
 {
-    return int(std::lround(under + (over - under) * coverage));
+    return static_cast<std::uint8_t>(std::lround(under + (over - under) * coverage));
 }
 
-void paintCurve(QImage &image, const Curve &curve)
+void paintCurve(Pixels &image, const Curve &curve)
 {
     const std::vector<double> distance = distanceField(curve, image.width(), image.height());
     for (int y = 0; y < image.height(); ++y)
@@ -182,24 +190,23 @@ void paintCurve(QImage &image, const Curve &curve)
             const double coverage = d <= FullCoverageDistance
                 ? 1.0
                 : (NoCoverageDistance - d) / EdgeRamp;
-            const QRgb under = image.pixel(x, y);
-            image.setPixel(x, y, qRgb(blendChannel(qRed(under), qRed(curve.colour), coverage),
-                                      blendChannel(qGreen(under), qGreen(curve.colour), coverage),
-                                      blendChannel(qBlue(under), qBlue(curve.colour), coverage)));
+            const Rgba under = image.at(x, y);
+            image.set(x, y, Rgba{blendChannel(under.r, curve.colour.r, coverage),
+                                 blendChannel(under.g, curve.colour.g, coverage),
+                                 blendChannel(under.b, curve.colour.b, coverage)});
         }
 }
 
 }  // namespace
 
-QImage makeWaveformChart()
+Pixels makeWaveformChart()
 {
-    QImage image(WaveformChartWidth, WaveformChartHeight, QImage::Format_RGB32);
-    // The picture's nominal resolution is 72 dots per inch.
-    image.setDotsPerMeterX(2835);
-    image.setDotsPerMeterY(2835);
+    Pixels image(WaveformChartWidth, WaveformChartHeight, Rgba{255, 255, 255});
     paintRegions(image);
     paintGridLines(image);
     for (const Curve &curve : Curves)
         paintCurve(image, curve);
     return image;
 }
+
+} // namespace vantrel

@@ -3,7 +3,9 @@
 
 #pragma once
 
-#include <QImage>
+#include "window/pixels.h"
+
+namespace vantrel {
 
 // The chart is a fixed-size picture; the window stretches it into its
 // element, so callers need its natural size to map chart pixels to twips.
@@ -11,6 +13,8 @@ inline constexpr int WaveformChartWidth = 432;
 inline constexpr int WaveformChartHeight = 295;
 
 // One cycle of the three phase currents R, Y and B over a grey plot area
-// with five horizontal grid lines, as a WaveformChartWidth x
-// WaveformChartHeight RGB32 image.
-QImage makeWaveformChart();
+// with five horizontal grid lines, WaveformChartWidth x WaveformChartHeight
+// opaque pixels. Its nominal resolution is 72 dots per inch.
+Pixels makeWaveformChart();
+
+} // namespace vantrel

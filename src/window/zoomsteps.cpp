@@ -28,14 +28,14 @@ double zoomStepOut(double zoom)
     return next == kZoomSteps.rend() ? std::min(zoom, kZoomSteps.front()) : *next;
 }
 
-double zoomToFit(const QSize& area)
+double zoomToFit(const Size& area)
 {
-    const double across = area.width() * kTwipsPerPixel / kClientWidthTwips;
-    const double down = area.height() * kTwipsPerPixel / kClientHeightTwips;
+    const double across = area.width * kTwipsPerPixel / kClientWidthTwips;
+    const double down = area.height * kTwipsPerPixel / kClientHeightTwips;
     return std::min(across, down);
 }
 
-QSize clientSizeAt(double zoom)
+Size clientSizeAt(double zoom)
 {
     return {static_cast<int>(std::lround(kClientWidthTwips / kTwipsPerPixel * zoom)),
             static_cast<int>(std::lround(kClientHeightTwips / kTwipsPerPixel * zoom))};

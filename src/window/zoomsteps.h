@@ -4,7 +4,7 @@
 // The zoom: how many logical pixels one designed pixel takes, in steps.
 #pragma once
 
-#include <QSize>
+#include "window/geometry.h"
 
 #include <array>
 
@@ -19,9 +19,9 @@ double zoomStepIn(double zoom);
 double zoomStepOut(double zoom);
 
 // The largest zoom at which the designed client area fits into `area`.
-double zoomToFit(const QSize& area);
+double zoomToFit(const Size& area);
 
 // The designed client area at a zoom, in logical pixels.
-QSize clientSizeAt(double zoom);
+Size clientSizeAt(double zoom);
 
 } // namespace vantrel

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/form1.h"
+#include "desktop/form1.h"
 
-#include "window/designlook.h"
-#include "window/elementframe.h"
+#include "desktop/designlook.h"
+#include "desktop/elementframe.h"
 #include "window/icons.h"
-#include "window/optionrowkeys.h"
+#include "desktop/optionrowkeys.h"
 #include "window/sceneframe.h"
-#include "window/sceneaccessible.h"
-#include "window/viewcontrol.h"
+#include "desktop/sceneaccessible.h"
+#include "desktop/viewcontrol.h"
 #include "window/zoomsteps.h"
 
 #include <QLineEdit>

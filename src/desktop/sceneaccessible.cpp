@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/sceneaccessible.h"
+#include "desktop/sceneaccessible.h"
 
 #include "scene/description.h"
-#include "window/designlook.h"
-#include "window/form1.h"
+#include "desktop/designlook.h"
+#include "desktop/form1.h"
 
 #include <QAccessibleActionInterface>
 #include <QFontMetricsF>

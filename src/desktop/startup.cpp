@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -8,7 +8,7 @@
 #include "app/module1.h"
 #include "scene/frame.h"
 #include "window/dirtyrects.h"
-#include "window/elementpainter.h"
+#include "desktop/elementpainter.h"
 #include "window/scenestate.h"
 
 #include <QWidget>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/elementpainter.h"
+#include "desktop/elementpainter.h"
 
-#include "window/designlook.h"
+#include "desktop/designlook.h"
 #include "window/icons.h"
 #include "window/waveformchart.h"
 

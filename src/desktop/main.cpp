@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/handlers.h"
+#include "desktop/handlerbindings.h"
 #include "app/module1.h"
-#include "app/startup.h"
-#include "window/form1.h"
+#include "desktop/startup.h"
+#include "desktop/form1.h"
 
 #include <QApplication>
 

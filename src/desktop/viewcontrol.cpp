@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/viewcontrol.h"
+#include "desktop/viewcontrol.h"
 
-#include "window/form1.h"
+#include "desktop/form1.h"
 #include "window/zoomsteps.h"
 
 #include <QApplication>

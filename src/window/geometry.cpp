@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vantrel {
+
+Rect united(const Rect& a, const Rect& b)
+{
+    if (a.isEmpty())
+        return b;
+    if (b.isEmpty())
+        return a;
+    const int left = std::min(a.left, b.left);
+    const int top = std::min(a.top, b.top);
+    return {left, top, std::max(a.right(), b.right()) - left, std::max(a.bottom(), b.bottom()) - top};
+}
+
+Rect intersected(const Rect& a, const Rect& b)
+{
+    const int left = std::max(a.left, b.left);
+    const int top = std::max(a.top, b.top);
+    const int right = std::min(a.right(), b.right());
+    const int bottom = std::min(a.bottom(), b.bottom());
+    if (right <= left || bottom <= top)
+        return {};
+    return {left, top, right - left, bottom - top};
+}
+
+Rect alignedRect(const RectF& r)
+{
+    const int left = static_cast<int>(std::floor(r.left));
+    const int top = static_cast<int>(std::floor(r.top));
+    const int right = static_cast<int>(std::ceil(r.right()));
+    const int bottom = static_cast<int>(std::ceil(r.bottom()));
+    return {left, top, right - left, bottom - top};
+}
+
+RectF elementPixels(const Geometry& g, double zoom)
+{
+    return {toPixels(g.a, zoom), toPixels(g.b, zoom), toPixels(g.c, zoom), toPixels(g.d, zoom)};
+}
+
+// Halves round away from zero, as the toolkits round coordinates.
+static int roundHalfAway(double v) { return static_cast<int>(std::lround(v)); }
+
+Rect roundedRect(const RectF& r)
+{
+    const int left = roundHalfAway(r.left);
+    const int top = roundHalfAway(r.top);
+    return {left, top, roundHalfAway(r.right()) - left, roundHalfAway(r.bottom()) - top};
+}
+
+} // namespace vantrel
