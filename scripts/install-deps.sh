@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Vantrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs, and only those that are missing.
-# Usage: scripts/install-deps.sh run|package|test
+# Usage: scripts/install-deps.sh run|package|test|web
 set -euo pipefail
 
 build=(cmake g++ make qt6-base-dev libgl-dev)
@@ -10,12 +10,18 @@ build=(cmake g++ make qt6-base-dev libgl-dev)
 package=(dpkg-dev file)
 test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14-dev desktop-file-utils appstream
   qt6-base-private-dev reuse lintian libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine wine64 locales)
+# The browser edition and its tests. Node comes from Debian only where none
+# is installed: Debian's packages conflict with other builds of it.
+web=(cmake g++ make emscripten python3 python3-fonttools python3-brotli chromium)
+command -v node >/dev/null || web+=(nodejs)
+command -v npm >/dev/null || web+=(npm)
 
 case "${1:-run}" in
   run) wanted=("${build[@]}") ;;
   package) wanted=("${build[@]}" "${package[@]}") ;;
   test) wanted=("${build[@]}" "${package[@]}" "${test[@]}") ;;
-  *) echo "usage: $0 run|package|test" >&2; exit 2 ;;
+  web) wanted=("${web[@]}") ;;
+  *) echo "usage: $0 run|package|test|web" >&2; exit 2 ;;
 esac
 
 missing=()
