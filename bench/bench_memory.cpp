@@ -8,7 +8,7 @@
 // Usage: bench_memory [ticks]   (default 1000000)
 #include "benchsupport.h"
 
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QTimer>
 

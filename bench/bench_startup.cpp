@@ -8,7 +8,7 @@
 // Usage: bench_startup [runs]   (default 15)
 #include "benchsupport.h"
 
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QPaintEvent>
 #include <QProcess>
@@ -51,8 +51,10 @@ int oneStart(int argc, char* argv[], bench::Clock::time_point atMain)
     QApplication app(argc, argv);
     vantrel::setUpApplication();
     vantrel::Module1 state;
-    TimedForm form(state);
-    vantrel::Handlers handlers(state, form);
+    vantrel::Controls controls = vantrel::designedControls();
+    TimedForm form(state, controls);
+    vantrel::Handlers handlers(state, controls, form);
+    vantrel::HandlerBindings bindings(handlers, controls, form);
     handlers.Form_Load();
     form.show();
     QApplication::exec();

@@ -16,7 +16,7 @@
 //   view                the zoom, such as 1.5, or "full" for full screen (default 1)
 #include "benchsupport.h"
 
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QTimer>
 

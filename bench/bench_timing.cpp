@@ -16,7 +16,7 @@
 //           repaint at all, however little it draws
 #include "benchsupport.h"
 
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -5,10 +5,8 @@
 // a way to make the backing store catch up, and plain statistics.
 #pragma once
 
-#include "app/handlers.h"
-#include "app/module1.h"
-#include "window/form1.h"
-#include "window/viewcontrol.h"
+#include "desktop/program.h"
+#include "desktop/viewcontrol.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -42,11 +40,7 @@ inline void preferOffscreen()
 }
 
 // The window exactly as main() builds it, shown and exposed.
-struct Program {
-    vantrel::Module1 state;
-    vantrel::Form1 form{state};
-    vantrel::Handlers handlers{state, form};
-
+struct Program : vantrel::Program {
     Program()
     {
         handlers.Form_Load();

@@ -12,11 +12,11 @@
 // angle.
 #include "referenceframes.h"
 
-#include "app/handlers.h"
+#include "desktop/program.h"
 #include "app/module1.h"
-#include "app/startup.h"
+#include "desktop/startup.h"
 #include "scene/anglerules.h"
-#include "window/form1.h"
+#include "desktop/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -197,11 +197,7 @@ Expected expectedSetAngle(const QString& text, std::int16_t angle)
     std::abort();
 }
 
-struct Window {
-    vantrel::Module1 state;
-    vantrel::Form1 form{state};
-    vantrel::Handlers handlers{state, form};
-};
+using Window = vantrel::Program;
 
 Window* window = nullptr;
 const reference::Frames* frames = nullptr;

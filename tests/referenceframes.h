@@ -49,7 +49,7 @@ public:
         using vantrel::Id;
         const Frame& f = frames_.at(static_cast<std::size_t>(angle - kFirst));
         vantrel::SceneState want = before;
-        want[Id::lblAngle].caption = QString::number(f.degrees) + QStringLiteral(" deg.");
+        want[Id::lblAngle].caption = std::to_string(f.degrees) + " deg.";
         want[Id::LineX].x1 = want[Id::LineX].x2 = static_cast<float>(f.cursor);
 
         // Each phase's two crosses (two lines each) and two dots, first
@@ -88,7 +88,7 @@ public:
                 return QStringLiteral("(%1, %2)-(%3, %4) %5 \"%6\"")
                     .arg(double{s.x1}, 0, 'g', 9).arg(double{s.y1}, 0, 'g', 9)
                     .arg(double{s.x2}, 0, 'g', 9).arg(double{s.y2}, 0, 'g', 9)
-                    .arg(QLatin1String(s.visible ? "shown" : "hidden"), s.caption);
+                    .arg(QLatin1String(s.visible ? "shown" : "hidden"), QString::fromStdString(s.caption));
             };
             return QStringLiteral("angle %1: %2 is %3, expected %4")
                 .arg(angle)

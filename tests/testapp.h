@@ -5,19 +5,13 @@
 // that operate it.
 #pragma once
 
-#include "app/handlers.h"
-#include "app/module1.h"
-#include "window/form1.h"
+#include "desktop/program.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-struct TestApp {
-    vantrel::Module1 state;
-    vantrel::Form1 form{state};
-    vantrel::Handlers handlers{state, form};
-
+struct TestApp : vantrel::Program {
     TestApp()
     {
         handlers.Form_Load();

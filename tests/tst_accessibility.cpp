@@ -6,9 +6,9 @@
 // moments at which those words are announced.
 #include "testapp.h"
 
-#include "app/handlers.h"
-#include "app/startup.h"
-#include "window/form1.h"
+#include "desktop/program.h"
+#include "desktop/startup.h"
+#include "desktop/form1.h"
 
 #include <QAccessible>
 #include <QApplication>

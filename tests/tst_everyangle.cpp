@@ -5,10 +5,10 @@
 // ticked once: each frame must be the one the reference works out for it.
 #include "referenceframes.h"
 
-#include "app/handlers.h"
+#include "desktop/program.h"
 #include "app/module1.h"
-#include "app/startup.h"
-#include "window/form1.h"
+#include "desktop/startup.h"
+#include "desktop/form1.h"
 
 #include <QTest>
 #include <QTimer>
@@ -50,9 +50,10 @@ void TestEveryAngle::drawAndTick()
     QFETCH(int, first);
     QFETCH(int, last);
 
-    Module1 state;
-    Form1 form(state);
-    Handlers handlers(state, form);
+    Program program;
+    Module1& state = program.state;
+    Form1& form = program.form;
+    Handlers& handlers = program.handlers;
     handlers.Form_Load();
     form.Timer1()->stop(); // this test decides when a tick happens
     form.show();

@@ -10,9 +10,9 @@
 // the frame to compare with.
 #include "inkextent.h"
 
-#include "app/handlers.h"
-#include "app/startup.h"
-#include "window/form1.h"
+#include "desktop/program.h"
+#include "desktop/startup.h"
+#include "desktop/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -29,10 +29,9 @@ namespace {
 // dot and the red phasor points right.
 QImage shootFrame()
 {
-    Module1 state;
-    Form1 form(state);
-    Handlers handlers(state, form);
-    handlers.Form_Load();
+    Program program;
+    Form1& form = program.form;
+    program.handlers.Form_Load();
     form.show();
     form.txtAngle()->setText(QStringLiteral("270"));
     QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);

@@ -5,9 +5,9 @@
 // the arrows in the speed group, Enter in the angle box and F1 for About.
 #include "testapp.h"
 
-#include "app/handlers.h"
-#include "app/startup.h"
-#include "window/form1.h"
+#include "desktop/program.h"
+#include "desktop/startup.h"
+#include "desktop/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -217,7 +217,7 @@ void TestKeyboard::typeAnAngleAndEnter()
     App::press(key, modifiers);
     QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("90"));
     QCOMPARE(int{app.state.angle}, 157);
-    QCOMPARE(app.form.scene()[Id::lblAngle].caption, QStringLiteral("90 deg."));
+    QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), QStringLiteral("90 deg."));
     QCOMPARE(QApplication::focusWidget(), app.form.txtAngle());
 }
 

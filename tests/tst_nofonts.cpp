@@ -6,8 +6,8 @@
 // the program carries. Every caption must still be drawn in it and fit.
 #include "testapp.h"
 
-#include "app/startup.h"
-#include "window/designlook.h"
+#include "desktop/startup.h"
+#include "desktop/designlook.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -109,7 +109,7 @@ void TestNoFonts::captionRendersAndFits()
     } else {
         // A label is its background and the ink of its text.
         const QImage shot = app_->shot().convertToFormat(QImage::Format_RGB32);
-        const QColor colour = resolveColour(def.colour, app_->form.palette());
+        const QColor colour = resolveColour(def.colour);
         const QRect inWindow = app_->form.elementRect(def.id).toRect();
         QVERIFY2(pixelsOf(shot, inWindow, colour.rgb()) > 10 * caption.size(), "the caption draws nothing");
     }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "desktop/qtpictures.h"
 #include "window/icons.h"
 #include "window/waveformchart.h"
 
@@ -10,6 +11,14 @@
 #include <numbers>
 
 namespace {
+
+using vantrel::makeAboutIcon;
+using vantrel::makeWindowIcon;
+using vantrel::WaveformChartHeight;
+using vantrel::WaveformChartWidth;
+QImage makeWaveformChart() { return vantrel::waveformChartImage(); }
+QImage makeAboutImage(int size) { return vantrel::toImage(vantrel::makeAboutImage(size)); }
+QImage makeTargetImage(int size) { return vantrel::toImage(vantrel::makeTargetImage(size)); }
 
 constexpr QRgb Red = qRgb(255, 0, 0), Yellow = qRgb(255, 255, 0), Blue = qRgb(0, 0, 255);
 constexpr QRgb Black = qRgb(0, 0, 0), Green = qRgb(0, 128, 0), White = qRgb(255, 255, 255);

@@ -138,7 +138,7 @@ void TestProcess::frame()
     const SceneState& s = d.s;
     d.process(static_cast<std::int16_t>(angle));
 
-    QCOMPARE(s[Id::lblAngle].caption, caption);
+    QCOMPARE(QString::fromStdString(s[Id::lblAngle].caption), caption);
     QCOMPARE(s[Id::LineX].x1, static_cast<float>(cursor));
     QCOMPARE(s[Id::LineX].x2, static_cast<float>(cursor));
     QCOMPARE(s[Id::LineX].y1, 2040.0f); // the cursor stays vertical
@@ -179,7 +179,7 @@ void TestProcess::thresholdKeepsPreviousMarks()
     QCOMPARE(marksOf(s, kMarksY), previousY);
     d.process(203);
     QCOMPARE(marksOf(s, kMarksY), previousY);
-    QCOMPARE(s[Id::lblAngle].caption, QStringLiteral("116 deg."));
+    QCOMPARE(QString::fromStdString(s[Id::lblAngle].caption), QStringLiteral("116 deg."));
     d.process(204);
     QCOMPARE(marksOf(s, kMarksY), QStringLiteral("----"));
 }

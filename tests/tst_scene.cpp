@@ -7,7 +7,7 @@
 // next to it, and the legend reading the marks the right way round.
 #include "testapp.h"
 
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QPainter>
 #include <QTest>

@@ -5,10 +5,10 @@
 // through the real controls, and what ends up on screen.
 #include "testapp.h"
 
-#include "app/handlers.h"
-#include "app/startup.h"
-#include "window/designlook.h"
-#include "window/form1.h"
+#include "desktop/program.h"
+#include "desktop/startup.h"
+#include "desktop/designlook.h"
+#include "desktop/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -96,7 +96,7 @@ void TestWindow::startState()
     QVERIFY(app.form.optMed()->isChecked());
     QVERIFY(!app.form.optFast()->isChecked());
     QVERIFY(!app.form.optSlow()->isChecked());
-    QCOMPARE(app.form.scene()[Id::lblAngle].caption, QStringLiteral("Angle"));
+    QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), QStringLiteral("Angle"));
     QVERIFY(app.form.Timer1()->isActive());
     QCOMPARE(app.form.Timer1()->interval(), 75);
     QVERIFY(app.form.scene() == SceneState()); // no frame drawn at start
@@ -114,8 +114,8 @@ void TestWindow::startState()
 
 void TestWindow::designedGeometry()
 {
-    Module1 state;
-    Form1 form(state);
+    Program program;
+    Form1& form = program.form;
     QVERIFY(form.Timer1()->isActive()); // from the moment the window exists
     int controls = 0;
     for (const ElementDef& def : elementTable()) {
@@ -229,7 +229,7 @@ void TestWindow::ticks()
     for (int i = 0; i < ticks; ++i)
         app.handlers.Timer1_Timer();
     QCOMPARE(int{app.state.angle}, angle);
-    QCOMPARE(app.form.scene()[Id::lblAngle].caption, caption);
+    QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), caption);
     QCOMPARE(app.form.scene()[Id::LineX].x1, float(angle * 8 + 9340));
 
     app.state.playing = 0;
@@ -254,7 +254,7 @@ void TestWindow::playPause()
     QVERIFY(app.form.scene() == scene);
 
     // The caption decides: whatever else it reads, a click means "play".
-    app.form.cmdPlay()->setText(QStringLiteral("play"));
+    app.controls.cmdPlayCaption = "play";
     QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
     QCOMPARE(app.state.playing, std::int16_t{0});
     QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
@@ -330,7 +330,7 @@ void TestWindow::setAngleFromTheBox()
         QTest::mouseClick(app.form.cmdAngle(), Qt::LeftButton);
     QCOMPARE(app.form.txtAngle()->text(), box);
     QCOMPARE(int{app.state.angle}, angle);
-    QCOMPARE(app.form.scene()[Id::lblAngle].caption, caption);
+    QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), caption);
     QCOMPARE(app.state.playing, std::int16_t{0});
     QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
 }

@@ -10,8 +10,8 @@
 #include "inkextent.h"
 #include "testapp.h"
 
-#include "app/startup.h"
-#include "window/form1.h"
+#include "desktop/startup.h"
+#include "desktop/form1.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -7,6 +7,7 @@
 // Usage: vantrel-iconwriter OUTPUT_DIR ICON_NAME SIZE...
 // writes OUTPUT_DIR/hicolor/SIZExSIZE/apps/ICON_NAME.png for every SIZE.
 
+#include "desktop/qtpictures.h"
 #include "window/icons.h"
 
 #include <QDir>
@@ -33,7 +34,7 @@ int main(int argc, char* argv[])
     for (qsizetype i = 3; i < args.size(); ++i) {
         bool ok = false;
         const int size = args.at(i).toInt(&ok);
-        const QImage image = ok ? makeTargetImage(size) : QImage();
+        const QImage image = ok && size > 0 ? vantrel::toImage(vantrel::makeTargetImage(size)) : QImage();
         if (image.isNull() || image.width() != size || image.height() != size) {
             std::fprintf(stderr, "vantrel-iconwriter: cannot draw the icon at size %s\n", qPrintable(args.at(i)));
             return 1;

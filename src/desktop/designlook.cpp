@@ -3,6 +3,8 @@
 
 #include "desktop/designlook.h"
 
+#include "window/palette.h"
+
 namespace vantrel {
 
 QFont designFont(const FontDef& def, double zoom)
@@ -19,14 +21,16 @@ QFont designFont(const FontDef& def, double zoom)
 
 QPalette designPalette()
 {
-    const QColor grey(0xC0, 0xC0, 0xC0);
-    QPalette p(Qt::black, grey);
-    p.setColor(QPalette::Window, grey);
-    p.setColor(QPalette::Button, grey);
-    p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::Text, Qt::black);
-    p.setColor(QPalette::WindowText, Qt::black);
-    p.setColor(QPalette::ButtonText, Qt::black);
+    const QColor window = QColor::fromRgb(kScheme.window);
+    const QColor text = QColor::fromRgb(kScheme.windowText);
+    QPalette p(text, window);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::Button, QColor::fromRgb(kScheme.button));
+    p.setColor(QPalette::Base, QColor::fromRgb(kScheme.base));
+    p.setColor(QPalette::Text, QColor::fromRgb(kScheme.text));
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::ButtonText, QColor::fromRgb(kScheme.buttonText));
+    // The bevels of the classic look.
     p.setColor(QPalette::Light, Qt::white);
     p.setColor(QPalette::Midlight, QColor(0xDF, 0xDF, 0xDF));
     p.setColor(QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
@@ -34,32 +38,12 @@ QPalette designPalette()
     return p;
 }
 
-QColor resolveColour(const Colour& colour, const QPalette& palette)
+QColor resolveColour(const Colour& colour)
 {
-    switch (colour.source) {
-    case Colour::Rgb:
-        return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
-    case Colour::ButtonText:
-        return palette.color(QPalette::ButtonText);
-    case Colour::WindowText:
-        return palette.color(QPalette::WindowText);
-    case Colour::Control:
-        return palette.color(QPalette::Button);
-    case Colour::None:
-        break;
-    }
-    return Qt::transparent;
+    const std::optional<std::uint32_t> rgb = designRgb(colour);
+    return rgb ? QColor::fromRgb(static_cast<QRgb>(*rgb)) : QColor(Qt::transparent);
 }
 
-QRectF pixelRect(const Geometry& g, double zoom)
-{
-    return {toPixels(g.a, zoom), toPixels(g.b, zoom), toPixels(g.c, zoom), toPixels(g.d, zoom)};
-}
-
-QRect roundedRect(const QRectF& r)
-{
-    const QPoint topLeft(qRound(r.left()), qRound(r.top()));
-    return {topLeft, QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1)};
-}
+QRectF pixelRect(const Geometry& g, double zoom) { return toQRectF(elementPixels(g, zoom)); }
 
 } // namespace vantrel

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Fonts, colours and units of the designed window.
+// Fonts, colours and units of the designed window, as Qt takes them.
 #pragma once
 
 #include "window/elements.h"
+#include "window/geometry.h"
 
 #include <QColor>
 #include <QFont>
@@ -21,16 +22,19 @@ QFont designFont(const FontDef& def, double zoom = 1.0);
 // The classic light grey scheme: black text, grey buttons, white text box.
 QPalette designPalette();
 
-QColor resolveColour(const Colour& colour, const QPalette& palette);
-
-// Twips to logical pixels: 15 twips a pixel at a zoom of 1, 10 at 1.5.
-constexpr double toPixels(double twips, double zoom = 1.0) { return twips / kTwipsPerPixel * zoom; }
+QColor resolveColour(const Colour& colour);
 
 // An element's rectangle in logical pixels, relative to its container.
 QRectF pixelRect(const Geometry& g, double zoom = 1.0);
 
+inline QRectF toQRectF(const RectF& r) { return {r.left, r.top, r.width, r.height}; }
+inline QRect toQRect(const Rect& r) { return {r.left, r.top, r.width, r.height}; }
+inline QSize toQSize(const Size& s) { return {s.width, s.height}; }
+inline Size fromQSize(const QSize& s) { return {s.width(), s.height()}; }
+inline RectF fromQRectF(const QRectF& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
 // The whole pixels a rectangle covers, each edge rounded on its own, so
 // rectangles that meet keep meeting at any zoom.
-QRect roundedRect(const QRectF& r);
+inline QRect roundedRect(const QRectF& r) { return toQRect(roundedRect(fromQRectF(r))); }
 
 } // namespace vantrel

@@ -5,14 +5,16 @@
 
 #include "desktop/designlook.h"
 #include "desktop/elementframe.h"
-#include "window/icons.h"
+#include "desktop/elementpainter.h"
 #include "desktop/optionrowkeys.h"
-#include "window/sceneframe.h"
+#include "desktop/qtpictures.h"
 #include "desktop/sceneaccessible.h"
 #include "desktop/viewcontrol.h"
+#include "window/sceneframe.h"
 #include "window/zoomsteps.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -24,16 +26,17 @@
 
 namespace vantrel {
 
-Form1::Form1(const Module1& state, QWidget* parent)
+Form1::Form1(const Module1& state, const Controls& controls, QWidget* parent)
     : QWidget(parent)
     , state_(state)
+    , controls_(controls)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel"));
     setWindowIcon(makeWindowIcon());
     setPalette(designPalette());
     setAutoFillBackground(true);
-    resize(clientSizeAt(zoom_));
+    resize(toQSize(clientSizeAt(zoom_)));
 
     createControls();
     placeControls();
@@ -42,8 +45,7 @@ Form1::Form1(const Module1& state, QWidget* parent)
     timer_ = new QTimer(this);
     timer_->setObjectName(QString::fromLatin1(timerDef.name));
     timer_->setTimerType(Qt::PreciseTimer); // a cycle must take its nominal time
-    timer_->setInterval(timerDef.periodMs);
-    timer_->start();
+    timer_->start(controls_.timerInterval);
 
     setTabOrder(cmdPlay(), optSlow());
     setTabOrder(optSlow(), optMed());
@@ -97,7 +99,7 @@ QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
         auto* frame = new ElementFrame(caption, parent);
         const In inside = def.id == Id::Frame2 ? In::Frame2 : In::Frame1;
         frame->setElementPainter([this, frame, inside](QPainter& p, const QRegion& region) {
-            paintElements(p, inside, scene_, region, frame->palette(), pictures_, zoom_);
+            paintElements(p, inside, scene_, region, pictures_, zoom_);
         });
         w = frame;
         break;
@@ -141,7 +143,7 @@ void Form1::setZoom(double zoom)
         return;
     zoom_ = zoom;
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(clientSizeAt(zoom_));
+        resize(toQSize(clientSizeAt(zoom_)));
     placeScene();
     placeControls();
     update();
@@ -151,7 +153,7 @@ void Form1::placeScene()
 {
     QPoint origin;
     if (isFullScreen()) {
-        const QSize scene = clientSizeAt(zoom_);
+        const QSize scene = toQSize(clientSizeAt(zoom_));
         origin = QPoint(std::max(0, (width() - scene.width()) / 2), std::max(0, (height() - scene.height()) / 2));
     }
     if (origin == origin_)
@@ -203,17 +205,16 @@ QRectF Form1::elementRect(Id id) const
 
 void Form1::process()
 {
-    // angle -> frame -> element state -> pixels; a current on a threshold
-    // keeps the marks of the frame before.
-    frame_ = frameAt(state_.angle, frame_ ? frame_->marks() : kDesignedMarks);
+    // angle -> frame -> element state -> pixels.
     const SceneState before = scene_;
-    writeFrame(*frame_, scene_);
+    writeFrame(frames_.next(state_.angle), scene_);
     // Repaint only what changed: the old and the new place of each element.
-    for (const ElementDef& def : elementTable()) {
-        if (!isPainted(def.kind) || paintsAlike(def, before[def.id], scene_[def.id], zoom_, devicePixelRatio()))
+    for (Id id : changedElements(before, scene_)) {
+        const ElementDef& def = element(id);
+        if (paintsAlike(def, before[id], scene_[id], zoom_, devicePixelRatio()))
             continue;
-        invalidate(def, before[def.id]);
-        invalidate(def, scene_[def.id]);
+        invalidate(def, before[id]);
+        invalidate(def, scene_[id]);
     }
     repaintInvalidated();
 }
@@ -222,17 +223,17 @@ void Form1::invalidate(const ElementDef& def, const ElementState& state)
 {
     if (!state.visible)
         return;
-    const QRect r = repaintBounds(def, state, zoom_).toAlignedRect();
+    const Rect r = alignedRect(repaintBounds(def, state, zoom_));
     if (def.in == In::Window)
-        invalidated_.add(r.translated(origin_));
+        invalidated_.add({r.left + origin_.x(), r.top + origin_.y(), r.width, r.height});
     else
-        container(def.in)->update(r); // the legend's marks never change
+        container(def.in)->update(toQRect(r)); // the legend's marks never change
 }
 
 void Form1::repaintInvalidated()
 {
-    for (const QRect& r : invalidated_.rects())
-        update(r);
+    for (const Rect& r : invalidated_.rects())
+        update(toQRect(r));
     invalidated_.clear();
 }
 
@@ -241,7 +242,30 @@ void Form1::paintEvent(QPaintEvent* event)
     QPainter p(this);
     if (!origin_.isNull())
         p.translate(origin_);
-    paintElements(p, In::Window, scene_, event->region().translated(-origin_), palette(), pictures_, zoom_);
+    paintElements(p, In::Window, scene_, event->region().translated(-origin_), pictures_, zoom_);
+}
+
+// Shows what the handlers changed; a widget already showing it is left
+// alone, so the box keeps its caret and selection.
+void Form1::controlsChanged()
+{
+    const QString caption = QString::fromStdString(controls_.cmdPlayCaption);
+    if (cmdPlay()->text() != caption)
+        cmdPlay()->setText(caption);
+    if (timer_->interval() != controls_.timerInterval)
+        timer_->setInterval(controls_.timerInterval);
+    const QString text = QString::fromStdString(controls_.txtAngleText);
+    if (txtAngle()->text() != text)
+        txtAngle()->setText(text);
+}
+
+void Form1::frameSettled() { announceFrame(*this); }
+
+void Form1::showAbout(const char* title, const char* text)
+{
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), QString::fromUtf8(text), QMessageBox::Ok,
+                    this);
+    box.exec();
 }
 
 bool Form1::overAbout(const QPointF& pos) const { return elementRect(Id::cmdAbout).contains(pos); }

@@ -5,10 +5,12 @@
 // that repaints only what a new angle changes.
 #pragma once
 
+#include "app/controls.h"
+#include "app/formview.h"
 #include "app/module1.h"
+#include "desktop/picturecache.h"
 #include "scene/frame.h"
 #include "window/dirtyrects.h"
-#include "desktop/elementpainter.h"
 #include "window/scenestate.h"
 
 #include <QWidget>
@@ -23,13 +25,17 @@ class QTimer;
 
 namespace vantrel {
 
-class Form1 : public QWidget {
+// Shows the program's state: its controls as widgets, its scene painted.
+class Form1 : public QWidget, public FormView {
     Q_OBJECT
 public:
-    explicit Form1(const Module1& state, QWidget* parent = nullptr);
+    Form1(const Module1& state, const Controls& controls, QWidget* parent = nullptr);
 
     // Redraws the scene for the current angle.
-    void process();
+    void process() override;
+    void controlsChanged() override;
+    void frameSettled() override;
+    void showAbout(const char* title, const char* text) override;
 
     QPushButton* cmdPlay() const;
     QPushButton* cmdAngle() const;
@@ -42,8 +48,9 @@ public:
 
     const SceneState& scene() const { return scene_; }
     // The frame on screen; none until process() has drawn one.
-    const std::optional<Frame>& frame() const { return frame_; }
+    const std::optional<Frame>& frame() const { return frames_.current(); }
     const Module1& state() const { return state_; }
+    const Controls& controls() const { return controls_; }
 
     // Where a drawn element lies, in the window's logical pixels.
     QRectF elementRect(Id id) const;
@@ -77,8 +84,9 @@ private:
     bool overAbout(const QPointF& pos) const;
 
     const Module1& state_;
+    const Controls& controls_;
     SceneState scene_;
-    std::optional<Frame> frame_;
+    FrameUpdate frames_;
     PictureCache pictures_;
     std::array<QWidget*, kElementCount> widgets_{};
     QTimer* timer_ = nullptr;

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window's event handlers: the tick and the user's commands.
+// The window's events passed to their handlers.
 #pragma once
 
-#include "app/module1.h"
+#include "app/handlers.h"
 
 #include <QObject>
 
@@ -12,29 +12,12 @@ namespace vantrel {
 
 class Form1;
 
-class Handlers : public QObject {
+class HandlerBindings : public QObject {
     Q_OBJECT
 public:
-    // Connects every handler to its control's event.
-    Handlers(Module1& state, Form1& form);
-
-    void Form_Load();
-    void Timer1_Timer();
-    void cmdPlay_Click();
-    void optFast_Click();
-    void optMed_Click();
-    void optSlow_Click();
-    void cmdAngle_Click();
-    void cmdAbout_Click();
-
-private:
-    Module1& state_;
-    Form1& form_;
+    // Connects every control's event to its handler, and keeps the program's
+    // copy of the angle box's text up to date as the user types.
+    HandlerBindings(Handlers& handlers, Controls& controls, Form1& form);
 };
-
-// Tick periods of the three speeds, in milliseconds.
-inline constexpr int kFastMs = 20;
-inline constexpr int kMediumMs = 75;
-inline constexpr int kSlowMs = 300;
 
 } // namespace vantrel

@@ -3,16 +3,12 @@
 
 #include "desktop/sceneaccessible.h"
 
-#include "scene/description.h"
-#include "desktop/designlook.h"
+#include "desktop/aboutaccessible.h"
 #include "desktop/form1.h"
+#include "desktop/partaccessible.h"
+#include "desktop/readoutaccessible.h"
 
-#include <QAccessibleActionInterface>
-#include <QFontMetricsF>
-#include <QKeySequence>
 #include <QLineEdit>
-#include <QPointer>
-#include <QWindow>
 
 namespace vantrel {
 namespace {
@@ -20,187 +16,18 @@ namespace {
 constexpr std::array kParts{ScenePart::Scene, ScenePart::ReadOut, ScenePart::About};
 constexpr int kPartCount = static_cast<int>(kParts.size());
 
-// One painted part. It has no QObject of its own, so it reaches everything
-// through the window, and goes invalid with it. The read-out is text that
-// a reader can walk character by character; the About picture can be
-// pressed like the button it stands for.
-class PartInterface : public QAccessibleInterface,
-                      public QAccessibleActionInterface,
-                      public QAccessibleTextInterface {
-public:
-    PartInterface(Form1* form, ScenePart which)
-        : form_(form)
-        , which_(which)
-    {
+QAccessibleInterface* makePart(Form1* form, ScenePart which)
+{
+    switch (which) {
+    case ScenePart::Scene:
+        return new AnimationAccessible(form);
+    case ScenePart::ReadOut:
+        return new ReadOutAccessible(form);
+    case ScenePart::About:
+        return new AboutAccessible(form);
     }
-
-    bool isValid() const override { return !form_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return form_ ? form_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(form_.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
-
-    QAccessible::Role role() const override
-    {
-        switch (which_) {
-        case ScenePart::Scene:
-            return QAccessible::Animation;
-        case ScenePart::ReadOut:
-            return QAccessible::StaticText;
-        case ScenePart::About:
-            return QAccessible::Button;
-        }
-        return QAccessible::NoRole;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (!form_)
-            return {};
-        const SceneState& scene = form_->scene();
-        switch (which_) {
-        case ScenePart::Scene:
-            if (t == QAccessible::Name)
-                return QStringLiteral("Rotating magnetic field");
-            if (t == QAccessible::Description)
-                return QString::fromStdString(describeFrame(form_->frame()));
-            break;
-        case ScenePart::ReadOut:
-            // The label in front of it is painted too, so the read-out
-            // carries it: "Phase Angle: 90 deg.".
-            if (t == QAccessible::Name)
-                return scene[Id::Label2].caption + QLatin1Char(' ') + readOut();
-            if (t == QAccessible::Value)
-                return readOut();
-            break;
-        case ScenePart::About:
-            if (t == QAccessible::Name)
-                return QStringLiteral("About");
-            if (t == QAccessible::Description)
-                return QStringLiteral("Shows who made this demo");
-            break;
-        }
-        return {};
-    }
-
-    QRect rect() const override
-    {
-        if (!form_)
-            return {};
-        QRectF local;
-        switch (which_) {
-        case ScenePart::Scene:
-            local = form_->elementRect(Id::Shape1).united(form_->elementRect(Id::Image1));
-            break;
-        case ScenePart::ReadOut:
-            local = form_->elementRect(Id::lblAngle);
-            break;
-        case ScenePart::About:
-            local = form_->elementRect(Id::cmdAbout);
-            break;
-        }
-        return toGlobal(local);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        if (!form_ || !form_->isVisible())
-            s.invisible = true;
-        if (which_ == ScenePart::ReadOut)
-            s.readOnly = true;
-        if (which_ == ScenePart::Scene && form_)
-            s.animated = form_->state().playing == 1;
-        return s;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ActionInterface && which_ == ScenePart::About)
-            return static_cast<QAccessibleActionInterface*>(this);
-        if (type == QAccessible::TextInterface && which_ == ScenePart::ReadOut)
-            return static_cast<QAccessibleTextInterface*>(this);
-        return nullptr;
-    }
-
-    // Action: only the About picture offers one.
-    QStringList actionNames() const override { return {pressAction()}; }
-
-    void doAction(const QString& name) override
-    {
-        // The box is modal: opened inside this call, it would hold the
-        // reader's call until the user closed it. Qt's buttons queue it too.
-        if (name == pressAction() && form_)
-            QMetaObject::invokeMethod(form_.data(), &Form1::cmdAboutClicked, Qt::QueuedConnection);
-    }
-
-    QStringList keyBindingsForAction(const QString& name) const override
-    {
-        const QString help = QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText);
-        if (name == pressAction() && !help.isEmpty())
-            return {help};
-        return {};
-    }
-
-    // Text: the read-out as painted, read-only, with no caret or selection.
-    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    void scrollToSubstring(int, int) override {}
-    int characterCount() const override { return static_cast<int>(readOut().size()); }
-    QString text(int startOffset, int endOffset) const override
-    {
-        return readOut().mid(startOffset, endOffset - startOffset);
-    }
-    QString attributes(int, int* startOffset, int* endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
-
-    // The read-out is painted on one line from its element's top-left corner.
-    QRect characterRect(int offset) const override
-    {
-        const QString s = readOut();
-        if (!form_ || offset < 0 || offset >= s.size())
-            return {};
-        const QFontMetricsF metrics(designFont(element(Id::lblAngle).font, form_->zoom()));
-        const QPointF origin = form_->elementRect(Id::lblAngle).topLeft();
-        const double left = metrics.horizontalAdvance(s.left(offset));
-        const double right = metrics.horizontalAdvance(s.left(offset + 1));
-        return toGlobal(QRectF(origin.x() + left, origin.y(), right - left, metrics.height()));
-    }
-
-    int offsetAtPoint(const QPoint& point) const override
-    {
-        for (int i = 0; i < characterCount(); ++i) {
-            if (characterRect(i).contains(point))
-                return i;
-        }
-        return -1;
-    }
-
-private:
-    QString readOut() const { return form_ ? form_->scene()[Id::lblAngle].caption : QString(); }
-
-    QRect toGlobal(const QRectF& local) const
-    {
-        const QRect r = local.toAlignedRect();
-        return QRect(form_->mapToGlobal(r.topLeft()), r.size());
-    }
-
-    QPointer<Form1> form_;
-    ScenePart which_;
-};
+    return nullptr;
+}
 
 QAccessibleInterface* windowFactory(const QString&, QObject* object)
 {
@@ -215,7 +42,7 @@ SceneAccessible::SceneAccessible(Form1* form)
     : QAccessibleWidget(form, QAccessible::Window)
 {
     for (int i = 0; i < kPartCount; ++i)
-        parts_[i] = QAccessible::registerAccessibleInterface(new PartInterface(form, kParts[i]));
+        parts_[i] = QAccessible::registerAccessibleInterface(makePart(form, kParts[i]));
 }
 
 SceneAccessible::~SceneAccessible()

@@ -3,6 +3,8 @@
 
 #include "desktop/viewcontrol.h"
 
+#include "desktop/commandkeys.h"
+#include "desktop/designlook.h"
 #include "desktop/form1.h"
 #include "window/zoomsteps.h"
 
@@ -20,22 +22,24 @@ ViewControl::ViewControl(Form1& form)
     setObjectName(QStringLiteral("ViewControl"));
     // Window-wide shortcuts: the angle box lets Ctrl with these keys pass.
     // Qt also matches them when they come from the keypad.
-    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
-            &ViewControl::zoomIn);
-    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &ViewControl::zoomOut);
-    addKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, &ViewControl::resetZoom);
-    addKeys({QKeySequence(Qt::Key_F11)}, &ViewControl::toggleFullScreen);
-    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &form, this, &ViewControl::leaveFullScreen,
-                            Qt::WindowShortcut);
-    escape_->setEnabled(false); // only full screen has something to leave
+    addKeys(Command::ZoomIn, &ViewControl::zoomIn);
+    addKeys(Command::ZoomOut, &ViewControl::zoomOut);
+    addKeys(Command::ZoomReset, &ViewControl::resetZoom);
+    addKeys(Command::FullScreen, &ViewControl::toggleFullScreen);
+    // Only full screen has something to leave; elsewhere Escape stays the
+    // focused control's.
+    for (const QKeySequence& key : keysOf(Command::LeaveFullScreen)) {
+        auto* leave = new QShortcut(key, &form, this, &ViewControl::leaveFullScreen, Qt::WindowShortcut);
+        leave->setEnabled(false);
+        leaveKeys_.append(leave);
+    }
     // Over any control too, even one that would take the wheel for itself.
     qApp->installEventFilter(this);
 }
 
-void ViewControl::addKeys(std::initializer_list<QKeySequence> keys, void (ViewControl::*action)())
+void ViewControl::addKeys(Command command, void (ViewControl::*action)())
 {
-    for (const QKeySequence& key : keys)
+    for (const QKeySequence& key : keysOf(command))
         new QShortcut(key, &form_, this, action, Qt::WindowShortcut);
 }
 
@@ -58,11 +62,11 @@ void ViewControl::toggleFullScreen()
     zoomBefore_ = form_.zoom();
     geometryBefore_ = form_.saveGeometry();
     fitting_ = true;
-    escape_->setEnabled(true);
+    setLeaveKeysEnabled(true);
     form_.showFullScreen();
     // The window system may take a while to resize the window; the screen
     // says now what it will be.
-    form_.setZoom(zoomToFit(form_.screen()->geometry().size()));
+    form_.setZoom(zoomToFit(fromQSize(form_.screen()->geometry().size())));
 }
 
 void ViewControl::leaveFullScreen()
@@ -70,16 +74,22 @@ void ViewControl::leaveFullScreen()
     if (!form_.isFullScreen())
         return;
     fitting_ = false;
-    escape_->setEnabled(false);
+    setLeaveKeysEnabled(false);
     form_.setWindowState(form_.windowState() & ~Qt::WindowFullScreen);
     form_.setZoom(zoomBefore_);
     form_.restoreGeometry(geometryBefore_);
 }
 
+void ViewControl::setLeaveKeysEnabled(bool enabled)
+{
+    for (QShortcut* key : leaveKeys_)
+        key->setEnabled(enabled);
+}
+
 bool ViewControl::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == &form_ && fitting_ && form_.isFullScreen()) {
-        form_.setZoom(zoomToFit(form_.size()));
+        form_.setZoom(zoomToFit(fromQSize(form_.size())));
     } else if (event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);

@@ -4,7 +4,10 @@
 // The keys and the wheel that zoom the window, and full screen.
 #pragma once
 
+#include "window/commands.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 
 class QShortcut;
@@ -33,11 +36,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addKeys(std::initializer_list<QKeySequence> keys, void (ViewControl::*action)());
+    void addKeys(Command command, void (ViewControl::*action)());
+    void setLeaveKeysEnabled(bool enabled);
     void zoomTo(double zoom);
 
     Form1& form_;
-    QShortcut* escape_ = nullptr;
+    QList<QShortcut*> leaveKeys_;
     // Full screen fits the scene to the screen until a zoom key is pressed.
     bool fitting_ = false;
     // What leaving full screen brings back.

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "desktop/partaccessible.h"
+
+#include "desktop/form1.h"
+#include "scene/description.h"
+
+#include <QWindow>
+
+namespace vantrel {
+
+PartAccessible::PartAccessible(Form1* form, QAccessible::Role role)
+    : form_(form)
+    , role_(role)
+{
+}
+
+QWindow* PartAccessible::window() const { return form_ ? form_->window()->windowHandle() : nullptr; }
+
+QAccessibleInterface* PartAccessible::parent() const { return QAccessible::queryAccessibleInterface(form_.data()); }
+
+QRect PartAccessible::rect() const { return form_ ? toGlobal(localRect()) : QRect(); }
+
+QAccessible::State PartAccessible::state() const
+{
+    QAccessible::State s;
+    if (!form_ || !form_->isVisible())
+        s.invisible = true;
+    return s;
+}
+
+QRect PartAccessible::toGlobal(const QRectF& local) const
+{
+    const QRect r = local.toAlignedRect();
+    return QRect(form_->mapToGlobal(r.topLeft()), r.size());
+}
+
+AnimationAccessible::AnimationAccessible(Form1* form)
+    : PartAccessible(form, QAccessible::Animation)
+{
+}
+
+QString AnimationAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return QStringLiteral("Rotating magnetic field");
+    if (t == QAccessible::Description && form())
+        return QString::fromStdString(describeFrame(form()->frame()));
+    return {};
+}
+
+QAccessible::State AnimationAccessible::state() const
+{
+    QAccessible::State s = PartAccessible::state();
+    if (form())
+        s.animated = form()->state().playing == 1;
+    return s;
+}
+
+QRectF AnimationAccessible::localRect() const
+{
+    return form()->elementRect(Id::Shape1).united(form()->elementRect(Id::Image1));
+}
+
+} // namespace vantrel

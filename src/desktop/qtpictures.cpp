@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "desktop/qtpictures.h"
+
+#include "window/icons.h"
+#include "window/waveformchart.h"
+
+#include <QPixmap>
+
+namespace vantrel {
+
+QImage toImage(const Pixels& pixels)
+{
+    bool opaque = true;
+    for (int y = 0; y < pixels.height() && opaque; ++y)
+        for (int x = 0; x < pixels.width() && opaque; ++x)
+            opaque = pixels.at(x, y).a == 255;
+    QImage image(pixels.width(), pixels.height(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            const Rgba c = pixels.at(x, y);
+            line[x] = qRgba(c.r, c.g, c.b, c.a);
+        }
+    }
+    return image;
+}
+
+QImage waveformChartImage()
+{
+    QImage image = toImage(makeWaveformChart());
+    image.setDotsPerMeterX(2835);
+    image.setDotsPerMeterY(2835);
+    return image;
+}
+
+namespace {
+QIcon iconFrom(std::initializer_list<Pixels> pictures)
+{
+    QIcon icon;
+    for (const Pixels& picture : pictures)
+        icon.addPixmap(QPixmap::fromImage(toImage(picture)));
+    return icon;
+}
+} // namespace
+
+QIcon makeAboutIcon() { return iconFrom({makeAboutImage(16), makeAboutImage(32)}); }
+
+QIcon makeWindowIcon()
+{
+    // The larger sizes serve desktop launchers and task switchers.
+    return iconFrom({makeTargetImage(16), makeTargetImage(32), makeTargetImage(48), makeTargetImage(64),
+                     makeTargetImage(128), makeTargetImage(256)});
+}
+
+} // namespace vantrel
