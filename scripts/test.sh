@@ -42,6 +42,10 @@ ctest --test-dir build-clang --output-on-failure -j"$jobs"
 scripts/package.sh
 lintian --fail-on error build-package/vantrel_*.deb
 
+# The browser edition, built from the same C++ and driven in headless Chromium.
+scripts/web.sh
+(cd tests/web && npm ci --no-audit --no-fund && npm test)
+
 # The plain build last, as users get it, so that the run closes on its summary.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"

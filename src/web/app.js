@@ -192,6 +192,8 @@ var vantrel = (function () {
       var inFrame = def.in !== "Form1";
       control(def, inFrame ? nodes[def.in].fieldset : stage,
         inFrame ? nodes[def.in].box : [clientWidth, clientHeight], count - i);
+      // Tab follows the document, so a frame goes where its first control does.
+      stage.appendChild(inFrame ? nodes[def.in].fieldset : document.getElementById(name));
     });
   }
 

@@ -1,0 +1,370 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The built page in headless Chromium, from a file and from a web server.
+// Expected values are the designed ones and the reference frames, never the
+// page's own code.
+"use strict";
+
+const { test, before, after } = require("node:test");
+const assert = require("node:assert/strict");
+const { execFileSync } = require("node:child_process");
+const fs = require("node:fs");
+const path = require("node:path");
+const { launch, serve, open, site, fileUrl } = require("./browser.js");
+
+const root = path.resolve(__dirname, "../..");
+let chromium;
+
+before(async () => { chromium = await launch(); });
+after(async () => { await chromium.close(); });
+
+async function withPage(fn, address, width, height) {
+  const page = await open(chromium.browser, address, width, height);
+  try {
+    return await fn(page);
+  } finally {
+    await page.close();
+  }
+}
+
+const marks = ["Lr1", "Lr2", "Dr", "Lrr1", "Lrr2", "Drr", "Ly1", "Ly2", "Dy", "Lyy1", "Lyy2", "Dyy",
+  "Lb1", "Lb2", "Db", "Lbb1", "Lbb2", "Dbb"];
+
+function scene(page) {
+  return page.evaluate((marks) => {
+    const line = (id) => ["x1", "y1", "x2", "y2"].map((a) => Number(document.getElementById(id).getAttribute(a)));
+    const shown = {};
+    for (const m of marks) shown[m] = getComputedStyle(document.getElementById(m)).visibility === "visible";
+    return {
+      play: document.getElementById("cmdPlay").textContent,
+      box: document.getElementById("txtAngle").value,
+      readOut: document.getElementById("lblAngle").textContent,
+      announce: document.getElementById("announce").textContent,
+      LineX: line("LineX"), LineR: line("LineR"), LineY: line("LineY"), LineB: line("LineB"), LineW: line("LineW"),
+      shown,
+    };
+  }, marks);
+}
+
+// Types into the box as a user would, then clicks Set Angle.
+async function setAngle(page, text, byEnter = false) {
+  await page.focus("#txtAngle");
+  await page.keyboard.down("Control");
+  await page.keyboard.press("KeyA");
+  await page.keyboard.up("Control");
+  await page.keyboard.press("Backspace");
+  await page.keyboard.type(text);
+  if (byEnter) await page.keyboard.press("Enter");
+  else await page.click("#cmdAngle");
+  return scene(page);
+}
+
+// The reference frame of one angle, worked out independently of the program.
+function reference(angle) {
+  const [a, degrees, cursor, , , , mR, mY, mB, ...xy] =
+    execFileSync("python3", [path.join(root, "tests/reference/frames.py"), String(angle), String(angle)])
+      .toString().trim().split(/\s+/);
+  return { angle: Number(a), degrees, cursor: Number(cursor), marks: { R: mR, Y: mY, B: mB },
+    ends: { LineR: xy.slice(0, 2), LineY: xy.slice(2, 4), LineB: xy.slice(4, 6), LineW: xy.slice(6, 8) } };
+}
+
+// Which marks a phase shows: "cross" is the first conductor's cross with the
+// second's dot, "dot" the opposite.
+function expectedMarks(phase, kind) {
+  const p = phase.toLowerCase();
+  const first = ["L" + p + "1", "L" + p + "2"], dot1 = "D" + p;
+  const second = ["L" + p + p + "1", "L" + p + p + "2"], dot2 = "D" + p + p;
+  const on = kind === "cross" ? [...first, dot2] : kind === "dot" ? [dot1, ...second] : [];
+  const all = [...first, dot1, ...second, dot2];
+  return Object.fromEntries(all.map((m) => [m, on.includes(m)]));
+}
+
+test("the start scene is the designed one, every control at its place", () => withPage(async (page) => {
+  const s = await scene(page);
+  assert.equal(s.play, "Play");
+  assert.equal(s.box, "60");
+  assert.equal(s.readOut, "Angle");
+  assert.deepEqual(s.LineX, [9340, 2040, 9340, 6960]);
+  assert.deepEqual(s.LineW, [4200, 4680, 4800, 4680]);
+  assert.ok(Object.values(s.shown).every(Boolean), "every mark shows at start");
+  const checked = await page.evaluate(() => ["optSlow", "optMed", "optFast"].map((id) => document.getElementById(id).checked));
+  assert.deepEqual(checked, [false, true, false]);
+  assert.equal(await page.evaluate(() => document.activeElement.id), "cmdPlay");
+  assert.ok(await page.evaluate(() => document.fonts.check('bold 16px "Vantrel Sans"')));
+  // At the designed size one pixel is 15 twips: L, T, W, H of each control.
+  const designed = { cmdPlay: [9240, 8280, 1455, 450], txtAngle: [11520, 8280, 855, 450],
+    cmdAngle: [12480, 8280, 2055, 450], cmdAbout: [14040, 240, 480, 480], Frame1: [9240, 7200, 5295, 855] };
+  for (const [id, twips] of Object.entries(designed)) {
+    const box = await page.$eval("#" + id, (e) => { const r = e.getBoundingClientRect(); return [r.x, r.y, r.width, r.height]; });
+    box.forEach((v, i) => assert.ok(Math.abs(v - twips[i] / 15) <= 1, `${id}: ${box} against ${twips.map((t) => t / 15)}`));
+  }
+}));
+
+test("the scene fits any window, centred, and the controls scale with it", async () => {
+  for (const [w, h] of [[1010, 734], [2020, 1468], [1600, 800], [640, 900]]) {
+    await withPage(async (page) => {
+      const scale = Math.min(w / 1010, h / 734);
+      const r = await page.$eval("main", (e) => { const b = e.getBoundingClientRect(); return [b.x, b.y, b.width, b.height]; });
+      const want = [(w - 1010 * scale) / 2, (h - 734 * scale) / 2, 1010 * scale, 734 * scale];
+      r.forEach((v, i) => assert.ok(Math.abs(v - want[i]) <= 1, `${w}x${h}: ${r} against ${want}`));
+      const play = await page.$eval("#cmdPlay", (e) => { const b = e.getBoundingClientRect(); return [b.x, b.y]; });
+      assert.ok(Math.abs(play[0] - (want[0] + 616 * scale)) <= 1 && Math.abs(play[1] - (want[1] + 552 * scale)) <= 1,
+        `${w}x${h}: Play at ${play}`);
+    }, fileUrl, w, h);
+  }
+});
+
+// Entries, what the box then holds, and the angle that follows, in the
+// order typed on one page: an entry that does not convert keeps the angle.
+const entries = [
+  ["60", "60", 105], ["360", "360", 628], ["361", "1", 2], ["720", "360", 628], ["1000", "640", 1117],
+  ["-90", "-90", -157], ["abc", "abc", -157], ["", "", -157], ["20000", "19640", -157], ["-20000", "-20000", -157],
+];
+
+test("Set Angle follows its rules, by click and by Enter", () => withPage(async (page) => {
+  for (const [i, [text, box, angle]] of entries.entries()) {
+    const s = await setAngle(page, text, i % 2 === 1);
+    assert.equal(s.box, box, `box after "${text}"`);
+    assert.equal(s.readOut, Math.floor(angle / 1.744) + " deg.", `read-out after "${text}"`);
+    assert.equal(s.LineX[0], angle * 8 + 9340, `cursor after "${text}"`);
+    assert.equal(s.play, "Play");
+    assert.match(s.announce, /^Phase angle -?\d+ degrees?\./);
+  }
+}));
+
+// Degrees typed, and the angle they give: the thresholds, a zero current,
+// and the ends of what the cursor can show.
+const frames = [["0", 0], ["60", 105], ["90", 157], ["116", 202], ["116.3", 203], ["119.8", 209], ["180", 314],
+  ["270", 471], ["359.9", 628], ["-2347.3", -4096], ["2038", 2928]];
+
+test("frames match the reference at a sample of angles, thresholds included", () => withPage(async (page) => {
+  for (const [text, angle] of frames) {
+    const s = await setAngle(page, text);
+    const ref = reference(angle);
+    assert.equal(s.readOut, ref.degrees + " deg.", `angle ${angle}`);
+    assert.equal(s.LineX[0], ref.cursor, `angle ${angle}`);
+    for (const [line, [x, y]] of Object.entries(ref.ends)) {
+      assert.deepEqual([s[line][0], s[line][1]], [4500, 4500], `${line} starts at the centre at ${angle}`);
+      assert.equal(Math.fround(s[line][2]), Math.fround(Number(x)), `${line} x2 at ${angle}`);
+      assert.equal(Math.fround(s[line][3]), Math.fround(Number(y)), `${line} y2 at ${angle}`);
+    }
+    for (const [phase, kind] of Object.entries(ref.marks)) {
+      // 203 lies on a threshold for Y after 202, whose marks it keeps.
+      const want = expectedMarks(phase, kind === "keep" ? reference(angle - 1).marks[phase] : kind);
+      for (const [m, on] of Object.entries(want)) assert.equal(s.shown[m], on, `${m} at ${angle}`);
+    }
+  }
+}));
+
+test("a current on a threshold in the first frame leaves the designed marks", () => withPage(async (page) => {
+  const s = await setAngle(page, "116.3");
+  for (const m of ["Ly1", "Ly2", "Dy", "Lyy1", "Lyy2", "Dyy"]) assert.equal(s.shown[m], true, m);
+}));
+
+// Records every cursor position with its time, as the ticks move it.
+function watchCursor(page) {
+  return page.evaluate(() => {
+    window.cursorLog = [];
+    new MutationObserver(() => window.cursorLog.push([performance.now(), Number(document.getElementById("LineX").getAttribute("x1"))]))
+      .observe(document.getElementById("LineX"), { attributes: true, attributeFilter: ["x1"] });
+  });
+}
+const cursorLog = (page) => page.evaluate(() => window.cursorLog.splice(0));
+const median = (v) => v.slice().sort((a, b) => a - b)[Math.floor(v.length / 2)];
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+test("Play runs the ticks at the chosen speed, Pause stops them", () => withPage(async (page) => {
+  await watchCursor(page);
+  await sleep(400);
+  assert.deepEqual(await cursorLog(page), [], "no tick moves the paused scene");
+  await page.click("#cmdPlay");
+  assert.equal((await scene(page)).play, "Pause");
+  for (const [option, ms, wait] of [["optFast", 20, 1200], ["optSlow", 300, 2200], ["optMed", 75, 1200]]) {
+    await page.click(`label:has(#${option})`);
+    await sleep(ms + 50);
+    await cursorLog(page);
+    await sleep(wait);
+    const log = await cursorLog(page);
+    const gaps = log.slice(1).map((e, i) => e[0] - log[i][0]);
+    const steps = log.slice(1).map((e, i) => e[1] - log[i][1]);
+    assert.ok(log.length >= wait / ms * 0.5 && log.length <= wait / ms * 1.2 + 1, `${option}: ${log.length} ticks in ${wait} ms`);
+    assert.ok(Math.abs(median(gaps) - ms) <= Math.max(8, ms * 0.25), `${option}: ticks ${median(gaps)} ms apart`);
+    assert.ok(steps.every((d) => d === 8), `${option}: each tick moves the cursor one step of 8 twips`);
+  }
+  await page.click("#cmdPlay");
+  const paused = await scene(page);
+  assert.equal(paused.play, "Play");
+  assert.match(paused.announce, new RegExp(`^Phase angle ${paused.readOut.replace(" deg.", "")} degree`));
+  await cursorLog(page);
+  await sleep(400);
+  assert.deepEqual(await cursorLog(page), [], "no tick after Pause");
+}));
+
+test("the tick draws 628 and then 0", () => withPage(async (page) => {
+  await setAngle(page, "359.9");
+  await watchCursor(page);
+  await page.click("label:has(#optFast)");
+  await page.click("#cmdPlay");
+  await sleep(300);
+  await page.click("#cmdPlay");
+  const xs = (await cursorLog(page)).map((e) => e[1]);
+  assert.deepEqual(xs.slice(0, 3), [9340, 9348, 9356]);
+  assert.ok(xs.every((x) => x <= 14364));
+}));
+
+for (const [opening, closing] of [["click", "OK"], ["F1", "Escape"], ["click", "Escape"], ["F1", "OK"]]) {
+  test(`About opens by ${opening} and closes with ${closing}`, () => withPage(async (page) => {
+    if (opening === "click") await page.click("#cmdAbout");
+    else await page.keyboard.press("F1");
+    const box = await page.$eval("#about", (d) => ({ open: d.open, modal: d.matches(":modal"),
+      title: d.querySelector("#aboutTitle").textContent, text: d.querySelector("#aboutText").textContent,
+      buttons: [...d.querySelectorAll("button")].map((b) => b.textContent), icon: !!d.querySelector("svg.info") }));
+    assert.deepEqual(box, { open: true, modal: true, title: "Vantrel", text: " This demo is developed by Oskendar",
+      buttons: ["OK"], icon: true });
+    if (closing === "OK") await page.click("#about button");
+    else await page.keyboard.press("Escape");
+    assert.equal(await page.$eval("#about", (d) => d.open), false);
+    assert.equal((await scene(page)).play, "Play");
+  }));
+}
+
+test("the keyboard reaches every control in order and works them", () => withPage(async (page) => {
+  const focused = () => page.evaluate(() => document.activeElement.id);
+  const order = [await focused()];
+  for (let i = 0; i < 4; ++i) {
+    await page.keyboard.press("Tab");
+    order.push(await focused());
+  }
+  // Tab enters the speed group at its chosen option; the arrows move in it.
+  assert.deepEqual(order, ["cmdPlay", "optMed", "txtAngle", "cmdAngle", "cmdAbout"]);
+  await page.keyboard.down("Shift");
+  for (let i = 0; i < 3; ++i) await page.keyboard.press("Tab");
+  await page.keyboard.up("Shift");
+  assert.equal(await focused(), "optMed");
+  await page.keyboard.press("ArrowRight");
+  assert.deepEqual(await page.evaluate(() => ["optSlow", "optMed", "optFast"].map((id) => document.getElementById(id).checked)),
+    [false, false, true]);
+  const s = await setAngle(page, "90", true);
+  assert.equal(s.readOut, "90 deg.");
+  await page.keyboard.press("F11");
+  assert.equal(await page.evaluate(() => document.fullscreenElement === document.documentElement), true, "F11 fills the screen");
+  await page.keyboard.press("F11");
+  assert.equal(await page.evaluate(() => document.fullscreenElement), null, "F11 again leaves it");
+  await page.focus("#cmdPlay");
+  await page.keyboard.press("Space");
+  assert.equal((await scene(page)).play, "Pause");
+  await page.keyboard.press("Space");
+  assert.equal((await scene(page)).play, "Play");
+  const names = await page.evaluate(() => ({
+    box: document.getElementById("txtAngle").getAttribute("aria-label"),
+    about: document.getElementById("cmdAbout").getAttribute("aria-label"),
+    scene: document.getElementById("scene").getAttribute("aria-label"),
+    live: document.getElementById("announce").getAttribute("aria-live"),
+  }));
+  assert.deepEqual(names, { box: "Angle in degrees", about: "About", scene: "Rotating magnetic field", live: "polite" });
+}));
+
+test("axe-core finds no violations, with and without the About box", () => withPage(async (page) => {
+  await page.addScriptTag({ content: fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8") });
+  for (const step of ["start", "angle", "about"]) {
+    if (step === "angle") await setAngle(page, "60");
+    if (step === "about") await page.click("#cmdAbout");
+    const { violations } = await page.evaluate(() => axe.run());
+    assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`), [], step);
+  }
+}));
+
+// Every request stays within the site, and nothing is kept in the browser
+// but the service worker's copy of the site.
+async function ownFilesOnly(address, prefix) {
+  const page = await chromium.browser.newPage();
+  const requests = [];
+  page.on("request", (r) => requests.push(r.url()));
+  try {
+    await page.goto(address);
+    await page.waitForSelector("body[data-ready]");
+    await setAngle(page, "60");
+    await page.click("#cmdPlay");
+    await sleep(300);
+    await page.keyboard.press("F1");
+    const foreign = requests.filter((u) => !u.startsWith(prefix) && !u.startsWith("data:"));
+    assert.deepEqual(foreign, []);
+    const kept = await page.evaluate(async () => ({
+      cookie: document.cookie, local: localStorage.length, session: sessionStorage.length,
+      databases: (await indexedDB.databases()).length }));
+    assert.deepEqual(kept, { cookie: "", local: 0, session: 0, databases: 0 });
+  } finally {
+    await page.close();
+  }
+}
+
+test("from a file, the page asks for nothing beyond its folder and keeps nothing", () =>
+  ownFilesOnly(fileUrl, fileUrl.replace(/index\.html$/, "")));
+
+test("from a web server, it installs a service worker and then runs offline", async () => {
+  const server = await serve();
+  let page;
+  try {
+    await ownFilesOnly(server.url, server.url);
+    page = await chromium.browser.newPage();
+    await page.goto(server.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const manifest = await page.evaluate(async () => (await (await fetch(document.querySelector("link[rel=manifest]").href)).json()));
+    assert.equal(manifest.name, "Vantrel");
+    assert.ok(manifest.icons.some((i) => i.sizes === "512x512"));
+  } finally {
+    await server.close();
+  }
+  try {
+    await page.reload();
+    await page.waitForSelector("body[data-ready]", { timeout: 10000 });
+    assert.equal(await page.evaluate(() => !!navigator.serviceWorker.controller), true);
+    const s = await setAngle(page, "60");
+    assert.equal(s.readOut, "60 deg.");
+  } finally {
+    await page.close();
+  }
+});
+
+// The page at the designed size against the desktop window's picture at the
+// same angle: the cursor in the same column, and little else different.
+test("the page looks like the desktop window", (t) => withPage(async (page) => {
+  await setAngle(page, "60");
+  await page.evaluate(() => document.activeElement.blur());
+  const shot = (await page.screenshot({ encoding: "base64" }));
+  const desktop = fs.readFileSync(path.join(root, "docs/screenshot.png")).toString("base64");
+  const result = await page.evaluate(async (a, b) => {
+    const pixels = async (b64) => {
+      const img = new Image();
+      img.src = "data:image/png;base64," + b64;
+      await img.decode();
+      const c = new OffscreenCanvas(img.width, img.height);
+      const ctx = c.getContext("2d");
+      ctx.drawImage(img, 0, 0);
+      return ctx.getImageData(0, 0, img.width, img.height);
+    };
+    const [p, q] = [await pixels(a), await pixels(b)];
+    let differing = 0;
+    for (let i = 0; i < p.data.length; i += 4) {
+      const d = Math.max(Math.abs(p.data[i] - q.data[i]), Math.abs(p.data[i + 1] - q.data[i + 1]), Math.abs(p.data[i + 2] - q.data[i + 2]));
+      if (d > 64) ++differing;
+    }
+    // The darkest column across the chart's middle row is the cursor.
+    const cursor = (img) => {
+      let best = 0, at = -1;
+      for (let x = 615; x < 965; ++x) {
+        const i = (300 * img.width + x) * 4;
+        const dark = 765 - img.data[i] - img.data[i + 1] - img.data[i + 2];
+        if (dark > best) { best = dark; at = x; }
+      }
+      return at;
+    };
+    return { size: [p.width, p.height, q.width, q.height], differing: differing / (p.width * p.height),
+      cursors: [cursor(p), cursor(q)] };
+  }, shot, desktop);
+  assert.deepEqual(result.size, [1010, 734, 1010, 734]);
+  assert.ok(Math.abs(result.cursors[0] - result.cursors[1]) <= 1, `cursor columns ${result.cursors}`);
+  t.diagnostic(`pixels differing from the desktop: ${(result.differing * 100).toFixed(2)} %`);
+  assert.ok(result.differing < 0.02, `${(result.differing * 100).toFixed(2)} % of the pixels differ`);
+}));
