@@ -113,47 +113,56 @@ private slots:
     void everySizeIsInstalled();
     void iconIsDrawnAtItsSize_data();
     void iconIsDrawnAtItsSize();
-    void uninstallLeavesNoFolders(); // last: it removes the tree
+    void uninstallRemovesOnlyWhatItInstalled(); // last: it removes the tree
 
 private:
     QString data(const QString& relative) const
     {
-        return prefix_.filePath(QStringLiteral(VANTREL_DATADIR "/") + relative);
+        return QDir(prefix_).filePath(QStringLiteral(VANTREL_DATADIR "/") + relative);
     }
 
-    QTemporaryDir prefix_;
+    QTemporaryDir scratch_;
+    QString prefix_;
     QString appId_;
-    QString manifest_;
-    std::optional<QByteArray> savedManifest_;
+    // What the install records in the build, for the uninstall to read.
+    std::map<QString, std::optional<QByteArray>> saved_;
 };
 
 void TstInstall::initTestCase()
 {
-    QVERIFY(prefix_.isValid());
+    QVERIFY(scratch_.isValid());
     vantrel::setUpApplication();
     appId_ = QGuiApplication::desktopFileName();
     QVERIFY(!appId_.isEmpty());
 
-    // cmake --install rewrites the build's manifest, which is what an
-    // uninstall from a real prefix reads: keep the user's copy.
-    manifest_ = QStringLiteral(VANTREL_BUILD_DIR "/install_manifest.txt");
-    if (QFile saved(manifest_); saved.open(QIODevice::ReadOnly))
-        savedManifest_ = saved.readAll();
+    // cmake --install rewrites the build's record of the last install, which
+    // is what an uninstall from a real prefix reads: keep the user's copy.
+    for (const char* name : {"install_manifest.txt", "install_prefix.txt"}) {
+        const QString path = QStringLiteral(VANTREL_BUILD_DIR "/") + QLatin1String(name);
+        std::optional<QByteArray>& saved = saved_[path];
+        if (QFile file(path); file.open(QIODevice::ReadOnly))
+            saved = file.readAll();
+    }
 
+    // Every character that a glob, a CMake list or a shell reads as its own,
+    // and one that is not ASCII.
+    prefix_ = scratch_.filePath(QStringLiteral("school [x] *share?$;\u00fc/usr"));
     const Run install = run(QStringLiteral(VANTREL_CMAKE),
                             {QStringLiteral("--install"), QStringLiteral(VANTREL_BUILD_DIR),
-                             QStringLiteral("--prefix"), prefix_.path()});
+                             QStringLiteral("--prefix"), prefix_});
     QVERIFY2(install.exitCode == 0, qPrintable(install.output));
 }
 
 void TstInstall::cleanupTestCase()
 {
-    if (savedManifest_) {
-        QFile restore(manifest_);
-        if (restore.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            restore.write(*savedManifest_);
-    } else {
-        QFile::remove(manifest_);
+    for (const auto& [path, saved] : saved_) {
+        if (saved) {
+            QFile restore(path);
+            if (restore.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                restore.write(*saved);
+        } else {
+            QFile::remove(path); // the test's install made it
+        }
     }
 }
 
@@ -190,7 +199,7 @@ void TstInstall::filesReferToEachOther()
     const auto entry = readDesktopEntry(data(QStringLiteral("applications/") + appId_ + QStringLiteral(".desktop")));
     QVERIFY(entry.contains(QStringLiteral("Exec")));
     const QString program = entry.at(QStringLiteral("Exec")).split(QLatin1Char(' ')).first();
-    const QFileInfo installed(prefix_.filePath(QStringLiteral(VANTREL_BINDIR "/") + program));
+    const QFileInfo installed(QDir(prefix_).filePath(QStringLiteral(VANTREL_BINDIR "/") + program));
     QVERIFY2(installed.isFile() && installed.isExecutable(), qPrintable(installed.filePath()));
     QCOMPARE(entry.at(QStringLiteral("Name")), QStringLiteral("Vantrel"));
     QVERIFY(entry.contains(QStringLiteral("Comment")) && !entry.at(QStringLiteral("Comment")).isEmpty());
@@ -277,24 +286,71 @@ void TstInstall::iconIsDrawnAtItsSize()
                  qPrintable(QStringLiteral("%1 half-clear pixels on a rim %2 long").arg(partial).arg(rim)));
 }
 
-// The uninstall target removes every file and every folder the install
-// made, down to the standard folders that a prefix has anyway.
-void TstInstall::uninstallLeavesNoFolders()
+// The uninstall target removes every file the install made, and of the
+// folders only those that hold nothing else, down to the standard folders
+// that a prefix has anyway. A user's file next to an installed one, in any
+// folder up to the one above the prefix, stays where it is.
+void TstInstall::uninstallRemovesOnlyWhatItInstalled()
 {
-    const Run uninstall = run(QStringLiteral(VANTREL_CMAKE),
-                              {QStringLiteral("--build"), QStringLiteral(VANTREL_BUILD_DIR), QStringLiteral("--target"),
-                               QStringLiteral("uninstall")});
-    QVERIFY2(uninstall.exitCode == 0, qPrintable(uninstall.output));
-    QStringList left;
-    QDirIterator it(prefix_.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+    // The scratch folder was empty: what is in it now, the install put there.
+    QStringList installed;
+    QStringList folders{QFileInfo(prefix_).path(), prefix_};
+    QDirIterator it(prefix_, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
-    while (it.hasNext())
-        left << QDir(prefix_.path()).relativeFilePath(it.next());
-    left.sort();
-    QStringList standard{QStringLiteral(VANTREL_BINDIR), QStringLiteral(VANTREL_DATADIR),
-                         QStringLiteral(VANTREL_MANDIR)};
-    standard.sort();
-    QCOMPARE(left, standard);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        (entry.isDir() && !entry.isSymLink() ? folders : installed) << entry.filePath();
+    }
+    QVERIFY(installed.size() > 10);
+
+    QStringList foreign;
+    for (const QString& folder : std::as_const(folders)) {
+        const QString path = QDir(folder).filePath(QStringLiteral("the user's [own] *file?.txt"));
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::NewOnly), qPrintable(path));
+        file.write(path.toUtf8());
+        foreign << path;
+    }
+    const auto uninstall = [] {
+        return run(QStringLiteral(VANTREL_CMAKE), {QStringLiteral("--build"), QStringLiteral(VANTREL_BUILD_DIR),
+                                                   QStringLiteral("--target"), QStringLiteral("uninstall")});
+    };
+    const Run first = uninstall();
+    QVERIFY2(first.exitCode == 0, qPrintable(first.output));
+
+    QStringList lost;
+    for (const QString& path : std::as_const(foreign)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || file.readAll() != path.toUtf8())
+            lost << path;
+    }
+    QCOMPARE(lost, QStringList());
+    QStringList left;
+    for (const QString& path : std::as_const(installed)) {
+        if (const QFileInfo entry(path); entry.exists() || entry.isSymLink())
+            left << path;
+    }
+    QCOMPARE(left, QStringList());
+
+    // Without the user's files in the way, the folders the install made go
+    // too, but not the standard ones, the prefix or what is above it.
+    for (const QString& path : std::as_const(foreign))
+        QVERIFY(QFile::remove(path));
+    const Run second = uninstall();
+    QVERIFY2(second.exitCode == 0, qPrintable(second.output));
+    const QDir scratch(scratch_.path());
+    QStringList tree;
+    QDirIterator after(scratch.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
+    while (after.hasNext())
+        tree << scratch.relativeFilePath(after.next());
+    tree.sort();
+    const QString prefix = scratch.relativeFilePath(prefix_);
+    QStringList expected{QFileInfo(prefix).path(), prefix};
+    for (const char* standard : {VANTREL_BINDIR, VANTREL_DATADIR, VANTREL_MANDIR})
+        expected << prefix + QLatin1Char('/') + QLatin1String(standard);
+    expected.sort();
+    QCOMPARE(tree, expected);
 }
 
 QTEST_MAIN(TstInstall)
