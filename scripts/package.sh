@@ -14,6 +14,10 @@ flags() { dpkg-buildflags --get "$1"; }
 cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
   -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
 cmake --build build-package -j"$(nproc)"
-rm -f build-package/vantrel_*.deb
+# Only the package this build makes is replaced: one of another version or
+# architecture that lies there may be someone's to keep.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)
+deb=build-package/vantrel_${version}_$(dpkg --print-architecture).deb
+rm -f -- "$deb"
 (cd build-package && cpack -G DEB >/dev/null)
-ls build-package/vantrel_*.deb
+ls -- "$deb"
