@@ -10,13 +10,15 @@ scripts/install-deps.sh run
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench -j"$(nproc)" --target bench_tick bench_timing bench_startup bench_memory >/dev/null
 bench=build-bench/bench
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+# Everything the run writes goes here, and goes with it however it ends.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$scratch}"
 
 echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(nproc) cores," \
   "$(uname -sr), Qt $(qtpaths6 --qt-version 2>/dev/null || echo '?')"
 # Full screen needs a screen of a known size: 1920 x 1080.
-screen=$(mktemp --suffix=.json)
-trap 'rm -f "$screen"' EXIT
+screen=$scratch/screen.json
 echo '{"screens": [{"name": "s", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]}' >"$screen"
 for view in 1 1.5 2 full; do
   echo
@@ -33,7 +35,7 @@ echo
 # Twice over, interleaved, since the machine's load moves between runs.
 if command -v xvfb-run >/dev/null && command -v openbox >/dev/null; then
   echo
-  xcb=$(mktemp)
+  xcb=$scratch/xcb.txt
   QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     openbox --sm-disable >/dev/null 2>&1 &
     sleep 1
@@ -53,7 +55,6 @@ if command -v xvfb-run >/dev/null && command -v openbox >/dev/null; then
         printf "tick at 100 %%: %.2f of the whole-window repaint (target at most 0.25)\n", share / whole }
       if (what ~ /full screen/)
         printf "full screen: %.2f times the tick at 100 %% (target at most 1.5)\n", share / tick }' "$xcb"
-  rm -f "$xcb"
 fi
 echo
 "$bench/bench_startup"
