@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The lesson run from the keyboard alone: the Tab stops, Space on a button,
-// the arrows in the speed group, Enter in the angle box and F1 for About.
+// the arrows in the speed group, and every key of the command table, which
+// the README's key table lists too.
 #include "testapp.h"
 
 #include "desktop/program.h"
 #include "desktop/startup.h"
 #include "desktop/form1.h"
+#include "window/commands.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,6 +81,9 @@ private slots:
     void helpKeyOpensAbout_data();
     void helpKeyOpensAbout();
     void aboutPictureTakesNoFocus();
+    void everyCommandKeyWorks_data();
+    void everyCommandKeyWorks();
+    void readmeListsEveryKey();
 };
 
 void TestKeyboard::focusChainIsTheDesignedOrder()
@@ -263,6 +269,84 @@ void TestKeyboard::aboutPictureTakesNoFocus()
     QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(Id::cmdAbout).center().toPoint());
     QCOMPARE(watcher.title, QStringLiteral("Vantrel"));
     QCOMPARE(app.form.focusWidget(), app.form.txtAngle());
+}
+
+// Every key the command table declares does what its command says, from the
+// angle box, where typing would otherwise take it.
+void TestKeyboard::everyCommandKeyWorks_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("key");
+    for (const CommandDef& c : commandTable()) {
+        for (const char* key : c.keys) {
+            if (key)
+                QTest::addRow("%s: %s", c.name, key) << int(c.command) << QString::fromLatin1(key);
+        }
+    }
+}
+
+void TestKeyboard::everyCommandKeyWorks()
+{
+    QFETCH(int, command);
+    QFETCH(QString, key);
+    const auto which = static_cast<Command>(command);
+    App app;
+    QVERIFY(QTest::qWaitForWindowActive(&app.form));
+    app.form.setZoom(1.5);
+    if (which == Command::LeaveFullScreen) {
+        QTest::keyClick(app.form.txtAngle(), Qt::Key_F11);
+        QVERIFY(app.form.isFullScreen());
+    }
+    app.form.txtAngle()->setFocus(Qt::TabFocusReason);
+    BoxWatcher watcher;
+    QTest::keySequence(app.form.txtAngle(), QKeySequence::fromString(key, QKeySequence::PortableText));
+    // Zoom steps 1.5 -> 1.75 or 1.25; Set Angle turns the box's 60 into 105.
+    switch (which) {
+    case Command::SetAngle:
+        QCOMPARE(int{app.state.angle}, 105);
+        break;
+    case Command::About:
+        QCOMPARE(watcher.title, QStringLiteral("Vantrel"));
+        break;
+    case Command::ZoomIn:
+        QCOMPARE(app.form.zoom(), 1.75);
+        break;
+    case Command::ZoomOut:
+        QCOMPARE(app.form.zoom(), 1.25);
+        break;
+    case Command::ZoomReset:
+        QCOMPARE(app.form.zoom(), 1.0);
+        break;
+    case Command::FullScreen:
+        QVERIFY(app.form.isFullScreen());
+        break;
+    case Command::LeaveFullScreen:
+        QVERIFY(!app.form.isFullScreen());
+        break;
+    default:
+        QFAIL("a key for a command that has a control of its own");
+    }
+    QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("60")); // no key typed into the box
+}
+
+// The README's key table has one row per command that has keys: its keys,
+// then what it does.
+void TestKeyboard::readmeListsEveryKey()
+{
+    QFile file(QStringLiteral(VANTREL_SOURCE_DIR "/README.md"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString readme = QString::fromUtf8(file.readAll());
+    for (const CommandDef& c : commandTable()) {
+        QStringList keys;
+        for (const char* key : c.keys) {
+            if (key)
+                keys << QStringLiteral("`%1`").arg(QLatin1String(key));
+        }
+        if (keys.isEmpty())
+            continue;
+        const QString row = QStringLiteral("| %1 | %2 |").arg(keys.join(QStringLiteral(", ")), QLatin1String(c.name));
+        QVERIFY2(readme.contains(row), qPrintable(QStringLiteral("README lacks the row ") + row));
+    }
 }
 
 QTEST_MAIN(TestKeyboard)
