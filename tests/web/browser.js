@@ -54,7 +54,10 @@ function serve(root = site) {
   });
   return new Promise((resolve) => {
     server.listen(0, "127.0.0.1", () => {
-      resolve({ url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((r) => server.close(r)) });
+      resolve({ url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((r) => {
+        server.close(r);
+        server.closeAllConnections();
+      }) });
     });
   });
 }
