@@ -5,7 +5,8 @@
 // entry and the metainfo, the files point at each other and at the program,
 // and every icon is drawn at its nominal size on a transparent ground.
 
-#include "app/startup.h"
+#include "desktop/startup.h"
+#include "desktop/qtpictures.h"
 #include "window/icons.h"
 
 #include <QApplication>
@@ -265,7 +266,7 @@ void TstInstall::iconIsDrawnAtItsSize()
     QCOMPARE(qAlpha(image.pixel(nominal / 2, nominal / 2)), 255);
 
     // The window icon's own drawing at this size, not another size rescaled.
-    QVERIFY(image == makeTargetImage(nominal));
+    QVERIFY(image == vantrel::toImage(vantrel::makeTargetImage(nominal)).convertToFormat(QImage::Format_ARGB32));
 
     // The 16 and 32 px images are pixel art with a plain mask. Larger ones
     // are drawn smooth: one half-clear pixel on the way round the rim, about
