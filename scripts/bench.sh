@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in release mode and runs every one of them: the cost
 # of a tick, a whole cycle on the real timer, start-up, and memory over a
-# million ticks. Takes about ten minutes; run it on an otherwise idle machine.
+# million ticks; then the browser edition. Takes about eleven minutes; run it
+# on an otherwise idle machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
@@ -60,3 +61,8 @@ echo
 "$bench/bench_startup"
 echo
 "$bench/bench_memory"
+# The browser edition in headless Chromium: its size, its start from a file,
+# and its CPU over a cycle at Fast against a page that rebuilds its scene.
+echo
+scripts/web.sh >/dev/null
+(cd tests/web && npm ci --no-audit --no-fund >/dev/null && node bench.js)
