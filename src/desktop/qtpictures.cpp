@@ -13,16 +13,14 @@ namespace vantrel {
 QImage toImage(const Pixels& pixels)
 {
     bool opaque = true;
-    for (int y = 0; y < pixels.height() && opaque; ++y)
-        for (int x = 0; x < pixels.width() && opaque; ++x)
-            opaque = pixels.at(x, y).a == 255;
+    for (std::size_t i = 3; i < pixels.byteCount() && opaque; i += 4)
+        opaque = pixels.data()[i] == 255;
     QImage image(pixels.width(), pixels.height(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    const std::uint8_t* c = pixels.data();
     for (int y = 0; y < pixels.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < pixels.width(); ++x) {
-            const Rgba c = pixels.at(x, y);
-            line[x] = qRgba(c.r, c.g, c.b, c.a);
-        }
+        for (int x = 0; x < pixels.width(); ++x, c += 4)
+            line[x] = qRgba(c[0], c[1], c[2], c[3]);
     }
     return image;
 }

@@ -163,38 +163,43 @@ Pixels drawTargetExact(int size, std::span<const Band> bands)
     return image;
 }
 
-// Larger (or odd) sizes have no 16-colour constraint: each pixel takes the
-// mean of a grid of samples over it, which gives smooth ring edges.
+// Larger (or odd) sizes have no 16-colour constraint: each ring is a disc
+// laid over the ones before, largest first, and a pixel takes of a disc as
+// much as lies inside its edge, judged by its centre's distance from it.
 Pixels drawTargetScaled(int size)
 {
-    constexpr int kSamples = 8; // a side
     Pixels image = transparentSquare(size);
     const double scale = size / 32.0;
-    std::vector<Band> bands(std::begin(Target32), std::end(Target32));
-    for (Band &band : bands)
-        band.width *= scale;
-    const double radius = size / 2.0;
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
+    const double centre = size / 2.0;
+    // The target is the same in all four quarters: each pixel of the top left
+    // one is mirrored into the others.
+    const int half = (size + 1) / 2;
+    for (int y = 0; y < half; ++y)
+        for (int x = 0; x < half; ++x) {
+            const double dx = x + 0.5 - centre, dy = y + 0.5 - centre;
+            const double d = std::sqrt(dx * dx + dy * dy);
+            // Premultiplied, so that a disc's edge blends over what is under it.
             double r = 0, g = 0, b = 0, a = 0;
-            for (int sy = 0; sy < kSamples; ++sy)
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    const double px = x + (sx + 0.5) / kSamples - radius;
-                    const double py = y + (sy + 0.5) / kSamples - radius;
-                    const Rgba c = bandColour(bands, radius, std::hypot(px, py));
-                    const double alpha = c.a / 255.0;
-                    r += c.r * alpha;
-                    g += c.g * alpha;
-                    b += c.b * alpha;
-                    a += alpha;
-                }
+            double radius = centre;
+            for (const Band &band : Target32) {
+                const double cover = std::clamp(radius - d + 0.5, 0.0, 1.0);
+                if (cover == 0)
+                    break; // the discs within miss this pixel too
+                r = r * (1 - cover) + band.colour.r * cover;
+                g = g * (1 - cover) + band.colour.g * cover;
+                b = b * (1 - cover) + band.colour.b * cover;
+                a = a * (1 - cover) + cover;
+                radius -= band.width * scale;
+            }
             if (a == 0)
                 continue;
             const auto channel = [a](double premultiplied) {
                 return static_cast<std::uint8_t>(std::clamp(std::lround(premultiplied / a), 0L, 255L));
             };
-            image.set(x, y, Rgba{channel(r), channel(g), channel(b),
-                                 static_cast<std::uint8_t>(std::lround(255.0 * a / (kSamples * kSamples)))});
+            const Rgba c{channel(r), channel(g), channel(b), static_cast<std::uint8_t>(std::lround(255 * a))};
+            for (int mx : {x, size - 1 - x})
+                for (int my : {y, size - 1 - y})
+                    image.set(mx, my, c);
         }
     return image;
 }
