@@ -4,9 +4,9 @@
 # Builds the core and its check (tests/core/) three ways, as the platforms
 # build it: GCC with libstdc++ (Linux), Clang with libc++ (the library macOS
 # uses) and MinGW-w64 (Windows, run under Wine). Every build must pass the
-# check, also under a German locale, and all three must write the same frames
-# and the same Set Angle outcomes byte for byte; the frames must equal the
-# Python reference's.
+# check, also under a German locale, and all three must write the same frames,
+# Set Angle outcomes, handler session and picture pixels byte for byte; the
+# frames must equal the Python reference's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -52,15 +52,18 @@ for dir in build-core-gcc build-core-libcxx build-core-mingw; do
   run "$dir" check "$dir/rules-de.txt" "$locale"
   run "$dir" frames "$dir/frames.txt"
   run "$dir" corpus "$dir/corpus.txt" fuzz/corpus/*
+  run "$dir" session "$dir/session.txt"
+  run "$dir" pictures "$dir/pictures.txt"
   cmp "$dir/rules.txt" "$dir/rules-de.txt"
   echo "$dir: checked in $((SECONDS - started)) s"
 done
 
 python3 tests/reference/frames.py >"$scratch/frames-reference.txt"
 cmp build-core-gcc/frames.txt "$scratch/frames-reference.txt"
-for out in rules.txt frames.txt corpus.txt; do
+for out in rules.txt frames.txt corpus.txt session.txt pictures.txt; do
   cmp build-core-gcc/$out build-core-libcxx/$out
   cmp build-core-gcc/$out build-core-mingw/$out
 done
 echo "The three runtimes agree: $(wc -l <build-core-gcc/frames.txt) frames," \
-  "$(wc -l <build-core-gcc/rules.txt) rules, $(wc -l <build-core-gcc/corpus.txt) corpus inputs."
+  "$(wc -l <build-core-gcc/rules.txt) rules, $(wc -l <build-core-gcc/corpus.txt) corpus inputs," \
+  "$(grep -c '^[A-Za-z]' build-core-gcc/session.txt) handler calls, $(grep -c ' [0-9]*x[0-9]*$' build-core-gcc/pictures.txt) pictures."
