@@ -105,6 +105,31 @@ test("the start scene is the designed one, every control at its place", () => wi
   }
 }));
 
+// Pixels of the two pictures as the page shows them, with the colours their
+// design gives: the chart's margin, plot area and middle grid line, and the
+// About picture's transparent corner and green disc.
+const picturePixels = [
+  ["#Image1", 432, 295, [[0, 0, [255, 255, 255, 255]], [20, 20, [192, 192, 192, 255]], [300, 148, [164, 164, 164, 255]]]],
+  ["#cmdAbout img", 32, 32, [[0, 0, [0, 0, 0, 0]], [4, 16, [0, 128, 0, 255]]]],
+];
+
+test("the chart and the About picture come from the program's pixels", () => withPage(async (page) => {
+  for (const [selector, width, height, samples] of picturePixels) {
+    const got = await page.$eval(selector, async (e, samples) => {
+      const img = new Image();
+      img.src = e.getAttribute("href") || e.getAttribute("src");
+      await img.decode();
+      const c = new OffscreenCanvas(img.naturalWidth, img.naturalHeight);
+      const ctx = c.getContext("2d");
+      ctx.drawImage(img, 0, 0);
+      return { size: [img.naturalWidth, img.naturalHeight],
+        pixels: samples.map(([x, y]) => [...ctx.getImageData(x, y, 1, 1).data]) };
+    }, samples);
+    assert.deepEqual(got.size, [width, height], selector);
+    assert.deepEqual(got.pixels, samples.map((p) => p[2]), selector);
+  }
+}));
+
 test("the scene fits any window, centred, and the controls scale with it", async () => {
   for (const [w, h] of [[1010, 734], [2020, 1468], [1600, 800], [640, 900]]) {
     await withPage(async (page) => {
@@ -251,6 +276,8 @@ test("the keyboard reaches every control in order and works them", () => withPag
     [false, false, true]);
   const s = await setAngle(page, "90", true);
   assert.equal(s.readOut, "90 deg.");
+  // The README's example of what a listener hears.
+  assert.equal(s.announce, "Phase angle 90 degrees. Currents: R +1.00, Y -0.50, B -0.50. Field points left.");
   // Full screen comes and goes a little after the key.
   await page.keyboard.press("F11");
   await page.waitForFunction(() => document.fullscreenElement === document.documentElement, { timeout: 3000 });
@@ -332,6 +359,20 @@ test("from a web server, it installs a service worker and then runs offline", as
   }
 });
 
+// At 60 degrees, in pixels of the designed size: where to look for each
+// feature, its colour, and which edge of it to compare.
+const red = [255, 0, 0], yellow = [255, 255, 0], blue = [0, 0, 255], white = [255, 255, 255], black = [0, 0, 0];
+const features = [
+  ["LineR's end", red, [150, 290, 280, 310], "x", false],
+  ["LineY's end", yellow, [200, 310, 290, 420], "y", true],
+  ["LineW's end", white, [100, 310, 280, 420], "x", false],
+  ["the cross on R1", red, [288, 66, 312, 86], "x", false],
+  ["the dot on Y1", yellow, [488, 398, 500, 426], "y", false],
+  ["the label R1, left", red, [280, 20, 320, 45], "x", false],
+  ["the label B2, right", blue, [515, 150, 560, 175], "x", true],
+  ["the read-out, right", black, [770, 85, 900, 110], "x", true],
+];
+
 // The page at the designed size against the desktop window's picture at the
 // same angle: the cursor in the same column, and little else different.
 test("the page looks like the desktop window", (t) => withPage(async (page) => {
@@ -339,7 +380,7 @@ test("the page looks like the desktop window", (t) => withPage(async (page) => {
   await page.evaluate(() => document.activeElement.blur());
   const shot = (await page.screenshot({ encoding: "base64" }));
   const desktop = fs.readFileSync(path.join(root, "docs/screenshot.png")).toString("base64");
-  const result = await page.evaluate(async (a, b) => {
+  const result = await page.evaluate(async (a, b, feats) => {
     const pixels = async (b64) => {
       const img = new Image();
       img.src = "data:image/png;base64," + b64;
@@ -355,6 +396,22 @@ test("the page looks like the desktop window", (t) => withPage(async (page) => {
       const d = Math.max(Math.abs(p.data[i] - q.data[i]), Math.abs(p.data[i + 1] - q.data[i + 1]), Math.abs(p.data[i + 2] - q.data[i + 2]));
       if (d > 64) ++differing;
     }
+    // How far a colour reaches in a region, the way a phasor's end or a
+    // label's edge is found by eye: the least or greatest x or y of its pixels.
+    const reach = (img, [r, g, b], [x0, y0, x1, y1], axis, most) => {
+      let found = null;
+      for (let y = y0; y <= y1; ++y) {
+        for (let x = x0; x <= x1; ++x) {
+          const i = (y * img.width + x) * 4;
+          if (Math.abs(img.data[i] - r) + Math.abs(img.data[i + 1] - g) + Math.abs(img.data[i + 2] - b) > 60) continue;
+          const v = axis === "x" ? x : y;
+          if (found === null || (most ? v > found : v < found)) found = v;
+        }
+      }
+      return found;
+    };
+    const features = feats.map(([name, colour, region, axis, most]) =>
+      [name, reach(p, colour, region, axis, most), reach(q, colour, region, axis, most)]);
     // The darkest column across the chart's middle row is the cursor.
     const cursor = (img) => {
       let best = 0, at = -1;
@@ -366,10 +423,14 @@ test("the page looks like the desktop window", (t) => withPage(async (page) => {
       return at;
     };
     return { size: [p.width, p.height, q.width, q.height], differing: differing / (p.width * p.height),
-      cursors: [cursor(p), cursor(q)] };
-  }, shot, desktop);
+      cursors: [cursor(p), cursor(q)], features };
+  }, shot, desktop, features);
   assert.deepEqual(result.size, [1010, 734, 1010, 734]);
   assert.ok(Math.abs(result.cursors[0] - result.cursors[1]) <= 1, `cursor columns ${result.cursors}`);
-  t.diagnostic(`pixels differing from the desktop: ${(result.differing * 100).toFixed(2)} %`);
+  for (const [name, web, window] of result.features) {
+    assert.ok(web !== null && window !== null && Math.abs(web - window) <= 1, `${name}: page ${web}, window ${window}`);
+  }
+  t.diagnostic(`pixels differing from the desktop: ${(result.differing * 100).toFixed(2)} %; page against window: ` +
+    result.features.map(([name, a, b]) => `${name} ${a}/${b}`).join(", "));
   assert.ok(result.differing < 0.02, `${(result.differing * 100).toFixed(2)} % of the pixels differ`);
 }));
