@@ -16,12 +16,12 @@ jobs=$(nproc)
 # emcc runs its JavaScript tools with the node on PATH, which may not look
 # where Debian keeps them.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-# Debian's cache is complete but may be read-only; a copy lets emcc write
-# its lock and notes.
+# Debian's cache is complete but may be read-only; a tree of links to it
+# lets emcc write its lock and notes without copying its libraries.
 cache=$(em-config CACHE)
 if [[ ! -w "$cache" ]]; then
   mkdir -p "$out"
-  [[ -d "$out/em-cache" ]] || cp -r "$cache" "$out/em-cache"
+  [[ -d "$out/em-cache" ]] || cp -rs "$cache" "$out/em-cache"
   export EM_CACHE="$PWD/$out/em-cache"
 fi
 
