@@ -55,6 +55,7 @@ int oneStart(int argc, char* argv[], bench::Clock::time_point atMain)
     TimedForm form(state, controls);
     vantrel::Handlers handlers(state, controls, form);
     vantrel::HandlerBindings bindings(handlers, controls, form);
+    vantrel::setUpView(form);
     handlers.Form_Load();
     form.show();
     QApplication::exec();

@@ -8,8 +8,6 @@
 #include "desktop/elementpainter.h"
 #include "desktop/optionrowkeys.h"
 #include "desktop/qtpictures.h"
-#include "desktop/sceneaccessible.h"
-#include "desktop/viewcontrol.h"
 #include "window/sceneframe.h"
 #include "window/zoomsteps.h"
 
@@ -65,9 +63,6 @@ Form1::Form1(const Module1& state, const Controls& controls, QWidget* parent)
         connect(option, &QRadioButton::toggled, this, tabToChosenSpeed);
     tabToChosenSpeed();
     new OptionRowKeys({optSlow(), optMed(), optFast()}, this);
-
-    setUpAccessibility(*this);
-    new ViewControl(*this);
 }
 
 void Form1::createControls()
@@ -259,7 +254,7 @@ void Form1::controlsChanged()
         txtAngle()->setText(text);
 }
 
-void Form1::frameSettled() { announceFrame(*this); }
+void Form1::frameSettled() { emit settled(); }
 
 void Form1::showAbout(const char* title, const char* text)
 {

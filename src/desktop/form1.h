@@ -66,6 +66,8 @@ public:
 
 signals:
     void cmdAboutClicked();
+    // The frame on screen has settled: a pause, or an angle set.
+    void settled();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

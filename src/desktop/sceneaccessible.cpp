@@ -113,6 +113,7 @@ void setUpAccessibility(Form1& form)
     QLineEdit* box = form.txtAngle();
     box->setAccessibleName(QStringLiteral("Angle in degrees"));
     box->setAccessibleDescription(QStringLiteral("Type an angle and press Enter to show it"));
+    QObject::connect(&form, &Form1::settled, &form, [&form] { announceFrame(form); });
     // The legend's marks and words are painted inside the frame.
     form.widget(Id::Frame2)->setAccessibleDescription(
         QStringLiteral("A dot in a conductor means current upwards, a cross downwards."));

@@ -34,9 +34,9 @@ private:
     std::array<QAccessible::Id, 3> parts_{};
 };
 
-// Makes the window's own interface the one Qt hands out, and names the
-// controls whose caption does not say what they are. Form1 calls it once
-// its controls exist.
+// Makes the window's own interface the one Qt hands out, names the controls
+// whose caption does not say what they are, and tells a reader when the
+// frame has settled. Called once the window's controls exist.
 void setUpAccessibility(Form1& form);
 
 // Tells assistive technology that the frame on screen has settled: after a
