@@ -163,9 +163,28 @@ Pixels drawTargetExact(int size, std::span<const Band> bands)
     return image;
 }
 
+// How much of a pixel lies inside a disc's edge, which is close to straight
+// across one pixel: the area of the unit square on the inner side of a line
+// at `inside` pixels from the square's centre, with normal (nx, ny).
+double pixelCover(double inside, double nx, double ny)
+{
+    const double a = std::max(std::abs(nx), std::abs(ny));
+    const double b = std::min(std::abs(nx), std::abs(ny));
+    const double outer = (a + b) / 2, inner = (a - b) / 2;
+    if (inside <= -outer)
+        return 0;
+    if (inside >= outer)
+        return 1;
+    if (inside < -inner)
+        return (inside + outer) * (inside + outer) / (2 * a * b);
+    if (inside > inner)
+        return 1 - (outer - inside) * (outer - inside) / (2 * a * b);
+    return 0.5 + inside / a;
+}
+
 // Larger (or odd) sizes have no 16-colour constraint: each ring is a disc
-// laid over the ones before, largest first, and a pixel takes of a disc as
-// much as lies inside its edge, judged by its centre's distance from it.
+// laid over the ones before, largest first, each pixel taking as much of a
+// disc as its area inside the disc's edge.
 Pixels drawTargetScaled(int size)
 {
     Pixels image = transparentSquare(size);
@@ -178,11 +197,12 @@ Pixels drawTargetScaled(int size)
         for (int x = 0; x < half; ++x) {
             const double dx = x + 0.5 - centre, dy = y + 0.5 - centre;
             const double d = std::sqrt(dx * dx + dy * dy);
+            const double nx = d > 0 ? dx / d : 1, ny = d > 0 ? dy / d : 0;
             // Premultiplied, so that a disc's edge blends over what is under it.
             double r = 0, g = 0, b = 0, a = 0;
             double radius = centre;
             for (const Band &band : Target32) {
-                const double cover = std::clamp(radius - d + 0.5, 0.0, 1.0);
+                const double cover = pixelCover(radius - d, nx, ny);
                 if (cover == 0)
                     break; // the discs within miss this pixel too
                 r = r * (1 - cover) + band.colour.r * cover;
