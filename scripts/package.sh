@@ -3,15 +3,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the release Debian package, build-package/vantrel_<version>_<arch>.deb:
-# a Release build without tests, stripped, its dependencies read from the
-# program's libraries. Install it with `apt install ./build-package/vantrel_*.deb`.
+# the release preset (Release, no tests) in a folder of its own with Debian's
+# flags, stripped, its dependencies read from the program's libraries.
+# Install it with `apt install ./build-package/vantrel_*.deb`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh package
 # Debian's hardening flags, as a package build gets them from dpkg-buildflags.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { dpkg-buildflags --get "$1"; }
-cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+cmake --preset release -B build-package \
   -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
 cmake --build build-package -j"$(nproc)"
 # Only the package this build makes is replaced: one of another version or

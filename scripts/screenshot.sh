@@ -2,21 +2,23 @@
 # SPDX-FileCopyrightText: 2026 The Vantrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Remakes docs/screenshot.png, the README's picture: the built program on a
-# virtual X server, set to the angle in its box (60 degrees) by a click on
-# Set Angle, its window's client area saved as a PNG.
+# Remakes docs/screenshot.png, the README's picture: the program started by
+# scripts/run.sh on a virtual X server, set to the angle in its box (60
+# degrees) by a click on Set Angle, its window's client area saved as a PNG.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target vantrel -j"$(nproc)" >/dev/null
+cmake --preset default >/dev/null
+cmake --build --preset default --target vantrel -j"$(nproc)" >/dev/null
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cat >"$scratch/shoot.sh" <<'SHOOT'
 set -euo pipefail
-build/src/vantrel & program=$!
-trap 'kill $program' EXIT
+# A group of its own, so that the program goes with the build tool that
+# started it.
+setsid scripts/run.sh >/dev/null & program=$!
+trap 'kill -- -$program' EXIT
 window=$(xdotool search --sync --onlyvisible --name '^Vantrel$' | head -1)
 sleep 1
 # The middle of Set Angle, in the window's designed pixels.

@@ -13,22 +13,22 @@ version=$(sed -n 's/^project(Vantrel VERSION \([0-9][0-9.]*\).*/\1/p' CMakeLists
 [[ -n "$version" ]] || { echo "no version in CMakeLists.txt" >&2; exit 1; }
 jobs=$(nproc)
 
-# emcc runs its JavaScript tools with the node on PATH, which may not look
-# where Debian keeps them.
-export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 # Debian's cache is complete but may be read-only; a tree of links to it
-# lets emcc write its lock and notes without copying its libraries.
+# lets emcc write its lock and notes without copying its libraries. (The
+# web preset points emcc's node at Debian's JavaScript modules.)
 cache=$(em-config CACHE)
 if [[ ! -w "$cache" ]]; then
   mkdir -p "$out"
   [[ -d "$out/em-cache" ]] || cp -rs "$cache" "$out/em-cache"
   export EM_CACHE="$PWD/$out/em-cache"
 fi
-
-emcmake cmake -S src/web -B "$out/wasm" -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
-cmake --build "$out/wasm" -j"$jobs"
-cmake -S src/web -B "$out/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$out/native" -j"$jobs" --target makeicon
+cmake --preset web >/dev/null
+cmake --build --preset web -j"$jobs"
+# The icon writer runs here, so it is built for this machine, by the core
+# preset, which needs no Qt.
+cmake --preset core >/dev/null
+cmake --build --preset core -j"$jobs" --target vantrel-iconwriter
+iconwriter=build-core/tools/vantrel-iconwriter
 
 # The font cut down to printable ASCII: every caption, and what fits in the box.
 # Debian's own Python, which has the font tools, whatever else is on PATH.
@@ -50,43 +50,19 @@ PY
 
 rm -rf "$site"
 mkdir -p "$site"
-cp src/web/index.html src/web/app.js src/web/manifest.webmanifest "$out/wasm/vantrel.js" "$site/"
+cp src/web/index.html src/web/app.js src/web/manifest.webmanifest "$out/emscripten/vantrel.js" "$site/"
 # The licences travel with what they cover: the program's, and the font's.
 cp LICENSE "$site/LICENSE.txt"
 cp LICENSES/OFL-1.1.txt "$site/OFL-1.1.txt"
-for size in 32 192 512; do
-  "$out/native/makeicon" "$size" >"$out/icon-$size.rgba"
-done
+"$iconwriter" 32 "$site/icon-32.png" 192 "$site/icon-192.png" 512 "$site/icon-512.png"
 /usr/bin/python3 - "$out" "$site" "$version" <<'PY'
-import base64, pathlib, struct, sys, zlib
+import base64, pathlib, sys
 out, site, version = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3]
 font = base64.b64encode((out / "font.woff2").read_bytes()).decode()
 css = pathlib.Path("src/web/style.css").read_text()
 (site / "style.css").write_text(css.replace("@FONT_WOFF2@", font))
 sw = pathlib.Path("src/web/sw.js").read_text()
 (site / "sw.js").write_text(sw.replace("@VERSION@", version))
-
-def png(rgba, size):
-    """The smaller of two PNGs of the exact pixels: in full colour, and with a
-    palette where they have few colours, as the icon's rings do."""
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    def encode(colour_type, rows, extra=b""):
-        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, colour_type, 0, 0, 0))
-                + extra + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
-    full = encode(6, b"".join(b"\0" + rgba[y * size * 4:(y + 1) * size * 4] for y in range(size)))
-    pixels = [rgba[i:i + 4] for i in range(0, len(rgba), 4)]
-    colours = sorted(set(pixels))
-    if len(colours) > 256:
-        return full
-    index = {c: i for i, c in enumerate(colours)}
-    rows = b"".join(b"\0" + bytes(index[p] for p in pixels[y * size:(y + 1) * size]) for y in range(size))
-    palette = encode(3, rows, chunk(b"PLTE", b"".join(c[:3] for c in colours))
-                     + chunk(b"tRNS", bytes(c[3] for c in colours)))
-    return min(full, palette, key=len)
-
-for size in (32, 192, 512):
-    (site / f"icon-{size}.png").write_bytes(png((out / f"icon-{size}.rgba").read_bytes(), size))
 PY
 
 # The zip holds one folder, named with the version.
