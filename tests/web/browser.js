@@ -213,7 +213,9 @@ class WebKitPage {
     return this.evaluate((s) => { const e = document.createElement("script"); e.textContent = s; document.head.append(e); }, source);
   }
   onRequest() { throw new Error("WebKit: WebDriver reports no requests"); }
-  consoleMessages() { return this.evaluate(() => (window.vantrelConsole || []).slice()); }
+  async consoleMessages() {
+    return (await this.evaluate(() => (window.vantrelConsole || []).slice())).map((m) => ({ ...m, level: level(m.level) }));
+  }
   close() { return this.driver("DELETE", this.at); }
 }
 
@@ -279,6 +281,25 @@ async function launchWebKit() {
       display,
       env,
       scratch,
+      // What the console says while a page loads and runs for a while. An
+      // automated MiniBrowser writes nothing of it, so a plain one opens the
+      // page, with a second tab whose warning shows that the output is heard.
+      async loadConsole(address, ms = 3000) {
+        const probe = path.join(scratch, "probe.html");
+        fs.writeFileSync(probe, '<!DOCTYPE html><title>probe</title><script>console.warn("probe: heard")</script>');
+        const browser = spawn(executables.webkit, ["--enable-write-console-messages-to-stdout=true", address,
+          url.pathToFileURL(probe).href], { env, stdio: ["ignore", "ignore", "pipe"], cwd: scratch });
+        // Despite the setting's name, the messages come on standard error.
+        let out = "";
+        browser.stderr.on("data", (d) => { out += d; });
+        const end = Date.now() + 20000;
+        while (!out.includes("probe: heard") && Date.now() < end && browser.exitCode === null) await sleep(100);
+        await sleep(ms);
+        await stop(browser);
+        if (!out.includes("probe: heard")) throw new Error(`WebKit: no console output heard: ${out}`);
+        return out.split("\n").map((line) => /CONSOLE (\w+) (.*)$/.exec(line)).filter(Boolean)
+          .map(([, type, text]) => ({ level: level(type), text })).filter((m) => m.text !== "probe: heard");
+      },
       async newPage() {
         const { sessionId } = await driver("POST", "/session", { capabilities: { alwaysMatch: {
           browserName: "MiniBrowser",

@@ -374,6 +374,46 @@ for (const engine of engines) describe(names[engine], () => {
     }
   });
 
+  // Nothing in the console while the page loads and is used: no error, no
+  // warning. A warning and an uncaught error of the test's own show that
+  // the console is heard at all.
+  for (const origin of ["a file", "a web server"]) {
+    test(`no error or warning in the console, opened from ${origin}`, async (t) => {
+      const server = origin === "a web server" ? await serve() : null;
+      const address = server ? server.url : fileUrl;
+      try {
+        // WebDriver gives no console: WebKit's load is heard apart.
+        const atLoad = engine === "webkit" ? await browser.loadConsole(address) : [];
+        const page = await open(browser, address);
+        try {
+          await setAngle(page, "60", true);
+          await page.click("#cmdPlay");
+          await page.click("label:has(#optFast)");
+          await sleep(400);
+          await page.click("#cmdPlay");
+          await page.keyboard.press("F1");
+          await page.keyboard.press("Escape");
+          if (server) await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+          const heard = async () => [...atLoad, ...await page.consoleMessages()]
+            .filter((m) => m.level === "error" || m.level === "warning");
+          const said = await heard();
+          await page.evaluate(() => {
+            console.warn("probe: a warning");
+            setTimeout(() => { throw new Error("probe: an error"); });
+          });
+          await sleep(300);
+          // WebKit hides the text of an error thrown in a page opened as a file.
+          assert.deepEqual((await heard()).slice(said.length).map((m) => m.level), ["warning", "error"], "the probes heard");
+          assert.deepEqual(said, []);
+        } finally {
+          await page.close();
+        }
+      } finally {
+        if (server) await server.close();
+      }
+    });
+  }
+
   // At 60 degrees, in pixels of the designed size: where to look for each
   // feature, its colour, and which edge of it to compare.
   const red = [255, 0, 0], yellow = [255, 255, 0], blue = [0, 0, 255], white = [255, 255, 255], black = [0, 0, 0];
