@@ -260,6 +260,62 @@ for (const engine of engines) describe(names[engine], () => {
     }));
   }
 
+  // A push button's pixels as the engine draws them: its face, the middle of
+  // each edge and its top left corner.
+  async function buttonLook(page, selector) {
+    const shot = await page.screenshot();
+    return page.evaluate(async (b64, selector) => {
+      const r = document.querySelector(selector).getBoundingClientRect();
+      const img = new Image();
+      img.src = "data:image/png;base64," + b64;
+      await img.decode();
+      const c = new OffscreenCanvas(img.width, img.height);
+      const ctx = c.getContext("2d");
+      ctx.drawImage(img, 0, 0);
+      const px = (x, y) => [...ctx.getImageData(x, y, 1, 1).data.slice(0, 3)];
+      const sum = (p) => p[0] + p[1] + p[2];
+      // Of the two pixel rows or columns an edge may fall on, the one that
+      // differs more from the face: white above and left, dark below and right.
+      const [x0, y0, x1, y1] = [Math.floor(r.left), Math.floor(r.top), Math.ceil(r.right) - 1, Math.ceil(r.bottom) - 1];
+      const mx = Math.round((r.left + r.right) / 2), my = Math.round((r.top + r.bottom) / 2);
+      const top = sum(px(mx, y0)) >= sum(px(mx, y0 + 1)) ? y0 : y0 + 1;
+      const left = sum(px(x0, my)) >= sum(px(x0 + 1, my)) ? x0 : x0 + 1;
+      const bottom = sum(px(mx, y1)) <= sum(px(mx, y1 - 1)) ? y1 : y1 - 1;
+      const right = sum(px(x1, my)) <= sum(px(x1 - 1, my)) ? x1 : x1 - 1;
+      // The face is the commonest colour inside the bevel, the caption aside.
+      const counts = new Map();
+      for (let y = y0 + 4; y <= y1 - 4; ++y) {
+        for (let x = x0 + 4; x <= x1 - 4; ++x) {
+          const k = px(x, y).join(",");
+          counts.set(k, (counts.get(k) || 0) + 1);
+        }
+      }
+      const face = [...counts].sort((a, b) => b[1] - a[1])[0][0].split(",").map(Number);
+      return { face, corner: px(left, top), top: px(mx, top), left: px(left, my), bottom: px(mx, bottom), right: px(right, my) };
+    }, shot, selector);
+  }
+
+  // The designed look of a push button: a face of the scheme's button
+  // colour, #C0C0C0, a white bevel above and left, a dark one below and
+  // right, and square corners, which lie on the white bevel.
+  test("the About box's OK looks like Play and Set Angle: the classic grey button", () => withPage(async (page) => {
+    const looks = {};
+    await page.evaluate(() => document.activeElement.blur());
+    looks.cmdPlay = await buttonLook(page, "#cmdPlay");
+    looks.cmdAngle = await buttonLook(page, "#cmdAngle");
+    await page.click("#cmdAbout");
+    await page.evaluate(() => document.activeElement.blur());
+    looks.OK = await buttonLook(page, "#about button");
+    const near = (p, want, by) => p.every((v, i) => Math.abs(v - want[i]) <= by);
+    for (const [button, look] of Object.entries(looks)) {
+      const seen = `${button}: ${JSON.stringify(look)}`;
+      assert.ok(near(look.face, [192, 192, 192], 2), `the face is #C0C0C0; ${seen}`);
+      for (const edge of ["top", "left", "corner"]) assert.ok(look[edge].every((v) => v >= 0xF0), `${edge} is white; ${seen}`);
+      for (const edge of ["bottom", "right"]) assert.ok(look[edge].every((v) => v <= 0x80), `${edge} is dark; ${seen}`);
+    }
+    assert.deepEqual(looks.OK, looks.cmdPlay, "OK and Play are drawn alike");
+  }));
+
   test("the keyboard reaches every control in order and works them", () => withPage(async (page) => {
     const focused = () => page.evaluate(() => document.activeElement.id);
     const order = [await focused()];
