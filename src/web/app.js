@@ -291,6 +291,14 @@ var vantrel = (function () {
     document.body.setAttribute("data-ready", "");
   }
 
+  // The manifest is linked only where it can be read: opened as a file, a
+  // browser refuses to load it, and says so in the console.
+  if (/^https?:$/.test(location.protocol)) {
+    var manifest = document.createElement("link");
+    manifest.rel = "manifest";
+    manifest.href = "manifest.webmanifest";
+    document.head.appendChild(manifest);
+  }
   if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol)) {
     navigator.serviceWorker.register("sw.js");
   }

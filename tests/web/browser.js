@@ -1,38 +1,322 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Headless Chromium with a profile of its own, and a small static server for
-// the built site, shared by the tests and the screenshot.
+// The three browser engines behind one small page interface, and a static
+// server for the built site, shared by the tests, the benchmark and the
+// screenshots. Chromium and Firefox are driven by puppeteer-core, WebKitGTK
+// by its WebDriver server under an X server of its own.
 "use strict";
 
+const { spawn } = require("node:child_process");
 const fs = require("node:fs");
 const http = require("node:http");
+const net = require("node:net");
 const os = require("node:os");
 const path = require("node:path");
 const url = require("node:url");
 const puppeteer = require("puppeteer-core");
 
 const site = path.resolve(__dirname, "../../build-web/site");
-const chromium = process.env.CHROMIUM || "/usr/lib/chromium/chromium";
+const fileUrl = url.pathToFileURL(path.join(site, "index.html")).href;
 
-// The profile lives in a directory made for this run alone, and only that
-// directory is removed afterwards.
-async function launch() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), "vantrel-chromium-"));
-  const browser = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    userDataDir: profile,
-    args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-      "--disable-component-update", "--disable-sync", "--hide-scrollbars", "--font-render-hinting=none"],
-  });
+const executables = {
+  chromium: process.env.CHROMIUM || "/usr/lib/chromium/chromium",
+  firefox: process.env.FIREFOX || "/usr/bin/firefox-esr",
+  webkit: process.env.MINIBROWSER || "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+};
+const names = { chromium: "Chromium", firefox: "Firefox", webkit: "WebKit" };
+// VANTREL_ENGINES=chromium,webkit runs a part of them.
+const engines = (process.env.VANTREL_ENGINES || "chromium,firefox,webkit").split(",").filter(Boolean);
+for (const e of engines) if (!names[e]) throw new Error(`unknown engine ${e}: one of ${Object.keys(names).join(", ")}`);
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+// Console messages as each engine names their levels.
+function level(type) {
+  const t = String(type).toLowerCase();
+  return t === "warn" || t === "warning" ? "warning" : t === "error" || t === "assert" ? "error" : t;
+}
+
+// A page of Chromium or Firefox: puppeteer's own, cut down to what every
+// engine offers.
+class PuppeteerPage {
+  constructor(engine, page) {
+    this.engine = engine;
+    this.page = page;
+    this.keyboard = page.keyboard;
+    this.messages = [];
+    page.on("console", (m) => this.messages.push({ level: level(m.type()), text: m.text() }));
+    page.on("pageerror", (e) => this.messages.push({ level: "error", text: String(e && e.message || e) }));
+  }
+  async goto(address) { await this.page.goto(address); }
+  async reload() { await this.page.reload(); }
+  setViewport(width, height) { return this.page.setViewport({ width, height }); }
+  evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
+  $eval(selector, fn, ...args) { return this.page.$eval(selector, fn, ...args); }
+  focus(selector) { return this.page.focus(selector); }
+  click(selector) { return this.page.click(selector); }
+  waitForSelector(selector, options) { return this.page.waitForSelector(selector, options); }
+  waitForFunction(fn, options, ...args) { return this.page.waitForFunction(fn, options, ...args); }
+  screenshot() { return this.page.screenshot({ encoding: "base64" }); }
+  addScript(source) { return this.page.addScriptTag({ content: source }); }
+  // Every request the page makes, where the engine reports them.
+  onRequest(fn) { this.page.on("request", (r) => fn(r.url())); }
+  async consoleMessages() { return this.messages.slice(); }
+  close() { return this.page.close(); }
+}
+
+async function launchPuppeteer(engine) {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), `vantrel-${engine}-`));
+  const options = engine === "firefox"
+    ? { browser: "firefox", executablePath: executables.firefox, headless: true, userDataDir: profile,
+      // No first-run pages, updates or reports: nothing but the page under test.
+      extraPrefsFirefox: { "browser.shell.checkDefaultBrowser": false, "datareporting.policy.dataSubmissionEnabled": false,
+        "app.update.enabled": false, "browser.aboutwelcome.enabled": false } }
+    : { executablePath: executables.chromium, headless: true, userDataDir: profile,
+      args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+        "--disable-component-update", "--disable-sync", "--hide-scrollbars", "--font-render-hinting=none"] };
+  let browser;
+  try {
+    browser = await puppeteer.launch(options);
+  } catch (e) {
+    fs.rmSync(profile, { recursive: true, force: true });
+    throw e;
+  }
   return {
-    browser,
+    engine,
+    name: names[engine],
+    pid: browser.process().pid,
+    async newPage() { return new PuppeteerPage(engine, await browser.newPage()); },
     async close() {
       await browser.close();
       fs.rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// WebDriver's codes for the keys the tests press; any other single
+// character stands for itself.
+const keyCodes = { Control: "\uE009", Shift: "\uE008", Alt: "\uE00A", Enter: "\uE007", Tab: "\uE004",
+  Backspace: "\uE003", Escape: "\uE00C", ArrowLeft: "\uE012", ArrowUp: "\uE013", ArrowRight: "\uE014",
+  ArrowDown: "\uE015", F1: "\uE031", F11: "\uE03B", Space: " ", KeyA: "a" };
+function keyCode(key) {
+  if (keyCodes[key]) return keyCodes[key];
+  if ([...key].length === 1) return key;
+  throw new Error(`no WebDriver code for the key ${key}`);
+}
+
+// A few lines of classic WebDriver over fetch.
+function webDriver(base) {
+  return async (method, where, body) => {
+    const res = await fetch(base + where, { method, headers: { "Content-Type": "application/json" },
+      body: body === undefined ? undefined : JSON.stringify(body) });
+    const json = await res.json();
+    if (!res.ok) throw new Error(`WebDriver ${method} ${where}: ${json.value.error}: ${json.value.message}`);
+    return json.value;
+  };
+}
+
+// The page's own errors and warnings, from a listener put in after each
+// load: WebDriver reports no console.
+function listenToConsole() {
+  if (window.vantrelConsole) return;
+  var log = window.vantrelConsole = [];
+  ["error", "warn"].forEach(function (type) {
+    var original = console[type];
+    console[type] = function () {
+      log.push({ level: type, text: Array.prototype.map.call(arguments, String).join(" ") });
+      return original.apply(console, arguments);
+    };
+  });
+  addEventListener("error", function (e) { log.push({ level: "error", text: String(e.message || e.target && e.target.src) }); }, true);
+  addEventListener("unhandledrejection", function (e) { log.push({ level: "error", text: String(e.reason) }); });
+  addEventListener("securitypolicyviolation", function (e) { log.push({ level: "error", text: "blocked " + e.blockedURI }); });
+}
+
+// A page of WebKitGTK: one WebDriver session, which is one MiniBrowser.
+class WebKitPage {
+  constructor(driver, session) {
+    this.engine = "webkit";
+    this.driver = driver;
+    this.at = `/session/${session}`;
+    const press = (type, key) => ({ type, value: keyCode(key) });
+    const keys = (actions) => driver("POST", `${this.at}/actions`, { actions: [{ type: "key", id: "keyboard", actions }] });
+    this.keyboard = {
+      down: (key) => keys([press("keyDown", key)]),
+      up: (key) => keys([press("keyUp", key)]),
+      press: (key) => keys([press("keyDown", key), press("keyUp", key)]),
+      type: (text) => keys([...text].flatMap((c) => [press("keyDown", c), press("keyUp", c)])),
+    };
+  }
+  async run(source, args) {
+    const script = `var args = Array.prototype.slice.call(arguments, 0, -1), done = arguments[arguments.length - 1];
+      Promise.resolve().then(function () { return (${source}).apply(null, args); }).then(
+        function (v) { done({ value: v === undefined ? null : v }); },
+        function (e) { done({ error: String(e && e.stack || e) }); });`;
+    const result = await this.driver("POST", `${this.at}/execute/async`, { script, args });
+    if (result.error) throw new Error(result.error);
+    return result.value;
+  }
+  evaluate(fn, ...args) { return this.run(fn.toString(), args); }
+  $eval(selector, fn, ...args) {
+    return this.run(`function (selector) {
+      var e = document.querySelector(selector);
+      if (!e) throw new Error("no element " + selector);
+      return (${fn.toString()}).apply(null, [e].concat(Array.prototype.slice.call(arguments, 1)));
+    }`, [selector, ...args]);
+  }
+  async goto(address) {
+    await this.driver("POST", `${this.at}/url`, { url: address });
+    await this.run(listenToConsole.toString(), []);
+  }
+  async reload() {
+    await this.driver("POST", `${this.at}/refresh`, {});
+    await this.run(listenToConsole.toString(), []);
+  }
+  // MiniBrowser's window has a header bar above the page: the window is
+  // sized by what the page is short of.
+  async setViewport(width, height) {
+    for (let i = 0; i < 3; ++i) {
+      const [w, h] = await this.evaluate(() => [innerWidth, innerHeight]);
+      if (w === width && h === height) return;
+      const rect = await this.driver("GET", `${this.at}/window/rect`);
+      await this.driver("POST", `${this.at}/window/rect`, { width: rect.width + width - w, height: rect.height + height - h });
+      await this.waitForFunction((a, b) => innerWidth === a && innerHeight === b, { timeout: 2000 }, width, height)
+        .catch(() => {});
+    }
+    const got = await this.evaluate(() => [innerWidth, innerHeight]);
+    if (got[0] !== width || got[1] !== height) throw new Error(`WebKit: viewport ${got} instead of ${width},${height}`);
+  }
+  async element(selector) {
+    const found = await this.driver("POST", `${this.at}/element`, { using: "css selector", value: selector });
+    return Object.values(found)[0];
+  }
+  focus(selector) { return this.$eval(selector, (e) => e.focus()); }
+  async click(selector) { await this.driver("POST", `${this.at}/element/${await this.element(selector)}/click`, {}); }
+  async waitForFunction(fn, { timeout = 5000 } = {}, ...args) {
+    const end = Date.now() + timeout;
+    for (;;) {
+      if (await this.evaluate(fn, ...args)) return;
+      if (Date.now() > end) throw new Error(`WebKit: waited ${timeout} ms for ${fn}`);
+      await sleep(50);
+    }
+  }
+  waitForSelector(selector, options) {
+    return this.waitForFunction((s) => !!document.querySelector(s), options, selector);
+  }
+  // After two frames, so that the picture shows what the page last changed.
+  async screenshot() {
+    await this.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+    return this.driver("GET", `${this.at}/screenshot`);
+  }
+  addScript(source) {
+    return this.evaluate((s) => { const e = document.createElement("script"); e.textContent = s; document.head.append(e); }, source);
+  }
+  onRequest() { throw new Error("WebKit: WebDriver reports no requests"); }
+  async consoleMessages() {
+    return (await this.evaluate(() => (window.vantrelConsole || []).slice())).map((m) => ({ ...m, level: level(m.level) }));
+  }
+  close() { return this.driver("DELETE", this.at); }
+}
+
+function freePort() {
+  return new Promise((resolve, reject) => {
+    const s = net.createServer();
+    s.on("error", reject);
+    s.listen(0, "127.0.0.1", () => { const { port } = s.address(); s.close(() => resolve(port)); });
+  });
+}
+
+// Ends a process that this file started, and waits for it.
+function stop(child) {
+  if (child.exitCode !== null || child.signalCode !== null) return Promise.resolve();
+  return new Promise((resolve) => {
+    child.once("exit", resolve);
+    child.kill("SIGTERM");
+  });
+}
+
+// An X server on a free display, large enough for the largest window the
+// tests ask for; it reports the display it took on a pipe.
+async function startX(scratch) {
+  const x = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "2100x1600x24", "-nolisten", "tcp"],
+    { stdio: ["ignore", "ignore", "ignore", "pipe"], cwd: scratch });
+  const display = await new Promise((resolve, reject) => {
+    let text = "";
+    x.stdio[3].on("data", (d) => { text += d; if (text.includes("\n")) resolve(":" + text.trim()); });
+    x.once("exit", (code) => reject(new Error(`Xvfb ended (${code})`)));
+  });
+  return { x, display };
+}
+
+async function launchWebKit() {
+  const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "vantrel-webkit-"));
+  const children = [];
+  const close = async () => {
+    for (const c of children.reverse()) await stop(c);
+    fs.rmSync(scratch, { recursive: true, force: true });
+  };
+  try {
+    const { x, display } = await startX(scratch);
+    children.push(x);
+    const env = { ...process.env, DISPLAY: display, XDG_RUNTIME_DIR: scratch, HOME: scratch, XDG_CACHE_HOME: path.join(scratch, "cache"),
+      XDG_DATA_HOME: path.join(scratch, "data"), XDG_CONFIG_HOME: path.join(scratch, "config"), NO_AT_BRIDGE: "1" };
+    const port = await freePort();
+    const server = spawn("WebKitWebDriver", [`--port=${port}`], { env, stdio: "ignore", cwd: scratch });
+    children.push(server);
+    const driver = webDriver(`http://127.0.0.1:${port}`);
+    for (let tries = 0; ; ++tries) {
+      try {
+        await driver("GET", "/status");
+        break;
+      } catch (e) {
+        if (tries > 100) throw e;
+        await sleep(100);
+      }
+    }
+    return {
+      engine: "webkit",
+      name: names.webkit,
+      pid: server.pid,
+      display,
+      env,
+      scratch,
+      // What the console says while a page loads and runs for a while. An
+      // automated MiniBrowser writes nothing of it, so a plain one opens the
+      // page, with a second tab whose warning shows that the output is heard.
+      async loadConsole(address, ms = 3000) {
+        const probe = path.join(scratch, "probe.html");
+        fs.writeFileSync(probe, '<!DOCTYPE html><title>probe</title><script>console.warn("probe: heard")</script>');
+        const browser = spawn(executables.webkit, ["--enable-write-console-messages-to-stdout=true", address,
+          url.pathToFileURL(probe).href], { env, stdio: ["ignore", "ignore", "pipe"], cwd: scratch });
+        // Despite the setting's name, the messages come on standard error.
+        let out = "";
+        browser.stderr.on("data", (d) => { out += d; });
+        const end = Date.now() + 20000;
+        while (!out.includes("probe: heard") && Date.now() < end && browser.exitCode === null) await sleep(100);
+        await sleep(ms);
+        await stop(browser);
+        if (!out.includes("probe: heard")) throw new Error(`WebKit: no console output heard: ${out}`);
+        return out.split("\n").map((line) => /CONSOLE (\w+) (.*)$/.exec(line)).filter(Boolean)
+          .map(([, type, text]) => ({ level: level(type), text })).filter((m) => m.text !== "probe: heard");
+      },
+      async newPage() {
+        const { sessionId } = await driver("POST", "/session", { capabilities: { alwaysMatch: {
+          browserName: "MiniBrowser",
+          "webkitgtk:browserOptions": { binary: executables.webkit, args: ["--automation"] } } } });
+        return new WebKitPage(driver, sessionId);
+      },
+      close,
+    };
+  } catch (e) {
+    await close();
+    throw e;
+  }
+}
+
+// Starts an engine: "chromium", "firefox" or "webkit".
+function launch(engine = "chromium") {
+  return engine === "webkit" ? launchWebKit() : launchPuppeteer(engine);
 }
 
 const types = {
@@ -62,15 +346,18 @@ function serve(root = site) {
   });
 }
 
-const fileUrl = url.pathToFileURL(path.join(site, "index.html")).href;
-
 // Opens the page at the designed size and waits until the program has built it.
 async function open(browser, address = fileUrl, width = 1010, height = 734) {
   const page = await browser.newPage();
-  await page.setViewport({ width, height });
-  await page.goto(address);
-  await page.waitForSelector("body[data-ready]");
+  try {
+    await page.setViewport(width, height);
+    await page.goto(address);
+    await page.waitForSelector("body[data-ready]", { timeout: 10000 });
+  } catch (e) {
+    await page.close();
+    throw e;
+  }
   return page;
 }
 
-module.exports = { launch, serve, open, site, fileUrl };
+module.exports = { engines, names, launch, serve, open, site, fileUrl, sleep, startX, stop, executables };
