@@ -28,7 +28,9 @@ fi
 emcmake cmake -S src/web -B "$out/wasm" -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 cmake --build "$out/wasm" -j"$jobs"
 cmake -S src/web -B "$out/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$out/native" -j"$jobs" --target makeicon
+cmake --build "$out/native" -j"$jobs" --target makeicon webtables json_check
+# The tables are only written by a writer that passes its check.
+"$out/native/json_check" >/dev/null
 
 # The font cut down to printable ASCII: every caption, and what fits in the box.
 # Debian's own Python, which has the font tools, whatever else is on PATH.
@@ -54,6 +56,7 @@ cp src/web/index.html src/web/app.js src/web/manifest.webmanifest "$out/wasm/van
 # The licences travel with what they cover: the program's, and the font's.
 cp LICENSE "$site/LICENSE.txt"
 cp LICENSES/OFL-1.1.txt "$site/OFL-1.1.txt"
+"$out/native/webtables" >"$site/tables.js"
 for size in 32 192 512; do
   "$out/native/makeicon" "$size" >"$out/icon-$size.rgba"
 done
