@@ -27,8 +27,10 @@ cmake --build --preset web -j"$jobs"
 # The icon writer runs here, so it is built for this machine, by the core
 # preset, which needs no Qt.
 cmake --preset core >/dev/null
-cmake --build --preset core -j"$jobs" --target vantrel-iconwriter
+cmake --build --preset core -j"$jobs" --target vantrel-iconwriter vantrel-webtables json_check
 iconwriter=build-core/tools/vantrel-iconwriter
+# The tables are only written by a writer that passes its check.
+build-core/tests/core/json_check >/dev/null
 
 # The font cut down to printable ASCII: every caption, and what fits in the box.
 # Debian's own Python, which has the font tools, whatever else is on PATH.
@@ -55,6 +57,7 @@ cp src/web/index.html src/web/app.js src/web/manifest.webmanifest "$out/emscript
 cp LICENSE "$site/LICENSE.txt"
 cp LICENSES/OFL-1.1.txt "$site/OFL-1.1.txt"
 "$iconwriter" 32 "$site/icon-32.png" 192 "$site/icon-192.png" 512 "$site/icon-512.png"
+build-core/tools/vantrel-webtables >"$site/tables.js"
 /usr/bin/python3 - "$out" "$site" "$version" <<'PY'
 import base64, pathlib, sys
 out, site, version = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3]

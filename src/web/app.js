@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Builds the page from the element table that the program exports, binds the
-// controls and the keys to its handlers, and applies what each call changed.
-// The handlers, the frame and the words for a listener all run in the
-// program; nothing here decides what the scene shows.
+// Builds the page from the fixed tables that the build writes (tables.js),
+// passes every click, key, tick and edit of the box to the program, and
+// shows what each call changed. The program decides what the scene shows,
+// every word, which element is painted and which is a control, the tab
+// order, the colours and how lines end; what is left here is how a browser
+// shows them: SVG for the painted elements, HTML controls over them, the
+// page's font and a dialog for the About message.
 "use strict";
 
 var Module = {
@@ -13,21 +16,30 @@ var Module = {
 
 var vantrel = (function () {
   var SVG = "http://www.w3.org/2000/svg";
-  // Liberation Sans's ascent: a caption hangs from its rectangle's top edge.
+  // The page's font's ascent: a caption hangs from its rectangle's top edge.
   var ASCENT = 0.905;
-  // Where a frame's caption starts, and its padding, in pixels at the designed size.
-  var CAPTION_INDENT = 8, CAPTION_PADDING = 2;
 
-  var design = null;      // what vantrel_start() returned
-  var twipsPerPixel = 15;
-  var clientWidth = 15150, clientHeight = 11010;
-  var nodes = {};         // element name -> what shows it
+  var tables = null;      // the fixed tables: vantrelTables from tables.js
+  var defs = {};          // element name -> its row in the tables
+  var nodes = {};         // element name -> { node: what shows it, caption: what shows its caption }
+  var commandRow = {};    // control name -> its command's row in the command table
   var timer = 0, interval = 0;
 
-  function call(name, types, args) {
-    return JSON.parse(Module.ccall(name, "string", types || [], args || []));
+  // Every answer is JSON that lives in the program until the next call.
+  function answer(at) { return JSON.parse(Module.UTF8ToString(at)); }
+  function command(row) { apply(answer(Module._vantrel_command(row))); }
+  // A text goes in through memory of its own size: a long paste would not
+  // fit on the program's stack.
+  function withText(call, text) {
+    var size = Module.lengthBytesUTF8(text) + 1, at = Module._malloc(size);
+    if (!at) return;
+    try {
+      Module.stringToUTF8(text, at, size);
+      apply(answer(call(at)));
+    } finally {
+      Module._free(at);
+    }
   }
-  function click(control) { apply(call("vantrel_click", ["string"], [control])); }
 
   function svg(tag, attrs, parent) {
     var e = document.createElementNS(SVG, tag);
@@ -43,7 +55,7 @@ var vantrel = (function () {
   }
 
   // A font size in container units: the scene's width is 100cqw.
-  function fontSize(points) { return (points * 20 / clientWidth * 100) + "cqw"; }
+  function fontSize(points) { return (points * 20 / tables.client[0] * 100) + "cqw"; }
 
   // Places an HTML control over the scene, in fractions of its container.
   function place(e, def, box) {
@@ -52,7 +64,7 @@ var vantrel = (function () {
     e.style.top = (g[1] / box[1] * 100) + "%";
     e.style.width = (g[2] / box[0] * 100) + "%";
     e.style.height = (g[3] / box[1] * 100) + "%";
-    if (def.font) e.style.fontSize = fontSize(def.font.points);
+    if (def.points) e.style.fontSize = fontSize(def.points);
   }
 
   function pictureUrl(which) {
@@ -68,15 +80,17 @@ var vantrel = (function () {
     return canvas.toDataURL("image/png");
   }
 
-  // The painted elements of one container, in its own twips.
+  function setCaps(e, round) { e.setAttribute("stroke-linecap", round ? "round" : "butt"); }
+
+  // A painted element of one container, in its own twips.
   function paint(def, layer) {
-    var g = def.geometry, px = twipsPerPixel;
-    var e;
+    var g = def.geometry, px = tables.twipsPerPixel;
+    var e, caption;
     switch (def.kind) {
     case "line":
       e = svg("line", { id: def.name, x1: g[0], y1: g[1], x2: g[2], y2: g[3], stroke: def.colour,
         "stroke-width": def.pen * px }, layer);
-      setCaps(e, g[0], g[1], g[2], g[3], def.pen);
+      setCaps(e, def.round);
       break;
     case "circle":
       e = svg("circle", { id: def.name, cx: g[0] + g[2] / 2, cy: g[1] + g[3] / 2, r: g[2] / 2, fill: "none",
@@ -87,74 +101,60 @@ var vantrel = (function () {
       svg("rect", { x: g[0], y: g[1], width: g[2], height: g[3] }, clip);
       e = svg("g", { id: def.name, "clip-path": "url(#" + clip.id + ")" }, layer);
       svg("rect", { x: g[0], y: g[1], width: g[2], height: g[3], fill: def.background }, e);
-      var size = def.font.points * 20;
-      var text = svg("text", { x: g[0], y: g[1] + ASCENT * size, "font-size": size, fill: def.colour }, e);
-      text.textContent = def.caption;
+      var size = def.points * 20;
+      caption = svg("text", { x: g[0], y: g[1] + ASCENT * size, "font-size": size, fill: def.colour }, e);
       break;
     case "image":
-      if (def.picture === "chart") {
-        e = svg("image", { id: def.name, x: g[0], y: g[1], width: g[2], height: g[3], href: pictureUrl(0),
-          preserveAspectRatio: def.stretch ? "none" : "xMinYMin meet" }, layer);
-      }
+      e = svg("image", { id: def.name, x: g[0], y: g[1], width: g[2], height: g[3], href: pictureUrl(0),
+        preserveAspectRatio: def.stretch ? "none" : "xMinYMin meet" }, layer);
       break;
     }
-    if (e) nodes[def.name] = e;
+    if (e) nodes[def.name] = { node: e, caption: caption, painted: true };
   }
 
-  // Wide strokes end round, as the window draws them; a line of no length
-  // shows nothing, as a zero current draws no phasor.
-  function setCaps(e, x1, y1, x2, y2, pen) {
-    var zero = x1 === x2 && y1 === y2;
-    e.setAttribute("stroke-linecap", pen > 2 && !zero ? "round" : "butt");
-  }
-
-  // A frame's etched border, with its caption breaking the top edge.
+  // A group box's etched border, with its caption breaking the top edge.
   function frame(def, parent) {
-    var g = def.geometry, px = twipsPerPixel;
+    var g = def.geometry, px = tables.twipsPerPixel;
     var f = html("fieldset", { id: def.name, "class": "control" }, parent);
-    place(f, def, [clientWidth, clientHeight]);
-    var captionHalf = def.font.points * 20 * 1.15 / 2;
+    place(f, def, tables.client);
+    var captionHalf = def.points * 20 * 1.15 / 2;
     var border = svg("svg", { viewBox: "0 0 " + g[2] + " " + g[3], "aria-hidden": "true",
       preserveAspectRatio: "none" }, f);
-    [["#808080", 0], ["#FFFFFF", px]].forEach(function (edge) {
-      svg("rect", { x: px / 2 + edge[1], y: captionHalf + px / 2 + edge[1], width: g[2] - 2 * px,
-        height: g[3] - captionHalf - 2 * px, fill: "none", stroke: edge[0], "stroke-width": px }, border);
+    tables.etched.forEach(function (colour, inset) {
+      svg("rect", { x: px / 2 + inset * px, y: captionHalf + px / 2 + inset * px, width: g[2] - 2 * px,
+        height: g[3] - captionHalf - 2 * px, fill: "none", stroke: colour, "stroke-width": px }, border);
     });
     var legend = html("legend", {}, f);
-    legend.textContent = def.caption;
-    legend.style.left = (CAPTION_INDENT * px / g[2] * 100) + "%";
-    legend.style.padding = "0 " + (CAPTION_PADDING * px / clientWidth * 100) + "cqw";
-    legend.style.fontSize = fontSize(def.font.points);
-    nodes[def.name] = { fieldset: f, layer: border, box: [g[2], g[3]] };
-    return nodes[def.name];
+    legend.style.left = (tables.captionIndent * px / g[2] * 100) + "%";
+    legend.style.padding = "0 " + (tables.captionPadding * px / tables.client[0] * 100) + "cqw";
+    legend.style.fontSize = fontSize(def.points);
+    nodes[def.name] = { node: f, caption: legend, layer: border, box: [g[2], g[3]] };
   }
 
   function control(def, parent, box, z) {
-    var e;
+    var e, shown, caption;
+    var press = function () { command(commandRow[def.name]); };
     switch (def.kind) {
     case "button":
-      e = html("button", { id: def.name, type: "button", "class": "control" }, parent);
-      e.textContent = def.caption;
-      e.addEventListener("click", def.name === "cmdAngle" ? setAngle : function () { click(def.name); });
+      e = shown = caption = html("button", { id: def.name, type: "button", "class": "control" }, parent);
+      e.addEventListener("click", press);
       break;
     case "textbox":
-      e = html("input", { id: def.name, type: "text", "class": "control", value: def.caption,
-        "aria-label": "Angle in degrees", "aria-describedby": "txtAngleHint", autocomplete: "off",
+      e = shown = html("input", { id: def.name, type: "text", "class": "control", autocomplete: "off",
         spellcheck: "false", inputmode: "decimal" }, parent);
+      e.addEventListener("input", function () { withText(Module._vantrel_text_changed, e.value); });
       break;
     case "option":
       e = html("label", { "class": "option" }, parent);
-      var radio = html("input", { id: def.name, type: "radio", name: "speed" }, e);
-      radio.checked = def.selected;
-      e.appendChild(document.createTextNode(def.caption));
-      radio.addEventListener("change", function () { if (radio.checked) click(def.name); });
+      shown = html("input", { id: def.name, type: "radio", name: "speed" }, e);
+      caption = e.appendChild(document.createTextNode(""));
+      shown.addEventListener("change", function () { if (shown.checked) press(); });
       break;
     case "image":
       // The About picture answers a click like a button, and is one.
-      e = html("button", { id: def.name, type: "button", "class": "control", "aria-label": "About",
-        "aria-describedby": "cmdAboutHint" }, parent);
+      e = shown = html("button", { id: def.name, type: "button", "class": "control" }, parent);
       html("img", { src: pictureUrl(1), alt: "" }, e);
-      e.addEventListener("click", function () { click(def.name); });
+      e.addEventListener("click", press);
       break;
     }
     if (!e) return;
@@ -162,62 +162,85 @@ var vantrel = (function () {
     place(e, def, box);
     // Of two controls, the one the window made first lies on top.
     e.style.zIndex = z;
-    if (!nodes[def.name]) nodes[def.name] = def.kind === "option" ? e.firstChild : e;
+    nodes[def.name] = { node: shown, caption: caption };
+  }
+
+  // A hint a screen reader reads after an element's name, put after `at`.
+  function hint(def, at) {
+    var p = html("p", { id: def.name + "Hint", "class": "visually-hidden" });
+    at.after(p);
+    nodes[def.name].node.setAttribute("aria-describedby", p.id);
+    nodes[def.name].hint = p;
+    return p;
   }
 
   function build() {
     var stage = document.getElementById("stage");
-    var scene = svg("svg", { id: "scene", viewBox: "0 0 " + clientWidth + " " + clientHeight, role: "img",
-      "aria-label": "Rotating magnetic field", "aria-describedby": "announce" }, stage);
-    var defs = design.elements;
-    var count = defs.length;
-    // Frames first: they hold other elements.
-    defs.forEach(function (def, i) {
-      if (def.kind === "frame") frame(def, stage).fieldset.style.zIndex = count - i;
+    var scene = svg("svg", { id: "scene", viewBox: "0 0 " + tables.client.join(" "), role: "img",
+      "aria-describedby": "announce" }, stage);
+    var count = tables.elements.length;
+    tables.elements.forEach(function (def, i) {
+      defs[def.name] = def;
+      // Group boxes first: they hold other elements.
+      if (def.kind === "frame") {
+        frame(def, stage);
+        nodes[def.name].node.style.zIndex = count - i;
+      }
     });
-    nodes.Frame2.fieldset.setAttribute("aria-describedby", "Frame2Hint");
+    tables.commands.forEach(function (cmd, row) { if (cmd.control) commandRow[cmd.control] = row; });
     // The painted elements: the last row is painted first, so the first lies on top.
     for (var i = count - 1; i >= 0; --i) {
-      var def = defs[i];
-      if (def.kind === "line" || def.kind === "circle" || def.kind === "label" ||
-          (def.kind === "image" && def.picture === "chart")) {
-        paint(def, def.in === "Form1" ? scene : nodes[def.in].layer);
-      }
+      var def = tables.elements[i];
+      if (def.role === "painted") paint(def, def.in === "Form1" ? scene : nodes[def.in].layer);
     }
     // The controls, in the order that Tab visits them.
-    var order = ["cmdPlay", "optSlow", "optMed", "optFast", "txtAngle", "cmdAngle", "cmdAbout"];
-    order.forEach(function (name) {
-      var i = defs.findIndex(function (d) { return d.name === name; });
-      var def = defs[i];
-      var inFrame = def.in !== "Form1";
-      control(def, inFrame ? nodes[def.in].fieldset : stage,
-        inFrame ? nodes[def.in].box : [clientWidth, clientHeight], count - i);
-      // Tab follows the document, so a frame goes where its first control does.
-      stage.appendChild(inFrame ? nodes[def.in].fieldset : document.getElementById(name));
+    tables.tabOrder.forEach(function (name) {
+      var def = defs[name], inFrame = def.in !== "Form1";
+      control(def, inFrame ? nodes[def.in].node : stage, inFrame ? nodes[def.in].box : tables.client,
+        count - tables.elements.indexOf(def));
+      // Tab follows the document, so a group box goes where its first control does.
+      stage.appendChild(inFrame ? nodes[def.in].node : document.getElementById(name));
     });
+    var last = document.getElementById("announce");
+    tables.elements.forEach(function (def) { if (def.hinted) last = hint(def, last); });
+    nodes.scene = { node: scene };
+  }
+
+  function applyWords(words) {
+    document.title = words.title;
+    document.querySelector("h1").textContent = words.title;
+    document.querySelector("meta[name=description]").setAttribute("content", words.description);
+    nodes.scene.node.setAttribute("aria-label", words.scene);
+    for (var name in words.names) nodes[name].node.setAttribute("aria-label", words.names[name]);
+    for (name in words.hints) nodes[name].hint.textContent = words.hints[name];
+    document.querySelector("#about button").textContent = words.ok;
   }
 
   function apply(changes) {
+    (changes.elements || []).forEach(function (s) {
+      var n = nodes[s.name];
+      if (!n) return;
+      if (n.painted) n.node.setAttribute("visibility", s.visible ? "visible" : "hidden");
+      if ("x1" in s) {
+        n.node.setAttribute("x1", s.x1);
+        n.node.setAttribute("y1", s.y1);
+        n.node.setAttribute("x2", s.x2);
+        n.node.setAttribute("y2", s.y2);
+        setCaps(n.node, s.round);
+      }
+      if ("caption" in s && n.caption) n.caption.textContent = s.caption;
+    });
     if (changes.controls) {
       var c = changes.controls;
-      nodes.cmdPlay.textContent = c.cmdPlay;
-      if (nodes.txtAngle.value !== c.txtAngle) nodes.txtAngle.value = c.txtAngle;
+      nodes.cmdPlay.caption.textContent = c.cmdPlay;
+      if (nodes.txtAngle.node.value !== c.txtAngle) nodes.txtAngle.node.value = c.txtAngle;
+      tables.elements.forEach(function (def) {
+        if (def.kind === "option") nodes[def.name].node.checked = def.name === c.speed;
+      });
       if (c.interval !== interval) startTimer(c.interval);
     }
-    (changes.elements || []).forEach(function (s) {
-      var e = nodes[s.name];
-      if (!e) return;
-      e.setAttribute("visibility", s.visible ? "visible" : "hidden");
-      if ("x1" in s) {
-        e.setAttribute("x1", s.x1);
-        e.setAttribute("y1", s.y1);
-        e.setAttribute("x2", s.x2);
-        e.setAttribute("y2", s.y2);
-        setCaps(e, s.x1, s.y1, s.x2, s.y2, Number(e.getAttribute("stroke-width")) / twipsPerPixel);
-      }
-      if ("caption" in s) e.querySelector("text").textContent = s.caption;
-    });
-    if ("announce" in changes) document.getElementById("announce").textContent = changes.announce;
+    if (changes.words) applyWords(changes.words);
+    if ("settled" in changes) document.getElementById("announce").textContent = changes.settled;
     if (changes.about) showAbout(changes.about);
   }
 
@@ -225,17 +248,14 @@ var vantrel = (function () {
   function startTimer(ms) {
     if (timer) clearInterval(timer);
     interval = ms;
-    timer = setInterval(function () { apply(call("vantrel_tick")); }, ms);
-  }
-
-  function setAngle() {
-    apply(call("vantrel_set_angle", ["string"], [nodes.txtAngle.value]));
+    timer = setInterval(function () { apply(answer(Module._vantrel_tick())); }, ms);
   }
 
   function showAbout(about) {
     var box = document.getElementById("about");
     document.getElementById("aboutTitle").textContent = about.title;
     document.getElementById("aboutText").textContent = about.text;
+    box.querySelector("button").textContent = about.ok;
     if (!box.open) box.showModal();
   }
 
@@ -244,27 +264,27 @@ var vantrel = (function () {
     else document.documentElement.requestFullscreen();
   }
 
-  // The keys come from the program's command table, in the same portable
-  // text that the desktop reads. The browser's own zoom keys stay the browser's.
+  // The keys come from the command table, in the same portable text that the
+  // desktop reads. A command that presses a control goes to the program as a
+  // click does; of the view's own, the page does full screen and leaves the
+  // zoom keys and Escape to the browser.
   function bindKeys() {
     var names = { Return: "Enter", Esc: "Escape" };
-    var actions = {
-      About: function () { nodes.cmdAbout.click(); },
-      SetAngle: setAngle,
-      FullScreen: document.documentElement.requestFullscreen ? toggleFullScreen : null
-    };
+    var view = { FullScreen: document.documentElement.requestFullscreen ? toggleFullScreen : null };
     var bindings = [];
-    design.commands.forEach(function (cmd) {
-      var action = actions[cmd.command];
+    tables.commands.forEach(function (cmd, row) {
+      var action = cmd.control ? function () { command(row); } : view[cmd.command];
       if (!action) return;
       cmd.keys.forEach(function (k) { bindings.push({ key: names[k] || k, scope: cmd.scope, action: action }); });
     });
     document.addEventListener("keydown", function (event) {
       if (event.ctrlKey || event.altKey || event.metaKey || document.getElementById("about").open) return;
+      var def = defs[event.target.id];
       for (var i = 0; i < bindings.length; ++i) {
         var b = bindings[i];
         if (b.key !== event.key) continue;
-        if (b.scope === "textbox" && event.target !== nodes.txtAngle) continue;
+        // A key of the box works only there: Enter on a button presses that button.
+        if (b.scope === "textbox" && !(def && def.kind === "textbox")) continue;
         event.preventDefault();
         b.action();
         return;
@@ -273,23 +293,23 @@ var vantrel = (function () {
   }
 
   function start() {
-    design = call("vantrel_start");
-    twipsPerPixel = design.twipsPerPixel;
-    clientWidth = design.client[0];
-    clientHeight = design.client[1];
+    tables = vantrelTables;
     var root = document.documentElement.style;
-    root.setProperty("--window", design.scheme.window);
-    root.setProperty("--button", design.scheme.button);
-    root.setProperty("--button-text", design.scheme.buttonText);
-    root.setProperty("--base", design.scheme.base);
-    root.setProperty("--text", design.scheme.text);
-    root.setProperty("--aspect", String(clientWidth / clientHeight));
+    root.setProperty("--window", tables.scheme.window);
+    root.setProperty("--button", tables.scheme.button);
+    root.setProperty("--button-text", tables.scheme.buttonText);
+    root.setProperty("--base", tables.scheme.base);
+    root.setProperty("--text", tables.scheme.text);
+    root.setProperty("--aspect", String(tables.client[0] / tables.client[1]));
     build();
     bindKeys();
-    apply(design.state);
-    nodes.cmdPlay.focus();
+    apply(answer(Module._vantrel_start()));
+    nodes[tables.tabOrder[0]].node.focus();
     document.body.setAttribute("data-ready", "");
   }
+
+  // Every caption and word again in another language, the scene as it is.
+  function setLanguage(tag) { withText(Module._vantrel_set_language, tag); }
 
   // The manifest is linked only where it can be read: opened as a file, a
   // browser refuses to load it, and says so in the console.
@@ -303,5 +323,5 @@ var vantrel = (function () {
     navigator.serviceWorker.register("sw.js");
   }
 
-  return { start: start };
+  return { start: start, setLanguage: setLanguage };
 })();

@@ -1,350 +1,134 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's side of the program: the same handlers, frame and element table
-// as the desktop, with a FormView that collects what a call changed and hands
-// it to the page's script as JSON. The script only applies it.
-#include "app/handlers.h"
-#include "scene/description.h"
-#include "scene/frame.h"
-#include "window/commands.h"
-#include "window/elements.h"
+// The page's way into the program: it runs the same Session as the desktop,
+// passes it what the page's script reports (a command by its row in the
+// command table, a tick, the box's text) and answers with what the call
+// changed, as JSON. The fixed tables the script builds the page from are
+// written at build time by tools/webtables.cpp; only what a call or the
+// language can change comes from here.
+#include "app/session.h"
+#include "web/json.h"
 #include "window/icons.h"
-#include "window/palette.h"
-#include "window/sceneframe.h"
-#include "window/scenestate.h"
+#include "window/presentation.h"
 #include "window/waveformchart.h"
 
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace vantrel {
 namespace {
 
-void appendString(std::string& out, const char* s)
+Session& session()
 {
-    out += '"';
-    for (; s && *s; ++s) {
-        const auto c = static_cast<unsigned char>(*s);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char esc[8];
-            std::snprintf(esc, sizeof esc, "\\u%04x", c);
-            out += esc;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    out += '"';
+    static Session s;
+    return s;
 }
 
-void appendString(std::string& out, const std::string& s) { appendString(out, s.c_str()); }
-
-// Nine significant digits give back the very 32-bit float the line holds.
-void appendNumber(std::string& out, double v)
+void writeControls(JsonWriter& json)
 {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.9g", v);
-    out += buf;
+    const Controls& c = session().controls();
+    json.key("controls").object();
+    json.field("cmdPlay", c.cmdPlayCaption).field("txtAngle", c.txtAngleText).field("interval", c.timerInterval);
+    // The option button that shows the speed; none when no speed has it.
+    json.key("speed");
+    if (const std::optional<Id> chosen = session().chosenSpeed())
+        json.value(element(*chosen).name);
+    else
+        json.null();
+    json.end();
 }
 
-void appendColour(std::string& out, const Colour& c)
+// The page draws in designed pixels and lets the browser scale, so a line's
+// ends follow the rule for its designed width.
+void writeElement(JsonWriter& json, Id id, const ElementState& s, bool withCaption)
 {
-    const std::optional<std::uint32_t> rgb = designRgb(c);
-    if (!rgb) {
-        out += "null";
-        return;
+    const ElementDef& def = element(id);
+    json.object().field("name", def.name).field("visible", s.visible);
+    if (def.kind == Kind::Line) {
+        json.field("x1", s.x1).field("y1", s.y1).field("x2", s.x2).field("y2", s.y2);
+        json.field("round", hasRoundEnds(def, s, def.penWidth));
     }
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "\"#%06X\"", static_cast<unsigned>(*rgb));
-    out += buf;
+    if (withCaption && def.caption)
+        json.field("caption", s.caption);
+    json.end();
 }
 
-const char* kindName(Kind k)
+// Every word the page shows or a screen reader speaks, beyond the captions.
+void writeWords(JsonWriter& json)
 {
-    switch (k) {
-    case Kind::Frame: return "frame";
-    case Kind::Label: return "label";
-    case Kind::PushButton: return "button";
-    case Kind::TextBox: return "textbox";
-    case Kind::OptionButton: return "option";
-    case Kind::Timer: return "timer";
-    case Kind::Image: return "image";
-    case Kind::Line: return "line";
-    case Kind::Circle: return "circle";
+    const Language& language = session().language();
+    json.key("words").object();
+    json.field("title", kProgramName)
+        .field("description", language.tr(pageDescription()))
+        .field("scene", language.tr(sceneName()))
+        .field("ok", aboutWords(language).ok);
+    json.key("names").object();
+    for (const ElementDef& def : elementTable()) {
+        if (const Msg name = spokenWords(def.id).name)
+            json.field(def.name, language.tr(name));
     }
-    return "";
+    json.end().key("hints").object();
+    for (const ElementDef& def : elementTable()) {
+        if (const Msg hint = spokenWords(def.id).description)
+            json.field(def.name, language.tr(hint));
+    }
+    json.end().end();
 }
 
-const char* containerName(In in)
+// What one call changed; "{}" when nothing did, as on a paused tick.
+JsonWriter changeJson(const Change& change)
 {
-    switch (in) {
-    case In::Window: return "Form1";
-    case In::Frame1: return "Frame1";
-    case In::Frame2: return "Frame2";
+    JsonWriter json;
+    json.object();
+    if (change.controls)
+        writeControls(json);
+    if (!change.elements.empty()) {
+        json.key("elements").array();
+        for (const ElementChange& e : change.elements)
+            writeElement(json, e.id, e.after, true);
+        json.end();
     }
-    return "";
+    if (change.settled)
+        json.field("settled", *change.settled);
+    if (change.about) {
+        json.key("about").object();
+        json.field("title", change.about->title).field("text", change.about->text).field("ok", change.about->ok);
+        json.end();
+    }
+    json.end();
+    return json;
 }
 
-const char* scopeName(KeyScope s)
+// Everything that can change, as if all of it just had: every element's
+// state and caption, the controls, the frame in words and every other word.
+JsonWriter wholeJson()
 {
-    switch (s) {
-    case KeyScope::None: return "control";
-    case KeyScope::Window: return "window";
-    case KeyScope::TextBox: return "textbox";
-    case KeyScope::FullScreen: return "fullscreen";
+    const Session& s = session();
+    JsonWriter json;
+    json.object();
+    writeControls(json);
+    json.key("elements").array();
+    for (const ElementDef& def : elementTable()) {
+        // Play's caption and the box's text are the controls', sent above.
+        const bool heldByControls = def.id == Id::cmdPlay || def.id == Id::txtAngle;
+        if (roleOf(def.id) != Role::None)
+            writeElement(json, def.id, s.scene()[def.id], !heldByControls);
     }
-    return "";
+    json.end();
+    json.field("settled", s.description());
+    writeWords(json);
+    json.end();
+    return json;
 }
 
-const char* commandName(Command c)
-{
-    switch (c) {
-    case Command::PlayPause: return "PlayPause";
-    case Command::Fast: return "Fast";
-    case Command::Medium: return "Medium";
-    case Command::Slow: return "Slow";
-    case Command::SetAngle: return "SetAngle";
-    case Command::About: return "About";
-    case Command::ZoomIn: return "ZoomIn";
-    case Command::ZoomOut: return "ZoomOut";
-    case Command::ZoomReset: return "ZoomReset";
-    case Command::FullScreen: return "FullScreen";
-    case Command::LeaveFullScreen: return "LeaveFullScreen";
-    }
-    return "";
-}
-
-// The page, as the handlers see it. Each exported call starts a fresh
-// report; the handlers fill it through this view.
-class WebForm final : public FormView {
-public:
-    void process() override
-    {
-        const SceneState before = scene_;
-        writeFrame(update_.next(state.angle), scene_);
-        for (Id id : changedElements(before, scene_)) {
-            if (std::find(changed_.begin(), changed_.end(), id) == changed_.end())
-                changed_.push_back(id);
-        }
-    }
-    void controlsChanged() override { controlsChanged_ = true; }
-    void frameSettled() override { settled_ = true; }
-    void showAbout(const char* title, const char* text) override
-    {
-        aboutTitle_ = title;
-        aboutText_ = text;
-        about_ = true;
-    }
-
-    void begin()
-    {
-        changed_.clear();
-        controlsChanged_ = settled_ = about_ = false;
-    }
-
-    // What the last call changed; "{}" when nothing did, as on a paused tick.
-    std::string report(bool everything = false)
-    {
-        std::string out = "{";
-        bool first = true;
-        auto field = [&](const char* name) {
-            if (!first)
-                out += ',';
-            first = false;
-            appendString(out, name);
-            out += ':';
-        };
-        if (controlsChanged_ || everything) {
-            field("controls");
-            out += "{\"cmdPlay\":";
-            appendString(out, controls.cmdPlayCaption);
-            out += ",\"interval\":" + std::to_string(controls.timerInterval) + ",\"txtAngle\":";
-            appendString(out, controls.txtAngleText);
-            out += '}';
-        }
-        if (!changed_.empty()) {
-            field("elements");
-            out += '[';
-            for (std::size_t i = 0; i < changed_.size(); ++i) {
-                const ElementDef& def = element(changed_[i]);
-                const ElementState& s = scene_[changed_[i]];
-                out += i ? ",{" : "{";
-                out += "\"name\":";
-                appendString(out, def.name);
-                out += ",\"visible\":";
-                out += s.visible ? "true" : "false";
-                if (def.kind == Kind::Line) {
-                    out += ",\"x1\":";
-                    appendNumber(out, s.x1);
-                    out += ",\"y1\":";
-                    appendNumber(out, s.y1);
-                    out += ",\"x2\":";
-                    appendNumber(out, s.x2);
-                    out += ",\"y2\":";
-                    appendNumber(out, s.y2);
-                }
-                if (def.caption) {
-                    out += ",\"caption\":";
-                    appendString(out, s.caption);
-                }
-                out += '}';
-            }
-            out += ']';
-        }
-        if (settled_ || everything) {
-            field("announce");
-            appendString(out, describeFrame(update_.current()));
-        }
-        if (about_) {
-            field("about");
-            out += "{\"title\":";
-            appendString(out, aboutTitle_);
-            out += ",\"text\":";
-            appendString(out, aboutText_);
-            out += '}';
-        }
-        out += '}';
-        return out;
-    }
-
-    Module1 state;
-    Controls controls;
-
-private:
-    SceneState scene_;
-    FrameUpdate update_;
-    std::vector<Id> changed_;
-    bool controlsChanged_ = false;
-    bool settled_ = false;
-    bool about_ = false;
-    std::string aboutTitle_;
-    std::string aboutText_;
-};
-
-// The designed controls, as the window creates them.
-Controls designedControls()
-{
-    Controls c;
-    c.cmdPlayCaption = element(Id::cmdPlay).caption;
-    c.txtAngleText = element(Id::txtAngle).caption;
-    c.timerInterval = element(Id::Timer1).periodMs;
-    return c;
-}
-
-WebForm& form()
-{
-    static WebForm f = [] {
-        WebForm w;
-        w.controls = designedControls();
-        return w;
-    }();
-    return f;
-}
-
-Handlers& handlers()
-{
-    static Handlers h(form().state, form().controls, form());
-    return h;
-}
-
-// The returned text lives until the next call, which is all the script needs.
-const char* answer(std::string text)
+// The answer lives until the next call, which is all the script needs.
+const char* answer(const JsonWriter& json)
 {
     static std::string last;
-    last = std::move(text);
+    last = json.text();
     return last.c_str();
-}
-
-template <typename F>
-const char* run(F&& f)
-{
-    form().begin();
-    f(handlers());
-    return answer(form().report());
-}
-
-std::string elementsJson()
-{
-    std::string out = "[";
-    for (const ElementDef& d : elementTable()) {
-        if (out.size() > 1)
-            out += ',';
-        out += "{\"name\":";
-        appendString(out, d.name);
-        out += ",\"kind\":";
-        appendString(out, kindName(d.kind));
-        out += ",\"in\":";
-        appendString(out, containerName(d.in));
-        const Geometry& g = d.geometry;
-        out += ",\"geometry\":[" + std::to_string(g.a) + ',' + std::to_string(g.b) + ',' + std::to_string(g.c) + ',' +
-               std::to_string(g.d) + "],\"colour\":";
-        appendColour(out, d.colour);
-        out += ",\"background\":";
-        appendColour(out, d.background);
-        out += ",\"pen\":" + std::to_string(d.penWidth);
-        if (d.caption) {
-            out += ",\"caption\":";
-            appendString(out, d.caption);
-        }
-        if (d.font.family) {
-            out += ",\"font\":{\"family\":";
-            appendString(out, d.font.family);
-            out += ",\"points\":";
-            appendNumber(out, d.font.points);
-            out += '}';
-        }
-        if (d.kind == Kind::OptionButton)
-            out += d.selected ? ",\"selected\":true" : ",\"selected\":false";
-        if (d.kind == Kind::Timer)
-            out += ",\"periodMs\":" + std::to_string(d.periodMs);
-        if (d.picture != Picture::None) {
-            out += ",\"picture\":";
-            appendString(out, d.picture == Picture::WaveformChart ? "chart" : "about");
-            out += d.stretch ? ",\"stretch\":true" : ",\"stretch\":false";
-        }
-        out += '}';
-    }
-    return out + ']';
-}
-
-std::string commandsJson()
-{
-    std::string out = "[";
-    for (const CommandDef& c : commandTable()) {
-        if (out.size() > 1)
-            out += ',';
-        out += "{\"command\":";
-        appendString(out, commandName(c.command));
-        out += ",\"name\":";
-        appendString(out, c.name);
-        out += ",\"control\":";
-        if (c.control == Id::count_)
-            out += "null";
-        else
-            appendString(out, element(c.control).name);
-        out += ",\"scope\":";
-        appendString(out, scopeName(c.scope));
-        out += ",\"keys\":[";
-        bool first = true;
-        for (const char* k : c.keys) {
-            if (!k)
-                continue;
-            if (!first)
-                out += ',';
-            first = false;
-            appendString(out, k);
-        }
-        out += "]}";
-    }
-    return out + ']';
 }
 
 // The pictures are made once and kept for the page to copy out.
@@ -362,59 +146,30 @@ using namespace vantrel;
 
 extern "C" {
 
-// Everything the page needs to build itself: the client area, the elements
-// in table order, the commands and their keys, and the controls after the
-// load step.
-EMSCRIPTEN_KEEPALIVE const char* vantrel_start()
+// The session after its load step, whole.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_start() { return answer(wholeJson()); }
+
+// A control pressed or its key: `row` is the command's place in the command table.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_command(int row)
 {
-    form().begin();
-    handlers().Form_Load();
-    std::string out = "{\"client\":[" + std::to_string(kClientWidthTwips) + ',' + std::to_string(kClientHeightTwips) +
-                      "],\"twipsPerPixel\":";
-    appendNumber(out, kTwipsPerPixel);
-    out += ",\"scheme\":{";
-    const std::pair<const char*, std::uint32_t> scheme[] = {{"window", kScheme.window}, {"button", kScheme.button},
-        {"buttonText", kScheme.buttonText}, {"base", kScheme.base}, {"text", kScheme.text}};
-    for (const auto& [name, rgb] : scheme) {
-        if (name != scheme[0].first)
-            out += ',';
-        char buf[48];
-        std::snprintf(buf, sizeof buf, "\"%s\":\"#%06X\"", name, static_cast<unsigned>(rgb));
-        out += buf;
-    }
-    out += "},\"elements\":" + elementsJson() + ",\"commands\":" + commandsJson() + ",\"state\":" + form().report(true) +
-           '}';
-    return answer(std::move(out));
+    const auto commands = commandTable();
+    if (row < 0 || static_cast<std::size_t>(row) >= commands.size())
+        return answer(changeJson({}));
+    return answer(changeJson(session().command(commands[static_cast<std::size_t>(row)].command)));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* vantrel_tick()
+EMSCRIPTEN_KEEPALIVE const char* vantrel_tick() { return answer(changeJson(session().tick())); }
+
+// Every edit of the box, as the desktop reports it: Set Angle reads the text then.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_text_changed(const char* text)
 {
-    return run([](Handlers& h) { h.Timer1_Timer(); });
+    return answer(changeJson(session().textChanged(text ? text : "")));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* vantrel_click(const char* control)
-{
-    const std::string name = control ? control : "";
-    return run([&](Handlers& h) {
-        if (name == "cmdPlay")
-            h.cmdPlay_Click();
-        else if (name == "optFast")
-            h.optFast_Click();
-        else if (name == "optMed")
-            h.optMed_Click();
-        else if (name == "optSlow")
-            h.optSlow_Click();
-        else if (name == "cmdAbout")
-            h.cmdAbout_Click();
-    });
-}
-
-// Set Angle reads what the user typed, so the box's text comes along.
-EMSCRIPTEN_KEEPALIVE const char* vantrel_set_angle(const char* text)
-{
-    form().controls.txtAngleText = text ? text : "";
-    return run([](Handlers& h) { h.cmdAngle_Click(); });
-}
+// The words have no language to choose yet: Language answers in English.
+// When it takes one, the session switches here, and the page gets every
+// caption and word again without reloading, as it does now.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_set_language(const char* /*tag*/) { return answer(wholeJson()); }
 
 // A picture's pixels: 0 the waveform chart, 1 the About picture. Width,
 // height, then the RGBA bytes.

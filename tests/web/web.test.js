@@ -67,6 +67,16 @@ function expectedMarks(phase, kind) {
   return Object.fromEntries(all.map((m) => [m, on.includes(m)]));
 }
 
+// Types into the box without setting the angle.
+async function typeInBox(page, text) {
+  await page.focus("#txtAngle");
+  await page.keyboard.down("Control");
+  await page.keyboard.press("KeyA");
+  await page.keyboard.up("Control");
+  await page.keyboard.press("Backspace");
+  await page.keyboard.type(text);
+}
+
 // Each engine runs the whole suite with one browser of its own.
 for (const engine of engines) describe(names[engine], () => {
   let browser;
@@ -548,5 +558,38 @@ for (const engine of engines) describe(names[engine], () => {
     t.diagnostic(`pixels differing from the desktop: ${(result.differing * 100).toFixed(2)} %; page against window: ` +
       result.features.map(([name, a, b]) => `${name} ${a}/${b}`).join(", "));
     assert.ok(result.differing < 0.02, `${(result.differing * 100).toFixed(2)} % of the pixels differ`);
+  }));
+
+  test("Enter on Play or the About picture presses it; only the box's Enter sets the angle", () => withPage(async (page) => {
+    await typeInBox(page, "300");
+    await page.focus("#cmdAbout");
+    await page.keyboard.press("Enter");
+    assert.equal(await page.$eval("#about", (d) => d.open), true, "Enter on the About picture opens About");
+    await page.keyboard.press("Escape");
+    assert.equal((await scene(page)).readOut, "Angle", "no frame drawn by Enter on the About picture");
+    await page.focus("#cmdPlay");
+    await page.keyboard.press("Enter");
+    assert.equal((await scene(page)).play, "Pause");
+    await page.keyboard.press("Enter");
+    const s = await scene(page);
+    assert.equal(s.play, "Play");
+    assert.notEqual(s.readOut, "300 deg.", "Enter on Play sets no angle");
+    await page.focus("#txtAngle");
+    await page.keyboard.press("Enter");
+    assert.equal((await scene(page)).readOut, "300 deg.");
+  }));
+
+  // The box's text travels with every change of the controls: a text the
+  // answer did not escape would come back altered, or stop the page.
+  test("a backslash or a quote typed in the box survives the bridge, and Play still works", () => withPage(async (page) => {
+    for (const text of ["\\", "\"", "1\\\"2", "\"\\u0041\"", "\\\\n"]) {
+      await typeInBox(page, text);
+      for (const play of ["Pause", "Play"]) {
+        await page.click("#cmdPlay");
+        const s = await scene(page);
+        assert.equal(s.play, play, `Play after typing ${text}`);
+        assert.equal(s.box, text);
+      }
+    }
   }));
 });

@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Writes the page's fixed tables as a script on standard output: the designed
+// elements with their roles, the commands and their keys, the tab order, the
+// scheme and bevel colours and the group boxes' caption placing. They come
+// from src/window, as the desktop reads them, and never change while the page
+// runs, so the build writes them once instead of the program at every start.
+// Words are not here: they follow the language, and the program sends them.
+#include "web/json.h"
+#include "window/commands.h"
+#include "window/palette.h"
+#include "window/presentation.h"
+#include "window/scenestate.h"
+#include "window/words.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace vantrel {
+namespace {
+
+// The names the page's script goes by, in the order of each enum.
+constexpr std::array<const char*, 9> kKinds{"frame", "label", "button", "textbox", "option", "timer", "image",
+                                            "line", "circle"};
+constexpr std::array<const char*, 4> kRoles{"none", "painted", "control", "pictureButton"};
+constexpr std::array<const char*, 4> kScopes{"control", "window", "textbox", "fullscreen"};
+constexpr std::array<const char*, 11> kCommands{"PlayPause", "Fast", "Medium", "Slow", "SetAngle", "About",
+                                                "ZoomIn", "ZoomOut", "ZoomReset", "FullScreen", "LeaveFullScreen"};
+static_assert(kKinds.size() == static_cast<std::size_t>(Kind::Circle) + 1);
+static_assert(kRoles.size() == static_cast<std::size_t>(Role::PictureButton) + 1);
+static_assert(kScopes.size() == static_cast<std::size_t>(KeyScope::FullScreen) + 1);
+static_assert(kCommands.size() == static_cast<std::size_t>(Command::LeaveFullScreen) + 1);
+
+template <std::size_t N, typename E>
+const char* nameOf(const std::array<const char*, N>& names, E e)
+{
+    return names.at(static_cast<std::size_t>(e));
+}
+
+std::string hex(std::uint32_t rgb)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
+    return text;
+}
+
+void colour(JsonWriter& json, const char* name, const Colour& c)
+{
+    json.key(name);
+    if (const std::optional<std::uint32_t> rgb = designRgb(c))
+        json.value(hex(*rgb));
+    else
+        json.null();
+}
+
+void writeElements(JsonWriter& json)
+{
+    const SceneState designed;
+    json.key("elements").array();
+    for (const ElementDef& d : elementTable()) {
+        json.object().field("name", d.name).field("kind", nameOf(kKinds, d.kind)).field("role", nameOf(kRoles, roleOf(d.id)));
+        json.field("in", d.in == In::Window ? "Form1" : element(d.in == In::Frame1 ? Id::Frame1 : Id::Frame2).name);
+        const Geometry& g = d.geometry;
+        json.key("geometry").array().value(g.a).value(g.b).value(g.c).value(g.d).end();
+        colour(json, "colour", d.colour);
+        colour(json, "background", d.background);
+        json.field("pen", d.penWidth);
+        if (d.kind == Kind::Line)
+            json.field("round", hasRoundEnds(d, designed[d.id], d.penWidth));
+        if (d.font.family)
+            json.field("points", d.font.points);
+        if (d.picture != Picture::None)
+            json.field("picture", d.picture == Picture::WaveformChart ? "chart" : "about").field("stretch", d.stretch);
+        const SpokenWords spoken = spokenWords(d.id);
+        if (spoken.name)
+            json.field("named", true);
+        if (spoken.description)
+            json.field("hinted", true);
+        json.end();
+    }
+    json.end();
+}
+
+void writeCommands(JsonWriter& json)
+{
+    json.key("commands").array();
+    for (const CommandDef& c : commandTable()) {
+        json.object().field("command", nameOf(kCommands, c.command)).key("control");
+        if (c.control == Id::count_)
+            json.null();
+        else
+            json.value(element(c.control).name);
+        json.field("scope", nameOf(kScopes, c.scope)).key("keys").array();
+        for (const char* k : c.keys) {
+            if (k)
+                json.value(k);
+        }
+        json.end().end();
+    }
+    json.end();
+}
+
+} // namespace
+} // namespace vantrel
+
+int main()
+{
+    using namespace vantrel;
+    JsonWriter json;
+    json.object();
+    json.key("client").array().value(kClientWidthTwips).value(kClientHeightTwips).end();
+    json.field("twipsPerPixel", kTwipsPerPixel);
+    json.key("scheme").object();
+    json.field("window", hex(kScheme.window)).field("button", hex(kScheme.button));
+    json.field("buttonText", hex(kScheme.buttonText)).field("base", hex(kScheme.base)).field("text", hex(kScheme.text));
+    json.end();
+    // A group box's etched border: the dark line, then the light one inside it.
+    json.key("etched").array().value(hex(kScheme.dark)).value(hex(kScheme.light)).end();
+    json.field("captionIndent", kCaptionIndent).field("captionPadding", kCaptionPadding);
+    json.key("tabOrder").array();
+    for (const Id id : tabOrder())
+        json.value(element(id).name);
+    json.end();
+    writeElements(json);
+    writeCommands(json);
+    json.end();
+    std::printf("// Written at build time by tools/webtables.cpp from the designed window.\n"
+                "var vantrelTables = %s;\n",
+                json.text().c_str());
+    return std::ferror(stdout) ? 1 : 0;
+}
