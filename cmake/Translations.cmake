@@ -1,0 +1,64 @@
+# SPDX-FileCopyrightText: 2026 The Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The catalogs: po/LINGUAS names the languages, po/<code>.po holds each one,
+# and po/vantrel.pot is what xgettext extracts from the sources.
+set(VANTREL_PO_DIR ${PROJECT_SOURCE_DIR}/po)
+file(STRINGS ${VANTREL_PO_DIR}/LINGUAS VANTREL_LANGUAGES REGEX "^[A-Za-z_]+$")
+set(VANTREL_PO_FILES)
+foreach(code IN LISTS VANTREL_LANGUAGES)
+  list(APPEND VANTREL_PO_FILES ${VANTREL_PO_DIR}/${code}.po)
+endforeach()
+find_program(VANTREL_MSGFMT msgfmt REQUIRED)
+find_program(VANTREL_XGETTEXT xgettext)
+
+# The sources whose words are extracted: every word lives in src/window, the
+# desktop entry and the metainfo in data/.
+set(VANTREL_POT_CXX_SOURCES)
+foreach(name IN ITEMS commands.cpp elements.cpp words.cpp words.h)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/src/window/${name})
+    list(APPEND VANTREL_POT_CXX_SOURCES src/window/${name})
+  endif()
+endforeach()
+set(VANTREL_POT_DESKTOP data/${VANTREL_APP_ID}.desktop.in)
+set(VANTREL_POT_METAINFO data/${VANTREL_APP_ID}.metainfo.xml.in)
+
+# Compiles every catalog and writes them into a C++ source of the target.
+function(vantrel_embed_catalogs target)
+  set(mo_files)
+  foreach(code IN LISTS VANTREL_LANGUAGES)
+    set(mo ${CMAKE_CURRENT_BINARY_DIR}/catalogs/${code}.mo)
+    add_custom_command(OUTPUT ${mo}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/catalogs
+      COMMAND ${VANTREL_MSGFMT} --check -o ${mo} ${VANTREL_PO_DIR}/${code}.po
+      DEPENDS ${VANTREL_PO_DIR}/${code}.po
+      COMMENT "Compiling the ${code} catalog"
+      VERBATIM)
+    list(APPEND mo_files ${mo})
+  endforeach()
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/catalogs.cpp)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} "-DOUT=${out}" "-DCODES=${VANTREL_LANGUAGES}" "-DFILES=${mo_files}"
+      -P ${PROJECT_SOURCE_DIR}/cmake/EmbedCatalogs.cmake
+    DEPENDS ${mo_files} ${PROJECT_SOURCE_DIR}/cmake/EmbedCatalogs.cmake ${VANTREL_PO_DIR}/LINGUAS
+    COMMENT "Embedding the catalogs"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${out})
+endfunction()
+
+# `cmake --build <dir> --target pot` writes po/vantrel.pot anew; the test
+# pot_up_to_date fails while the committed one differs from what it would write.
+if(VANTREL_XGETTEXT)
+  set(pot_args -DXGETTEXT=${VANTREL_XGETTEXT} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+    "-DCXX_SOURCES=${VANTREL_POT_CXX_SOURCES}" -DDESKTOP=${VANTREL_POT_DESKTOP} -DMETAINFO=${VANTREL_POT_METAINFO}
+    -DVERSION=${PROJECT_VERSION})
+  add_custom_target(pot
+    COMMAND ${CMAKE_COMMAND} ${pot_args} -DOUT=${VANTREL_PO_DIR}/vantrel.pot -P ${PROJECT_SOURCE_DIR}/cmake/Pot.cmake
+    COMMENT "Extracting po/vantrel.pot"
+    VERBATIM)
+  if(BUILD_TESTING)
+    add_test(NAME pot_up_to_date
+      COMMAND ${CMAKE_COMMAND} ${pot_args} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/vantrel.pot
+        -DCOMPARE=${VANTREL_PO_DIR}/vantrel.pot -P ${PROJECT_SOURCE_DIR}/cmake/Pot.cmake)
+  endif()
+endif()
