@@ -4,7 +4,7 @@
 #include "desktop/partaccessible.h"
 
 #include "desktop/form1.h"
-#include "scene/description.h"
+#include "window/words.h"
 
 #include <QWindow>
 
@@ -46,7 +46,7 @@ QString AnimationAccessible::text(QAccessible::Text t) const
     if (t == QAccessible::Name)
         return QStringLiteral("Rotating magnetic field");
     if (t == QAccessible::Description && form())
-        return QString::fromStdString(describeFrame(form()->frame()));
+        return QString::fromStdString(spokenFrame(Language{}, form()->frame()));
     return {};
 }
 
