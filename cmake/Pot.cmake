@@ -6,11 +6,11 @@
 set(common --from-code=UTF-8 --add-location=file --sort-by-file --package-name=Vantrel
   --package-version=${VERSION} --msgid-bugs-address=https://github.com/vantrel/vantrel/issues
   --copyright-holder=The\ Vantrel\ developers --add-comments=TRANSLATORS: -o ${OUT})
-execute_process(COMMAND ${XGETTEXT} ${common} --language=C++ --keyword=N_ --keyword=NC_:1c,2 --keyword=NN_:1,2
+execute_process(COMMAND ${XGETTEXT} ${common} --language=C++ --keyword=N_ --keyword=NC_:1c,2 --keyword=tr:1 --keyword=tr:1c,2 --keyword=trn:1,2
     ${CXX_SOURCES}
   WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE status)
 if(status EQUAL 0)
-  execute_process(COMMAND ${XGETTEXT} ${common} --join-existing --language=Desktop ${DESKTOP}
+  execute_process(COMMAND ${XGETTEXT} ${common} --join-existing --language=Desktop -k --keyword=GenericName --keyword=Comment --keyword=Keywords ${DESKTOP}
     WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE status)
 endif()
 if(status EQUAL 0)

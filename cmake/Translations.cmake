@@ -3,7 +3,8 @@
 
 # The catalogs: po/LINGUAS names the languages, po/<code>.po holds each one,
 # and po/vantrel.pot is what xgettext extracts from the sources.
-set(VANTREL_PO_DIR ${PROJECT_SOURCE_DIR}/po)
+get_filename_component(VANTREL_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+set(VANTREL_PO_DIR ${VANTREL_ROOT}/po)
 file(STRINGS ${VANTREL_PO_DIR}/LINGUAS VANTREL_LANGUAGES REGEX "^[A-Za-z_]+$")
 set(VANTREL_PO_FILES)
 foreach(code IN LISTS VANTREL_LANGUAGES)
@@ -15,13 +16,13 @@ find_program(VANTREL_XGETTEXT xgettext)
 # The sources whose words are extracted: every word lives in src/window, the
 # desktop entry and the metainfo in data/.
 set(VANTREL_POT_CXX_SOURCES)
-foreach(name IN ITEMS commands.cpp elements.cpp words.cpp words.h)
-  if(EXISTS ${PROJECT_SOURCE_DIR}/src/window/${name})
+foreach(name IN ITEMS commands.cpp elements.cpp presentation.cpp words.cpp words.h)
+  if(EXISTS ${VANTREL_ROOT}/src/window/${name})
     list(APPEND VANTREL_POT_CXX_SOURCES src/window/${name})
   endif()
 endforeach()
-set(VANTREL_POT_DESKTOP data/${VANTREL_APP_ID}.desktop.in)
-set(VANTREL_POT_METAINFO data/${VANTREL_APP_ID}.metainfo.xml.in)
+set(VANTREL_POT_DESKTOP data/io.github.vantrel.Vantrel.desktop.in)
+set(VANTREL_POT_METAINFO data/io.github.vantrel.Vantrel.metainfo.xml.in)
 
 # Compiles every catalog and writes them into a C++ source of the target.
 function(vantrel_embed_catalogs target)
@@ -39,8 +40,8 @@ function(vantrel_embed_catalogs target)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/catalogs.cpp)
   add_custom_command(OUTPUT ${out}
     COMMAND ${CMAKE_COMMAND} "-DOUT=${out}" "-DCODES=${VANTREL_LANGUAGES}" "-DFILES=${mo_files}"
-      -P ${PROJECT_SOURCE_DIR}/cmake/EmbedCatalogs.cmake
-    DEPENDS ${mo_files} ${PROJECT_SOURCE_DIR}/cmake/EmbedCatalogs.cmake ${VANTREL_PO_DIR}/LINGUAS
+      -P ${VANTREL_ROOT}/cmake/EmbedCatalogs.cmake
+    DEPENDS ${mo_files} ${VANTREL_ROOT}/cmake/EmbedCatalogs.cmake ${VANTREL_PO_DIR}/LINGUAS
     COMMENT "Embedding the catalogs"
     VERBATIM)
   target_sources(${target} PRIVATE ${out})
@@ -49,16 +50,16 @@ endfunction()
 # `cmake --build <dir> --target pot` writes po/vantrel.pot anew; the test
 # pot_up_to_date fails while the committed one differs from what it would write.
 if(VANTREL_XGETTEXT)
-  set(pot_args -DXGETTEXT=${VANTREL_XGETTEXT} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+  set(pot_args -DXGETTEXT=${VANTREL_XGETTEXT} -DSOURCE_DIR=${VANTREL_ROOT}
     "-DCXX_SOURCES=${VANTREL_POT_CXX_SOURCES}" -DDESKTOP=${VANTREL_POT_DESKTOP} -DMETAINFO=${VANTREL_POT_METAINFO}
-    -DVERSION=${PROJECT_VERSION})
+    -DVERSION=${Vantrel_VERSION})
   add_custom_target(pot
-    COMMAND ${CMAKE_COMMAND} ${pot_args} -DOUT=${VANTREL_PO_DIR}/vantrel.pot -P ${PROJECT_SOURCE_DIR}/cmake/Pot.cmake
+    COMMAND ${CMAKE_COMMAND} ${pot_args} -DOUT=${VANTREL_PO_DIR}/vantrel.pot -P ${VANTREL_ROOT}/cmake/Pot.cmake
     COMMENT "Extracting po/vantrel.pot"
     VERBATIM)
   if(BUILD_TESTING)
     add_test(NAME pot_up_to_date
       COMMAND ${CMAKE_COMMAND} ${pot_args} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/vantrel.pot
-        -DCOMPARE=${VANTREL_PO_DIR}/vantrel.pot -P ${PROJECT_SOURCE_DIR}/cmake/Pot.cmake)
+        -DCOMPARE=${VANTREL_PO_DIR}/vantrel.pot -P ${VANTREL_ROOT}/cmake/Pot.cmake)
   endif()
 endif()

@@ -158,13 +158,10 @@ std::string pseudoTranslate(std::string_view english)
     std::size_t letters = 0;
     for (std::size_t i = lead; i < trail; ++i) {
         const char c = english[i];
-        if (c == '%') {
-            // A directive: %s, %d, %1$s, %%.
-            std::size_t end = i + 1;
-            while (end < trail && (std::isdigit(static_cast<unsigned char>(english[end])) || english[end] == '$'))
-                ++end;
-            out += english.substr(i, end + 1 - i);
-            i = end;
+        if (c == '{' && i + 2 < trail && english[i + 2] == '}') {
+            // A place for a value, {0} to {9}, stays as it is.
+            out += english.substr(i, 3);
+            i += 2;
             continue;
         }
         if (c >= 'A' && c <= 'Z')

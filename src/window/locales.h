@@ -47,7 +47,7 @@ const LanguageDef& languageFromPreferences(std::span<const std::string> tags);
 // The compiled catalog of a language; empty for English and the pseudo-locale.
 std::span<const std::uint8_t> compiledCatalog(std::string_view code);
 
-// English text as the pseudo-locale shows it. Format directives (%s, %1$s)
+// English text as the pseudo-locale shows it. The places for values ({0})
 // and the blanks at either end stay as they are.
 std::string pseudoTranslate(std::string_view english);
 

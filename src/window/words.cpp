@@ -10,15 +10,44 @@
 
 namespace vantrel {
 
-std::string Language::tr(const char* msgid) const { return msgid ? msgid : ""; }
+Language::Language()
+    : Language(english())
+{
+}
 
-std::string Language::tr(const char*, const char* msgid) const { return tr(msgid); }
+Language::Language(const LanguageDef& def)
+    : def_(&def)
+    , catalog_(Catalog::parse(compiledCatalog(def.code)))
+{
+}
+
+std::string Language::tr(const char* msgid) const { return tr(nullptr, msgid); }
+
+std::string Language::tr(const char* context, const char* msgid) const
+{
+    if (!msgid)
+        return {};
+    if (def_ == &pseudoLocale())
+        return pseudoTranslate(msgid);
+    if (catalog_) {
+        const std::optional<std::string_view> t = context ? catalog_->find(context, msgid) : catalog_->find(msgid);
+        if (t)
+            return std::string(*t);
+    }
+    return msgid;
+}
 
 std::string Language::tr(const Msg& msg) const { return tr(msg.context, msg.id); }
 
 std::string Language::trn(const char* singular, const char* plural, unsigned long n) const
 {
-    return tr(n == 1 ? singular : plural);
+    if (def_ == &pseudoLocale())
+        return pseudoTranslate(n == 1 ? singular : plural);
+    if (catalog_) {
+        if (const std::optional<std::string_view> t = catalog_->findPlural(singular, n))
+            return std::string(*t);
+    }
+    return n == 1 ? singular : plural;
 }
 
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values)
@@ -87,12 +116,12 @@ namespace {
 
 // A fraction of the peak to two places with its sign; a current that rounds
 // to nothing gets no sign, since "-0.00" would claim a direction it does not have.
-std::string signedFraction(long hundredths)
+std::string signedFraction(long hundredths, char decimalMark)
 {
     const long magnitude = std::labs(hundredths);
     const std::string sign = hundredths > 0 ? "+" : hundredths < 0 ? "-" : "";
     const long cents = magnitude % 100;
-    return sign + std::to_string(magnitude / 100) + (cents < 10 ? ".0" : ".") + std::to_string(cents);
+    return sign + std::to_string(magnitude / 100) + std::string(1, decimalMark) + (cents < 10 ? "0" : "") + std::to_string(cents);
 }
 
 // Counter-clockwise from screen right, in eighths of a turn.
@@ -123,8 +152,9 @@ std::string spokenFrame(const Language& language, const std::optional<Frame>& fr
     // TRANSLATORS: R, Y and B name the three phases and stay as they are; each
     // current is a signed fraction of its peak, "+1.00".
     const std::string currents = fillIn(language.tr("Currents: R {0}, Y {1}, B {2}."),
-                                        {signedFraction(facts.currents[R]), signedFraction(facts.currents[Y]),
-                                         signedFraction(facts.currents[B])});
+                                        {signedFraction(facts.currents[R], language.decimalMark()),
+                                         signedFraction(facts.currents[Y], language.decimalMark()),
+                                         signedFraction(facts.currents[B], language.decimalMark())});
     const std::string field = facts.direction
                                   ? language.tr(kFieldPoints[static_cast<std::size_t>(*facts.direction)])
                                   // TRANSLATORS: the three currents cancel out.

@@ -196,8 +196,8 @@ void checkPseudoLocale()
     const struct { const char *english, *want; } rows[] = {
         {"Play", "[Þļåý·~]"},
         {" deg.", " [ðéĝ.·~]"},
-        {"Phase angle %s degrees.", "[Þĥåšé åñĝļé %s ðéĝŕééš.·~·~·~·~·]"},
-        {"%1$s and %2$s", "[%1$s åñð %2$s·~]"},
+        {"Phase angle {0} degrees.", "[Þĥåšé åñĝļé {0} ðéĝŕééš.·~·~·~·~·]"},
+        {"{1} and {0}", "[{1} åñð {0}·~]"},
         {"", ""},
         {"   ", "   "},
     };
