@@ -50,6 +50,20 @@ std::string Language::trn(const char* singular, const char* plural, unsigned lon
     return n == 1 ? singular : plural;
 }
 
+std::string captionOf(const Language& language, const ElementDef& def)
+{
+    if (!def.caption)
+        return {};
+    switch (def.id) {
+    case Id::Label1_0: case Id::Label1_1: case Id::Label1_2:
+    case Id::Label1_3: case Id::Label1_4: case Id::Label1_5:
+    case Id::txtAngle:
+        return def.caption;
+    default:
+        return language.tr(def.caption);
+    }
+}
+
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values)
 {
     std::string out;
@@ -97,6 +111,9 @@ Msg sceneName() { return N_("Rotating magnetic field"); }
 
 // TRANSLATORS: the web page's description, shown by search engines and link previews.
 Msg pageDescription() { return N_("Watch three phase currents build a rotating magnetic field"); }
+
+// TRANSLATORS: the page's list of languages, each named in its own language.
+Msg languageChooserName() { return N_("Language"); }
 
 std::string readOutName(const Language& language, std::string_view label, std::string_view readOut)
 {

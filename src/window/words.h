@@ -75,6 +75,10 @@ private:
 // translation may put them in any order.
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
+// An element's designed caption in the language. The conductors' names are
+// the phases' and the box's text is a number: those stay as designed.
+std::string captionOf(const Language& language, const ElementDef& def);
+
 // The program's name: never translated.
 inline constexpr const char* kProgramName = "Vantrel";
 
@@ -101,6 +105,8 @@ SpokenWords spokenWords(Id id);
 Msg sceneName();
 // The page's one-line description, for search engines and link previews.
 Msg pageDescription();
+// The page's language chooser as a screen reader names it.
+Msg languageChooserName();
 
 // The read-out as a screen reader names it: the label painted in front of it
 // and the read-out itself, "Phase Angle: 90 deg.".

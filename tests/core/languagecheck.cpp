@@ -5,6 +5,7 @@
 // catalogs that are damaged: refused or read safely, never trusted.
 #include "check.h"
 
+#include "app/session.h"
 #include "scene/anglerules.h"
 #include "window/catalog.h"
 #include "window/locales.h"
@@ -230,10 +231,39 @@ void checkDecimalComma()
     }
 }
 
+// Switching languages mid-lesson keeps the animation as it was, and the
+// button keeps its sense: a running animation still pauses on the next press.
+void checkSwitching()
+{
+    for (const LanguageDef& def : languages()) {
+        for (const bool running : {false, true}) {
+            Session s;
+            s.textChanged("90");
+            s.command(Command::SetAngle);
+            if (running)
+                s.command(Command::PlayPause);
+            s.tick();
+            const Module1 before = s.state();
+            const Change change = s.setLanguage(def);
+            const std::string what = std::string(def.code) + (running ? ", running" : ", paused");
+            if (s.state().angle != before.angle || s.state().playing != before.playing || !change.language ||
+                !change.controls)
+                fail("switching to " + what + " changed the animation or told nothing");
+            s.command(Command::PlayPause);
+            line("switch to " + what + ", then Play/Pause -> playing " + std::to_string(s.state().playing));
+            if (s.state().playing != (running ? 0 : 1))
+                fail("after switching to " + what + ", Play/Pause went the wrong way");
+            if (s.scene()[Id::Label1_0].caption != "R1" || s.controls().txtAngleText != "90")
+                fail("switching to " + what + " translated a name or the box");
+        }
+    }
+}
+
 } // namespace
 
 void checkLanguages()
 {
+    checkSwitching();
     checkDecimalComma();
     checkEnvironment();
     checkPreferences();
