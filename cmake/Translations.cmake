@@ -12,6 +12,7 @@ foreach(code IN LISTS VANTREL_LANGUAGES)
 endforeach()
 find_program(VANTREL_MSGFMT msgfmt REQUIRED)
 find_program(VANTREL_XGETTEXT xgettext)
+find_program(VANTREL_MSGGREP msggrep REQUIRED)
 
 # The sources whose words are extracted: every word lives in src/window, the
 # desktop entry and the metainfo in data/.
@@ -24,14 +25,21 @@ endforeach()
 set(VANTREL_POT_DESKTOP data/io.github.vantrel.Vantrel.desktop.in)
 set(VANTREL_POT_METAINFO data/io.github.vantrel.Vantrel.metainfo.xml.in)
 
-# Compiles every catalog and writes them into a C++ source of the target.
+# Compiles every catalog and writes them into a C++ source of the target:
+# only the texts the program shows, not those of the desktop entry and the
+# metainfo, which the software centres read from those files.
 function(vantrel_embed_catalogs target)
+  set(shown)
+  foreach(source IN LISTS VANTREL_POT_CXX_SOURCES)
+    list(APPEND shown --location=${source})
+  endforeach()
   set(mo_files)
   foreach(code IN LISTS VANTREL_LANGUAGES)
     set(mo ${CMAKE_CURRENT_BINARY_DIR}/catalogs/${code}.mo)
     add_custom_command(OUTPUT ${mo}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/catalogs
-      COMMAND ${VANTREL_MSGFMT} --check -o ${mo} ${VANTREL_PO_DIR}/${code}.po
+      COMMAND ${VANTREL_MSGGREP} ${shown} -o ${mo}.po ${VANTREL_PO_DIR}/${code}.po
+      COMMAND ${VANTREL_MSGFMT} --check -o ${mo} ${mo}.po
       DEPENDS ${VANTREL_PO_DIR}/${code}.po
       COMMENT "Compiling the ${code} catalog"
       VERBATIM)
