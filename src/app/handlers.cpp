@@ -58,7 +58,7 @@ void Handlers::setInterval(int ms)
 
 void Handlers::cmdAngle_Click()
 {
-    const SetAngleOutcome outcome = setAngleFromText(controls_.txtAngleText, state_.angle);
+    const SetAngleOutcome outcome = setAngleFromText(controls_.txtAngleText, state_.angle, language_.decimalMark() == ',');
     if (outcome.writtenText) {
         controls_.txtAngleText = *outcome.writtenText;
         form_.controlsChanged();

@@ -73,6 +73,28 @@ Change Session::textChanged(std::string text)
     return run([this, &text] { controls_.txtAngleText = std::move(text); });
 }
 
+Change Session::setLanguage(const LanguageDef& def)
+{
+    return run([this, &def] {
+        const bool paused = controls_.cmdPlayCaption == language_.tr(kPlay);
+        language_ = Language(def);
+        controls_.cmdPlayCaption = language_.tr(paused ? kPlay : kPause);
+        const SceneState before = scene_;
+        const SceneState worded(language_);
+        for (const ElementDef& e : elementTable()) {
+            if (e.caption && e.id != Id::lblAngle)
+                scene_[e.id].caption = worded[e.id].caption;
+        }
+        scene_[Id::lblAngle].caption =
+            frame() ? readOutCaption(language_, frame()->degrees) : worded[Id::lblAngle].caption;
+        for (Id id : changedElements(before, scene_))
+            pending_.elements.push_back({id, before[id], scene_[id]});
+        pending_.controls = true;
+        pending_.language = true;
+        pending_.settled = description();
+    });
+}
+
 std::optional<Id> Session::chosenSpeed() const { return speedOption(controls_.timerInterval); }
 
 std::string Session::description() const { return spokenFrame(language_, frame()); }

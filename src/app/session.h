@@ -45,8 +45,10 @@ struct Change {
     std::optional<std::string> settled;
     // Show the About message box.
     std::optional<AboutRequest> about;
+    // The language changed: every word shown anywhere is to be read again.
+    bool language = false;
 
-    bool empty() const { return !controls && elements.empty() && !settled && !about; }
+    bool empty() const { return !controls && elements.empty() && !settled && !about && !language; }
 };
 
 class Session {
@@ -65,6 +67,9 @@ public:
     Change tick();
     // The user edited the box: Set Angle reads what it holds then.
     Change textChanged(std::string text);
+    // Speaks another language from now on, the animation going on as it was:
+    // Play/Pause keeps its sense in the new caption.
+    Change setLanguage(const LanguageDef& def);
 
     const Module1& state() const { return state_; }
     const Controls& controls() const { return controls_; }

@@ -5,6 +5,7 @@
 
 #include "scene/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantrel {
@@ -43,6 +44,25 @@ SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle)
         if (const std::optional<std::int16_t> a = nearestInt16(*degrees * kEntryFactor))
             out.angle = *a;
     }
+    return out;
+}
+
+} // namespace vantrel
+
+namespace vantrel {
+
+SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle, bool decimalComma)
+{
+    if (!decimalComma)
+        return setAngleFromText(text, angle);
+    // One comma and no point is a decimal comma; anything else reads as typed,
+    // so "1.000,5" is no number, as it is none with a point alone.
+    std::string asTyped(text);
+    if (std::count(asTyped.begin(), asTyped.end(), ',') == 1 && asTyped.find('.') == std::string::npos)
+        std::replace(asTyped.begin(), asTyped.end(), ',', '.');
+    SetAngleOutcome out = setAngleFromText(asTyped, angle);
+    if (out.writtenText)
+        std::replace(out.writtenText->begin(), out.writtenText->end(), '.', ',');
     return out;
 }
 

@@ -31,4 +31,8 @@ struct SetAngleOutcome {
 // angle when they convert and fit, otherwise the angle stays as it was.
 SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle);
 
+// The same in a language that writes a decimal comma: the box takes a comma
+// as well as a point, and a reduced number is written back with a comma.
+SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle, bool decimalComma);
+
 } // namespace vantrel

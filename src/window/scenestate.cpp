@@ -23,8 +23,7 @@ SceneState::SceneState(const Language& language)
             s.x2 = static_cast<float>(def.geometry.c);
             s.y2 = static_cast<float>(def.geometry.d);
         }
-        if (def.caption)
-            s.caption = language.tr(def.caption);
+        s.caption = captionOf(language, def);
     }
 }
 

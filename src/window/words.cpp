@@ -10,15 +10,58 @@
 
 namespace vantrel {
 
-std::string Language::tr(const char* msgid) const { return msgid ? msgid : ""; }
+Language::Language()
+    : Language(english())
+{
+}
 
-std::string Language::tr(const char*, const char* msgid) const { return tr(msgid); }
+Language::Language(const LanguageDef& def)
+    : def_(&def)
+    , catalog_(Catalog::parse(compiledCatalog(def.code)))
+{
+}
+
+std::string Language::tr(const char* msgid) const { return tr(nullptr, msgid); }
+
+std::string Language::tr(const char* context, const char* msgid) const
+{
+    if (!msgid)
+        return {};
+    if (def_ == &pseudoLocale())
+        return pseudoTranslate(msgid);
+    if (catalog_) {
+        const std::optional<std::string_view> t = context ? catalog_->find(context, msgid) : catalog_->find(msgid);
+        if (t)
+            return std::string(*t);
+    }
+    return msgid;
+}
 
 std::string Language::tr(const Msg& msg) const { return tr(msg.context, msg.id); }
 
 std::string Language::trn(const char* singular, const char* plural, unsigned long n) const
 {
-    return tr(n == 1 ? singular : plural);
+    if (def_ == &pseudoLocale())
+        return pseudoTranslate(n == 1 ? singular : plural);
+    if (catalog_) {
+        if (const std::optional<std::string_view> t = catalog_->findPlural(singular, n))
+            return std::string(*t);
+    }
+    return n == 1 ? singular : plural;
+}
+
+std::string captionOf(const Language& language, const ElementDef& def)
+{
+    if (!def.caption)
+        return {};
+    switch (def.id) {
+    case Id::Label1_0: case Id::Label1_1: case Id::Label1_2:
+    case Id::Label1_3: case Id::Label1_4: case Id::Label1_5:
+    case Id::txtAngle:
+        return def.caption;
+    default:
+        return language.tr(def.caption);
+    }
 }
 
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values)
@@ -69,6 +112,9 @@ Msg sceneName() { return N_("Rotating magnetic field"); }
 // TRANSLATORS: the web page's description, shown by search engines and link previews.
 Msg pageDescription() { return N_("Watch three phase currents build a rotating magnetic field"); }
 
+// TRANSLATORS: the page's list of languages, each named in its own language.
+Msg languageChooserName() { return N_("Language"); }
+
 std::string readOutName(const Language& language, std::string_view label, std::string_view readOut)
 {
     // TRANSLATORS: the angle read-out as a screen reader names it: {0} is the
@@ -87,12 +133,12 @@ namespace {
 
 // A fraction of the peak to two places with its sign; a current that rounds
 // to nothing gets no sign, since "-0.00" would claim a direction it does not have.
-std::string signedFraction(long hundredths)
+std::string signedFraction(long hundredths, char decimalMark)
 {
     const long magnitude = std::labs(hundredths);
     const std::string sign = hundredths > 0 ? "+" : hundredths < 0 ? "-" : "";
     const long cents = magnitude % 100;
-    return sign + std::to_string(magnitude / 100) + (cents < 10 ? ".0" : ".") + std::to_string(cents);
+    return sign + std::to_string(magnitude / 100) + std::string(1, decimalMark) + (cents < 10 ? "0" : "") + std::to_string(cents);
 }
 
 // Counter-clockwise from screen right, in eighths of a turn.
@@ -123,8 +169,9 @@ std::string spokenFrame(const Language& language, const std::optional<Frame>& fr
     // TRANSLATORS: R, Y and B name the three phases and stay as they are; each
     // current is a signed fraction of its peak, "+1.00".
     const std::string currents = fillIn(language.tr("Currents: R {0}, Y {1}, B {2}."),
-                                        {signedFraction(facts.currents[R]), signedFraction(facts.currents[Y]),
-                                         signedFraction(facts.currents[B])});
+                                        {signedFraction(facts.currents[R], language.decimalMark()),
+                                         signedFraction(facts.currents[Y], language.decimalMark()),
+                                         signedFraction(facts.currents[B], language.decimalMark())});
     const std::string field = facts.direction
                                   ? language.tr(kFieldPoints[static_cast<std::size_t>(*facts.direction)])
                                   // TRANSLATORS: the three currents cancel out.

@@ -11,7 +11,9 @@
 // The marks themselves do nothing: the lookup happens where a text is shown.
 #pragma once
 
+#include "window/catalog.h"
 #include "window/elements.h"
+#include "window/locales.h"
 
 #include <initializer_list>
 #include <optional>
@@ -45,20 +47,37 @@ struct Msg {
     const char* id = nullptr;
 };
 
-// The one way to a text in the user's language. For now every text comes
-// back in English, as written here; a catalog plugs in behind these calls.
+// The one way to a text in the user's language: the language's compiled
+// catalog where it has the text, English as written here where not.
 class Language {
 public:
+    // English.
+    Language();
+    explicit Language(const LanguageDef& def);
+
     std::string tr(const char* msgid) const;
     std::string tr(const char* context, const char* msgid) const;
     std::string tr(const Msg& msg) const;
-    // The form for `n` things: English has one for 1 and one for the rest.
+    // The form for `n` things, by the catalog's plural rule; English has one
+    // for 1 and one for the rest.
     std::string trn(const char* singular, const char* plural, unsigned long n) const;
+
+    const LanguageDef& def() const { return *def_; }
+    // The decimal separator the language writes, '.' or ','.
+    char decimalMark() const { return def_->decimalComma ? ',' : '.'; }
+
+private:
+    const LanguageDef* def_;
+    std::optional<Catalog> catalog_;
 };
 
 // A translated pattern with its places {0} to {9} filled in, so that a
 // translation may put them in any order.
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+// An element's designed caption in the language. The conductors' names are
+// the phases' and the box's text is a number: those stay as designed.
+std::string captionOf(const Language& language, const ElementDef& def);
 
 // The program's name: never translated.
 inline constexpr const char* kProgramName = "Vantrel";
@@ -86,6 +105,8 @@ SpokenWords spokenWords(Id id);
 Msg sceneName();
 // The page's one-line description, for search engines and link previews.
 Msg pageDescription();
+// The page's language chooser as a screen reader names it.
+Msg languageChooserName();
 
 // The read-out as a screen reader names it: the label painted in front of it
 // and the read-out itself, "Phase Angle: 90 deg.".

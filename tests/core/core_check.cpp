@@ -244,6 +244,7 @@ int check(const char* localeName)
     checkHandlers();
     checkScene();
     checkPictures();
+    checkLanguages();
     return failures() == 0 ? 0 : 1;
 }
 
