@@ -3,6 +3,7 @@
 
 # Extracts the template of every catalog into OUT; with COMPARE, fails when
 # that file differs from OUT (the creation date aside).
+string(REPLACE "|" ";" CXX_SOURCES "${CXX_SOURCES}")
 set(common --from-code=UTF-8 --add-location=file --sort-by-file --package-name=Vantrel
   --package-version=${VERSION} --msgid-bugs-address=https://github.com/vantrel/vantrel/issues
   --copyright-holder=The\ Vantrel\ developers --add-comments=TRANSLATORS: -o ${OUT})

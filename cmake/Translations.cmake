@@ -58,8 +58,10 @@ endfunction()
 # `cmake --build <dir> --target pot` writes po/vantrel.pot anew; the test
 # pot_up_to_date fails while the committed one differs from what it would write.
 if(VANTREL_XGETTEXT)
+  # A list would come apart in the command line: its items go joined by '|'.
+  string(REPLACE ";" "|" cxx_sources "${VANTREL_POT_CXX_SOURCES}")
   set(pot_args -DXGETTEXT=${VANTREL_XGETTEXT} -DSOURCE_DIR=${VANTREL_ROOT}
-    "-DCXX_SOURCES=${VANTREL_POT_CXX_SOURCES}" -DDESKTOP=${VANTREL_POT_DESKTOP} -DMETAINFO=${VANTREL_POT_METAINFO}
+    "-DCXX_SOURCES=${cxx_sources}" -DDESKTOP=${VANTREL_POT_DESKTOP} -DMETAINFO=${VANTREL_POT_METAINFO}
     -DVERSION=${Vantrel_VERSION})
   add_custom_target(pot
     COMMAND ${CMAKE_COMMAND} ${pot_args} -DOUT=${VANTREL_PO_DIR}/vantrel.pot -P ${VANTREL_ROOT}/cmake/Pot.cmake
