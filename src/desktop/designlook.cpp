@@ -4,18 +4,37 @@
 #include "desktop/designlook.h"
 
 #include "window/palette.h"
+#include "window/presentation.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
 
 namespace vantrel {
 
 QFont designFont(const FontDef& def, double zoom)
 {
     QFont font;
-    font.setFamilies({QString::fromLatin1(def.family), QStringLiteral("Liberation Sans")});
+    // The scripts Liberation Sans lacks come from the fonts cut for them.
+    font.setFamilies({QString::fromLatin1(def.family), QStringLiteral("Liberation Sans"), QStringLiteral("Vantrel Arabic"),
+                      QStringLiteral("Vantrel Devanagari"), QStringLiteral("Vantrel CJK")});
     // 1 pt is 20 twips; sizing in pixels keeps the text in step with the
     // 15-twip pixel whatever dpi the screen reports.
     font.setPixelSize(qRound(toPixels(def.points * 20.0, zoom)));
     font.setBold(true);
     font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QFont fittedFont(QFont font, const QString& caption, double room)
+{
+    const int designed = font.pixelSize();
+    const int smallest = static_cast<int>(std::ceil(designed * kSmallestCaptionScale));
+    for (int size = designed - 1; size >= smallest; --size) {
+        if (QFontMetricsF(font).horizontalAdvance(caption) <= room)
+            break;
+        font.setPixelSize(size);
+    }
     return font;
 }
 

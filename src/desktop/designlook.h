@@ -19,6 +19,10 @@ namespace vantrel {
 // larger as the zoom makes everything else.
 QFont designFont(const FontDef& def, double zoom = 1.0);
 
+// The font at its designed size if the caption fits its room on one line,
+// else a smaller one that does, down to the smallest a caption may take.
+QFont fittedFont(QFont font, const QString& caption, double room);
+
 // The classic light grey scheme: black text, grey buttons, white text box.
 QPalette designPalette();
 

@@ -47,8 +47,11 @@ void ElementGroupBox::paintEvent(QPaintEvent* event)
     fillBorder(p, box, line, palette().color(QPalette::Dark));
     fillBorder(p, box.translated(line, line), line, palette().color(QPalette::Light));
 
-    const QRect caption(qRound(kCaptionIndent * zoom_), 0,
-                        metrics.horizontalAdvance(title()) + qRound(2 * kCaptionPadding * zoom_), metrics.height());
+    QRect caption(qRound(kCaptionIndent * zoom_), 0,
+                  metrics.horizontalAdvance(title()) + qRound(2 * kCaptionPadding * zoom_), metrics.height());
+    // A right-to-left caption breaks the border as far from the right edge.
+    if (layoutDirection() == Qt::RightToLeft)
+        caption.moveRight(width() - 1 - caption.left());
     p.fillRect(caption, palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawText(caption, Qt::AlignCenter, title());

@@ -129,16 +129,29 @@ void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, doubl
     p.setClipRect(r, Qt::IntersectClip);
     p.fillRect(r, resolveColour(def.background));
     p.setPen(resolveColour(def.colour));
-    const QFont& font = labelFont(def, zoom);
-    p.setFont(font);
     // Breaking a caption into lines lays it out twice over; one that surely
     // fits is drawn as the one line it would be anyway.
-    const QFontMetricsF metrics(font);
     const QString caption = QString::fromStdString(s.caption);
-    if (surelyFits(caption, metrics, r.width()))
+    const QFont& designed = labelFont(def, zoom);
+    const bool fits = surelyFits(caption, QFontMetricsF(designed), r.width());
+    // A translation too wide for the label takes a smaller size first.
+    const QFont font = fits ? designed : fittedFont(designed, caption, r.width());
+    p.setFont(font);
+    const QFontMetricsF metrics(font);
+    // The scene is never mirrored: only a right-to-left caption reads so,
+    // from the right edge of its label. A caption of another script, or
+    // shrunk to fit, keeps the designed baseline: a wrapped line would sit
+    // lower by the taller font's ascent and lose its foot to the clip.
+    const bool rightToLeft = caption.isRightToLeft();
+    p.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    const bool shrunk = font.pixelSize() != designed.pixelSize();
+    const double advance = rightToLeft || shrunk ? metrics.horizontalAdvance(caption) : 0;
+    if (fits && !rightToLeft)
         p.drawText(QPointF(r.left(), r.top() + metrics.ascent()), caption);
+    else if ((rightToLeft || shrunk) && advance <= r.width())
+        p.drawText(QPointF(rightToLeft ? r.right() - advance : r.left(), r.top() + metrics.ascent()), caption);
     else
-        p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+        p.drawText(r, (rightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap, caption);
     p.restore();
 }
 

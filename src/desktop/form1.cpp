@@ -12,6 +12,7 @@
 #include "window/presentation.h"
 #include "window/zoomsteps.h"
 
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -128,7 +131,7 @@ void Form1::createControls()
 
 QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
 {
-    const QString caption = QString::fromStdString(session_.language().tr(def.caption));
+    const QString caption = QString::fromStdString(captionOf(session_.language(), def));
     QWidget* w = nullptr;
     switch (def.kind) {
     case Kind::Frame: {
@@ -159,6 +162,43 @@ QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
     return w;
 }
 
+// The designed font, smaller where the language's caption needs it to fit
+// the room the style leaves for text. Play keeps one size for both captions.
+QFont Form1::captionFont(const ElementDef& def, QWidget& w) const
+{
+    const QFont designed = designFont(def.font, zoom_);
+    QString caption;
+    double room = 0;
+    if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
+        caption = button->text();
+        if (def.id == Id::cmdPlay) {
+            const Language& language = session_.language();
+            const QString play = QString::fromStdString(language.tr(kPlay));
+            const QString pause = QString::fromStdString(language.tr(kPause));
+            caption = QFontMetricsF(designed).horizontalAdvance(play) > QFontMetricsF(designed).horizontalAdvance(pause)
+                          ? play
+                          : pause;
+        }
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = roundedRect(pixelRect(def.geometry, zoom_));
+        option.rect.moveTo(0, 0);
+        const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+        room = w.style()
+                   ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option,
+                                    button)
+                   .width();
+        if (!radio)
+            room -= 2 * w.style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+    } else if (auto* box = qobject_cast<ElementGroupBox*>(&w)) {
+        caption = box->title();
+        room = pixelRect(def.geometry, zoom_).width() - 2 * (kCaptionIndent + kCaptionPadding) * zoom_;
+    } else {
+        return designed;
+    }
+    return fittedFont(designed, caption, room);
+}
+
 void Form1::placeControls()
 {
     for (const ElementDef& def : elementTable()) {
@@ -167,7 +207,7 @@ void Form1::placeControls()
             continue;
         const QPoint offset = def.in == In::Window ? origin_ : QPoint();
         w->setGeometry(roundedRect(pixelRect(def.geometry, zoom_)).translated(offset));
-        w->setFont(designFont(def.font, zoom_));
+        w->setFont(captionFont(def, *w));
         if (auto* frame = qobject_cast<ElementGroupBox*>(w))
             frame->setZoom(zoom_);
     }

@@ -74,6 +74,7 @@ private:
     void createControls();
     QWidget* createControl(const ElementDef& def, QWidget* parent);
     void placeControls();
+    QFont captionFont(const ElementDef& def, QWidget& w) const;
     void placeScene();
     void invalidate(const ElementDef& def, const ElementState& state);
     void repaintInvalidated();

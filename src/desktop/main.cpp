@@ -6,12 +6,18 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <utility>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    vantrel::setUpApplication();
+    // The language the environment asks for, as gettext would choose it,
+    // whether or not the machine has that locale installed.
+    vantrel::Language language(vantrel::languageFromEnvironment(std::getenv));
+    vantrel::setUpApplication(language);
 
-    vantrel::Program program;
+    vantrel::Program program(std::move(language));
     vantrel::quitAfterFirstFrameIfAsked(program.form);
     program.form.show();
     return QApplication::exec();

@@ -23,7 +23,11 @@ struct Program {
     Session session;
     Form1 form{session};
 
-    Program() { setUpView(form); }
+    explicit Program(Language language = {})
+        : session(std::move(language))
+    {
+        setUpView(form);
+    }
 };
 
 } // namespace vantrel

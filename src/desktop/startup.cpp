@@ -15,14 +15,19 @@
 
 namespace vantrel {
 
-void setUpApplication()
+void setUpApplication(const Language& language)
 {
     QApplication::setApplicationName(QString::fromUtf8(kProgramName));
     QApplication::setApplicationDisplayName(QString::fromUtf8(kProgramName));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
     // The captions are designed in Liberation Sans Bold's metrics; the program
     // carries the font, so they fit on machines that have no such font.
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+    // The scripts it lacks come from fonts cut for the catalogs' words.
+    for (const char* file : {"LiberationSans-Bold.ttf", "VantrelArabic-Bold.ttf", "VantrelDevanagari-Bold.ttf",
+                             "VantrelCJK-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QString::fromLatin1(file));
+    if (language.def().rightToLeft)
+        QApplication::setLayoutDirection(Qt::RightToLeft);
     // One look on every desktop, so the designed geometry fits the same everywhere.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);

@@ -4,6 +4,8 @@
 // What every process that shows the window sets up first.
 #pragma once
 
+#include "window/words.h"
+
 #include <functional>
 
 class QWidget;
@@ -11,7 +13,9 @@ class QWidget;
 namespace vantrel {
 
 // Call once, right after the QApplication exists.
-void setUpApplication();
+// The application's name, fonts, style and, for a right-to-left language,
+// its direction: controls and dialogs follow it, the painted scene does not.
+void setUpApplication(const Language& language = Language{});
 
 // Calls `then` once, from the event loop, after the first paint of `window`
 // has reached the screen.

@@ -5,10 +5,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <iomanip>
-#include <locale>
-#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -111,10 +109,12 @@ struct Decimal {
 
 Decimal rounded(double value, int precision)
 {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << std::scientific << std::setprecision(precision - 1) << value;
-    const std::string text = out.str();
+    // printf's own digits: a stream would bring the whole of the library's
+    // locale machinery into the browser edition. Whatever the C locale's
+    // decimal point, only the digits and the exponent are read below.
+    char buffer[64];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
+    const std::string_view text(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
     Decimal d;
     std::size_t i = 0;
     for (; i < text.size() && text[i] != 'e'; ++i) {

@@ -35,6 +35,10 @@ std::span<const Id> tabOrder();
 inline constexpr int kCaptionIndent = 8;
 inline constexpr int kCaptionPadding = 2;
 
+// A caption wider than its room in a language shrinks, down to this share of
+// its designed size; the layout never changes for it.
+inline constexpr double kSmallestCaptionScale = 0.8;
+
 // Thin lines keep whole device pixels at any zoom: a pen this wide or less.
 constexpr bool isThin(const ElementDef& def) { return def.penWidth <= 2; }
 
