@@ -211,8 +211,11 @@ var vantrel = (function () {
     document.querySelector("h1").textContent = words.title;
     document.querySelector("meta[name=description]").setAttribute("content", words.description);
     nodes.scene.node.setAttribute("aria-label", words.scene);
-    for (var name in words.names) nodes[name].node.setAttribute("aria-label", words.names[name]);
-    for (name in words.hints) nodes[name].hint.textContent = words.hints[name];
+    for (var name in words.spoken) {
+      var spoken = words.spoken[name];
+      if ("name" in spoken) nodes[name].node.setAttribute("aria-label", spoken.name);
+      if ("hint" in spoken) nodes[name].hint.textContent = spoken.hint;
+    }
     document.querySelector("#about button").textContent = words.ok;
   }
 
