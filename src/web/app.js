@@ -3,11 +3,12 @@
 
 // Builds the page from the fixed tables that the build writes (tables.js),
 // passes every click, key, tick and edit of the box to the program, and
-// shows what each call changed. The program decides what the scene shows,
-// every word, which element is painted and which is a control, the tab
-// order, the colours and how lines end; what is left here is how a browser
-// shows them: SVG for the painted elements, HTML controls over them, the
-// page's font and a dialog for the About message.
+// shows what each call changed. The tables and the program's answers say
+// what the scene shows, every word, which element is painted and which is a
+// control, the tab order, the scheme's and the group boxes' colours and how
+// lines end. What this file adds is how a browser shows them: SVG for the
+// painted elements, HTML controls placed over them, the font's ascent, and
+// full screen; the controls' and the About box's own look is style.css's.
 "use strict";
 
 var Module = {
