@@ -15,8 +15,8 @@ namespace vantrel {
 
 class JsonWriter {
 public:
-    JsonWriter& object() { return begin("{", '}'); }
-    JsonWriter& array() { return begin("[", ']'); }
+    JsonWriter& object() { return put("{", false, '}'); }
+    JsonWriter& array() { return put("[", false, ']'); }
     // Closes the innermost object or array.
     JsonWriter& end()
     {
@@ -26,9 +26,9 @@ public:
         return *this;
     }
     // The name of the next value in an object.
-    JsonWriter& key(std::string_view name) { return begin(quoted(name) + ':', 0); }
+    JsonWriter& key(std::string_view name) { return put(quoted(name) + ':', false); }
 
-    JsonWriter& value(std::string_view text) { return raw(quoted(text)); }
+    JsonWriter& value(std::string_view text) { return put(quoted(text), true); }
     JsonWriter& value(const char* text) { return value(std::string_view(text ? text : "")); }
     // Nine significant digits give back the very 32-bit float a line end
     // holds. JSON has no infinity nor NaN.
@@ -37,11 +37,11 @@ public:
         char digits[32] = "null";
         if (std::isfinite(number))
             std::snprintf(digits, sizeof digits, "%.9g", number);
-        return raw(digits);
+        return put(digits, true);
     }
     JsonWriter& value(int number) { return value(static_cast<double>(number)); }
-    JsonWriter& value(bool truth) { return raw(truth ? "true" : "false"); }
-    JsonWriter& null() { return raw("null"); }
+    JsonWriter& value(bool truth) { return put(truth ? "true" : "false", true); }
+    JsonWriter& null() { return put("null", true); }
     template <typename T>
     JsonWriter& field(std::string_view name, const T& v)
     {
@@ -51,20 +51,16 @@ public:
     const std::string& text() const { return out_; }
 
 private:
-    // Writes a key or what starts a value, and keeps what will close it if
-    // anything does.
-    JsonWriter& begin(std::string_view json, char closer)
+    // Writes a key, a whole value or what opens one, after a comma where a
+    // value came before, and keeps what will close an object or array.
+    JsonWriter& put(std::string_view json, bool whole, char closer = 0)
     {
-        out_ += valueBefore_ ? "," : "";
+        if (valueBefore_)
+            out_ += ',';
         out_ += json;
         if (closer)
             closers_ += closer;
-        valueBefore_ = false;
-        return *this;
-    }
-    JsonWriter& raw(std::string_view json)
-    {
-        begin(json, 0).valueBefore_ = true;
+        valueBefore_ = whole;
         return *this;
     }
     // Only the quote, the backslash and the control characters need escapes;
