@@ -134,7 +134,7 @@ var vantrel = (function () {
 
   function control(def, parent, box, z) {
     var e, shown, caption;
-    var press = function () { command(commandRow[def.name]); };
+    var press = function () { if (def.name in commandRow) command(commandRow[def.name]); };
     switch (def.kind) {
     case "button":
       e = shown = caption = html("button", { id: def.name, type: "button", "class": "control" }, parent);
@@ -282,7 +282,8 @@ var vantrel = (function () {
       cmd.keys.forEach(function (k) { bindings.push({ key: names[k] || k, scope: cmd.scope, action: action }); });
     });
     document.addEventListener("keydown", function (event) {
-      if (event.ctrlKey || event.altKey || event.metaKey || document.getElementById("about").open) return;
+      if (event.ctrlKey || event.altKey || event.metaKey || event.isComposing ||
+          document.getElementById("about").open) return;
       var def = defs[event.target.id];
       for (var i = 0; i < bindings.length; ++i) {
         var b = bindings[i];
