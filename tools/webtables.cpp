@@ -23,7 +23,7 @@ namespace vantrel {
 namespace {
 
 // The names the page's script goes by, in the order of each enum.
-constexpr std::array<const char*, 9> kKinds{"frame", "label", "button", "textbox", "option", "timer", "image",
+constexpr std::array<const char*, 9> kKinds{"groupbox", "label", "button", "textbox", "option", "timer", "image",
                                             "line", "circle"};
 constexpr std::array<const char*, 4> kRoles{"none", "painted", "control", "pictureButton"};
 constexpr std::array<const char*, 4> kScopes{"control", "window", "textbox", "fullscreen"};

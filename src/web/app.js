@@ -114,7 +114,7 @@ var vantrel = (function () {
   }
 
   // A group box's etched border, with its caption breaking the top edge.
-  function frame(def, parent) {
+  function groupBox(def, parent) {
     var g = def.geometry, px = tables.twipsPerPixel;
     var f = html("fieldset", { id: def.name, "class": "control" }, parent);
     place(f, def, tables.client);
@@ -183,8 +183,8 @@ var vantrel = (function () {
     tables.elements.forEach(function (def, i) {
       defs[def.name] = def;
       // Group boxes first: they hold other elements.
-      if (def.kind === "frame") {
-        frame(def, stage);
+      if (def.kind === "groupbox") {
+        groupBox(def, stage);
         nodes[def.name].node.style.zIndex = count - i;
       }
     });
