@@ -102,7 +102,7 @@ void TestNoFonts::captionRendersAndFits()
 
     if (control) {
         // The control drawn with and without its caption.
-        const char* property = def.kind == Kind::Frame ? "title" : "text";
+        const char* property = def.kind == Kind::GroupBox ? "title" : "text";
         const QImage with = control->grab().toImage();
         control->setProperty(property, QString());
         const QImage without = control->grab().toImage();

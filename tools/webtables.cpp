@@ -23,7 +23,7 @@ namespace vantrel {
 namespace {
 
 // The names the page's script goes by, in the order of each enum.
-constexpr std::array<const char*, 9> kKinds{"frame", "label", "button", "textbox", "option", "timer", "image",
+constexpr std::array<const char*, 9> kKinds{"groupbox", "label", "button", "textbox", "option", "timer", "image",
                                             "line", "circle"};
 constexpr std::array<const char*, 4> kRoles{"none", "painted", "control", "pictureButton"};
 constexpr std::array<const char*, 4> kScopes{"control", "window", "textbox", "fullscreen"};
@@ -47,13 +47,11 @@ std::string hex(std::uint32_t rgb)
     return text;
 }
 
+// An element without the colour leaves it out.
 void colour(JsonWriter& json, const char* name, const Colour& c)
 {
-    json.key(name);
     if (const std::optional<std::uint32_t> rgb = designRgb(c))
-        json.value(hex(*rgb));
-    else
-        json.null();
+        json.field(name, hex(*rgb));
 }
 
 void writeElements(JsonWriter& json)
@@ -67,17 +65,16 @@ void writeElements(JsonWriter& json)
         json.key("geometry").array().value(g.a).value(g.b).value(g.c).value(g.d).end();
         colour(json, "colour", d.colour);
         colour(json, "background", d.background);
-        json.field("pen", d.penWidth);
+        if (d.penWidth)
+            json.field("pen", d.penWidth);
         if (d.kind == Kind::Line)
             json.field("round", hasRoundEnds(d, designed[d.id], d.penWidth));
         if (d.font.family)
             json.field("points", d.font.points);
         if (d.picture != Picture::None)
             json.field("picture", d.picture == Picture::WaveformChart ? "chart" : "about").field("stretch", d.stretch);
-        const SpokenWords spoken = spokenWords(d.id);
-        if (spoken.name)
-            json.field("named", true);
-        if (spoken.description)
+        // Its hint's words come with the language; where it goes is fixed.
+        if (spokenWords(d.id).description)
             json.field("hinted", true);
         json.end();
     }

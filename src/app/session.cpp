@@ -26,11 +26,15 @@ Session::Session(Language language)
     pending_ = {};
 }
 
+// The handlers tell the window of every control they set; the change
+// tells only of those that now read differently.
 template <typename Step>
 Change Session::run(Step step)
 {
     pending_ = {};
+    const Controls before = controls_;
     step();
+    pending_.controls = !(controls_ == before);
     return std::exchange(pending_, {});
 }
 
@@ -70,7 +74,8 @@ Change Session::tick()
 // The box shows the text already; nothing to tell.
 Change Session::textChanged(std::string text)
 {
-    return run([this, &text] { controls_.txtAngleText = std::move(text); });
+    controls_.txtAngleText = std::move(text);
+    return {};
 }
 
 Change Session::setLanguage(const LanguageDef& def)
@@ -114,8 +119,6 @@ void Session::Form::process()
             known->after = s.scene_[id];
     }
 }
-
-void Session::Form::controlsChanged() { session_.pending_.controls = true; }
 
 void Session::Form::frameSettled() { session_.pending_.settled = session_.description(); }
 

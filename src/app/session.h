@@ -92,7 +92,8 @@ private:
         {
         }
         void process() override;
-        void controlsChanged() override;
+        // The session compares the controls before and after a call itself.
+        void controlsChanged() override {}
         void frameSettled() override;
         void showAbout(const char* title, const char* text) override;
 

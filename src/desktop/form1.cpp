@@ -112,13 +112,13 @@ void Form1::tick() { showChange(session_.tick()); }
 void Form1::createControls()
 {
     const auto& table = elementTable();
-    // Frames first: they hold other controls.
+    // Group boxes first: they hold other controls.
     for (const ElementDef& def : table) {
-        if (def.kind == Kind::Frame)
+        if (def.kind == Kind::GroupBox)
             widgets_[indexOf(def.id)] = createControl(def, this);
     }
     for (const ElementDef& def : table) {
-        if (def.kind == Kind::Frame || roleOf(def.id) != Role::Control)
+        if (def.kind == Kind::GroupBox || roleOf(def.id) != Role::Control)
             continue;
         widgets_[indexOf(def.id)] = createControl(def, container(def.in));
     }
@@ -134,13 +134,13 @@ QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
     const QString caption = QString::fromStdString(captionOf(session_.language(), def));
     QWidget* w = nullptr;
     switch (def.kind) {
-    case Kind::Frame: {
-        auto* frame = new ElementGroupBox(caption, parent);
+    case Kind::GroupBox: {
+        auto* box = new ElementGroupBox(caption, parent);
         const In inside = def.id == Id::Frame2 ? In::Frame2 : In::Frame1;
-        frame->setElementPainter([this, frame, inside](QPainter& p, const QRegion& region) {
+        box->setElementPainter([this, inside](QPainter& p, const QRegion& region) {
             paintElements(p, inside, session_.scene(), region, pictures_, zoom_);
         });
-        w = frame;
+        w = box;
         break;
     }
     case Kind::PushButton:
@@ -208,8 +208,8 @@ void Form1::placeControls()
         const QPoint offset = def.in == In::Window ? origin_ : QPoint();
         w->setGeometry(roundedRect(pixelRect(def.geometry, zoom_)).translated(offset));
         w->setFont(captionFont(def, *w));
-        if (auto* frame = qobject_cast<ElementGroupBox*>(w))
-            frame->setZoom(zoom_);
+        if (auto* box = qobject_cast<ElementGroupBox*>(w))
+            box->setZoom(zoom_);
     }
 }
 

@@ -20,6 +20,9 @@ std::optional<std::int16_t> nearestInt16(double value);
 
 // Degrees to hundredths of a radian, as Set Angle enters them.
 inline constexpr double kEntryFactor = 1.745;
+// Hundredths of a radian per degree as the read-out divides by it: the same
+// 100 pi / 180 = 1.74533, but cut to three places where Set Angle rounds it.
+inline constexpr double kReadOutFactor = 1.744;
 
 struct SetAngleOutcome {
     std::optional<std::string> writtenText; // set when the box's text was reduced by 360

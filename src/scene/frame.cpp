@@ -3,6 +3,8 @@
 
 #include "scene/frame.h"
 
+#include "scene/anglerules.h"
+
 #include <cmath>
 
 namespace vantrel {
@@ -73,13 +75,13 @@ double phaseValue(int argument)
     return -1.0 * std::floor(2000.0 * std::sin(argument / 100.0));
 }
 
-std::int32_t cursorX(std::int16_t angle) { return std::int32_t{angle} * 8 + 9340; }
+std::int32_t cursorX(std::int16_t angle) { return std::int32_t{angle} * kCursorStep + kCursorOrigin; }
 
 Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before)
 {
     Frame f;
     f.angle = angle;
-    f.degrees = static_cast<long long>(std::floor(angle / 1.744));
+    f.degrees = static_cast<long long>(std::floor(angle / kReadOutFactor));
     f.cursor = cursorX(angle);
     for (Phase p : {R, Y, B})
         f.phases[p] = phaseAt(p, angle, before[p]);

@@ -14,6 +14,11 @@ namespace vantrel {
 // Centre of the phasor diagram, in twips.
 inline constexpr double kPhasorCentre = 4500.0;
 
+// The time cursor stands at kCursorOrigin twips at angle 0 and moves
+// kCursorStep twips per hundredth of a radian.
+inline constexpr int kCursorOrigin = 9340;
+inline constexpr int kCursorStep = 8;
+
 // Offset of the Y and B phase arguments from R, in hundredths of a radian.
 inline constexpr int kPhaseOffset = 209;
 

@@ -3,11 +3,12 @@
 
 // Builds the page from the fixed tables that the build writes (tables.js),
 // passes every click, key, tick and edit of the box to the program, and
-// shows what each call changed. The program decides what the scene shows,
-// every word, which element is painted and which is a control, the tab
-// order, the colours and how lines end; what is left here is how a browser
-// shows them: SVG for the painted elements, HTML controls over them, the
-// page's font and a dialog for the About message.
+// shows what each call changed. The tables and the program's answers say
+// what the scene shows, every word, which element is painted and which is a
+// control, the tab order, the scheme's and the group boxes' colours and how
+// lines end. What this file adds is how a browser shows them: SVG for the
+// painted elements, HTML controls placed over them, the font's ascent, and
+// full screen; the controls' and the About box's own look is style.css's.
 "use strict";
 
 var Module = {
@@ -113,7 +114,7 @@ var vantrel = (function () {
   }
 
   // A group box's etched border, with its caption breaking the top edge.
-  function frame(def, parent) {
+  function groupBox(def, parent) {
     var g = def.geometry, px = tables.twipsPerPixel;
     var f = html("fieldset", { id: def.name, "class": "control" }, parent);
     place(f, def, tables.client);
@@ -133,7 +134,7 @@ var vantrel = (function () {
 
   function control(def, parent, box, z) {
     var e, shown, caption;
-    var press = function () { command(commandRow[def.name]); };
+    var press = function () { if (def.name in commandRow) command(commandRow[def.name]); };
     switch (def.kind) {
     case "button":
       e = shown = caption = html("button", { id: def.name, type: "button", "class": "control" }, parent);
@@ -182,8 +183,8 @@ var vantrel = (function () {
     tables.elements.forEach(function (def, i) {
       defs[def.name] = def;
       // Group boxes first: they hold other elements.
-      if (def.kind === "frame") {
-        frame(def, stage);
+      if (def.kind === "groupbox") {
+        groupBox(def, stage);
         nodes[def.name].node.style.zIndex = count - i;
       }
     });
@@ -211,8 +212,11 @@ var vantrel = (function () {
     document.querySelector("h1").textContent = words.title;
     document.querySelector("meta[name=description]").setAttribute("content", words.description);
     nodes.scene.node.setAttribute("aria-label", words.scene);
-    for (var name in words.names) nodes[name].node.setAttribute("aria-label", words.names[name]);
-    for (name in words.hints) nodes[name].hint.textContent = words.hints[name];
+    for (var name in words.spoken) {
+      var spoken = words.spoken[name];
+      if ("name" in spoken) nodes[name].node.setAttribute("aria-label", spoken.name);
+      if ("hint" in spoken) nodes[name].hint.textContent = spoken.hint;
+    }
     document.querySelector("#about button").textContent = words.ok;
   }
 
@@ -278,7 +282,8 @@ var vantrel = (function () {
       cmd.keys.forEach(function (k) { bindings.push({ key: names[k] || k, scope: cmd.scope, action: action }); });
     });
     document.addEventListener("keydown", function (event) {
-      if (event.ctrlKey || event.altKey || event.metaKey || document.getElementById("about").open) return;
+      if (event.ctrlKey || event.altKey || event.metaKey || event.isComposing ||
+          document.getElementById("about").open) return;
       var def = defs[event.target.id];
       for (var i = 0; i < bindings.length; ++i) {
         var b = bindings[i];

@@ -15,8 +15,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <string>
-
 namespace vantrel {
 namespace {
 
@@ -32,11 +30,9 @@ void writeControls(JsonWriter& json)
     json.key("controls").object();
     json.field("cmdPlay", c.cmdPlayCaption).field("txtAngle", c.txtAngleText).field("interval", c.timerInterval);
     // The option button that shows the speed; none when no speed has it.
+    const std::optional<Id> chosen = session().chosenSpeed();
     json.key("speed");
-    if (const std::optional<Id> chosen = session().chosenSpeed())
-        json.value(element(*chosen).name);
-    else
-        json.null();
+    chosen ? json.value(element(*chosen).name) : json.null();
     json.end();
 }
 
@@ -55,77 +51,55 @@ void writeElement(JsonWriter& json, Id id, const ElementState& s, bool withCapti
     json.end();
 }
 
-// Every word the page shows or a screen reader speaks, beyond the captions.
+// Every word beyond the captions: the page's, and what a screen reader says
+// of an element besides its caption, its name and its hint.
 void writeWords(JsonWriter& json)
 {
     const Language& language = session().language();
-    json.key("words").object();
-    json.field("title", kProgramName)
-        .field("description", language.tr(pageDescription()))
-        .field("scene", language.tr(sceneName()))
-        .field("ok", aboutWords(language).ok);
-    json.key("names").object();
+    json.key("words").object().field("title", kProgramName).field("description", language.tr(pageDescription()));
+    json.field("scene", language.tr(sceneName())).field("ok", aboutWords(language).ok).key("spoken").object();
     for (const ElementDef& def : elementTable()) {
-        if (const Msg name = spokenWords(def.id).name)
-            json.field(def.name, language.tr(name));
-    }
-    json.end().key("hints").object();
-    for (const ElementDef& def : elementTable()) {
-        if (const Msg hint = spokenWords(def.id).description)
-            json.field(def.name, language.tr(hint));
+        const SpokenWords spoken = spokenWords(def.id);
+        if (!spoken.name && !spoken.description)
+            continue;
+        json.key(def.name).object();
+        if (spoken.name)
+            json.field("name", language.tr(spoken.name));
+        if (spoken.description)
+            json.field("hint", language.tr(spoken.description));
+        json.end();
     }
     json.end().end();
 }
 
-// What one call changed; "{}" when nothing did, as on a paused tick.
-JsonWriter changeJson(const Change& change)
-{
-    JsonWriter json;
-    json.object();
-    if (change.controls)
-        writeControls(json);
-    if (!change.elements.empty()) {
-        json.key("elements").array();
-        for (const ElementChange& e : change.elements)
-            writeElement(json, e.id, e.after, true);
-        json.end();
-    }
-    if (change.settled)
-        json.field("settled", *change.settled);
-    if (change.about) {
-        json.key("about").object();
-        json.field("title", change.about->title).field("text", change.about->text).field("ok", change.about->ok);
-        json.end();
-    }
-    json.end();
-    return json;
-}
-
-// Everything that can change, as if all of it just had: every element's
-// state and caption, the controls, the frame in words and every other word.
-JsonWriter wholeJson()
+// What one call changed; "{}" when nothing did, as on a paused tick. With
+// `whole`, everything that can change, as if all of it just had.
+const char* answer(const Change& change, bool whole = false)
 {
     const Session& s = session();
     JsonWriter json;
     json.object();
-    writeControls(json);
-    json.key("elements").array();
-    for (const ElementDef& def : elementTable()) {
-        // Play's caption and the box's text are the controls', sent above.
-        const bool heldByControls = def.id == Id::cmdPlay || def.id == Id::txtAngle;
-        if (roleOf(def.id) != Role::None)
-            writeElement(json, def.id, s.scene()[def.id], !heldByControls);
+    if (change.controls || whole)
+        writeControls(json);
+    if (!change.elements.empty() || whole) {
+        json.key("elements").array();
+        for (const ElementChange& e : change.elements)
+            writeElement(json, e.id, e.after, true);
+        for (const ElementDef& def : elementTable()) {
+            // Play's caption and the box's text are the controls', sent above.
+            if (whole && roleOf(def.id) != Role::None)
+                writeElement(json, def.id, s.scene()[def.id], def.id != Id::cmdPlay && def.id != Id::txtAngle);
+        }
+        json.end();
     }
+    if (change.settled || whole)
+        json.field("settled", whole ? s.description() : *change.settled);
+    if (const std::optional<AboutRequest>& about = change.about)
+        json.key("about").object().field("title", about->title).field("text", about->text).field("ok", about->ok).end();
+    if (whole)
+        writeWords(json);
     json.end();
-    json.field("settled", s.description());
-    writeWords(json);
-    json.end();
-    return json;
-}
-
-// The answer lives until the next call, which is all the script needs.
-const char* answer(const JsonWriter& json)
-{
+    // The answer lives until the next call, which is all the script needs.
     static std::string last;
     last = json.text();
     return last.c_str();
@@ -147,29 +121,29 @@ using namespace vantrel;
 extern "C" {
 
 // The session after its load step, whole.
-EMSCRIPTEN_KEEPALIVE const char* vantrel_start() { return answer(wholeJson()); }
+EMSCRIPTEN_KEEPALIVE const char* vantrel_start() { return answer({}, true); }
 
 // A control pressed or its key: `row` is the command's place in the command table.
 EMSCRIPTEN_KEEPALIVE const char* vantrel_command(int row)
 {
     const auto commands = commandTable();
     if (row < 0 || static_cast<std::size_t>(row) >= commands.size())
-        return answer(changeJson({}));
-    return answer(changeJson(session().command(commands[static_cast<std::size_t>(row)].command)));
+        return answer({});
+    return answer(session().command(commands[static_cast<std::size_t>(row)].command));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* vantrel_tick() { return answer(changeJson(session().tick())); }
+EMSCRIPTEN_KEEPALIVE const char* vantrel_tick() { return answer(session().tick()); }
 
 // Every edit of the box, as the desktop reports it: Set Angle reads the text then.
 EMSCRIPTEN_KEEPALIVE const char* vantrel_text_changed(const char* text)
 {
-    return answer(changeJson(session().textChanged(text ? text : "")));
+    return answer(session().textChanged(text ? text : ""));
 }
 
 // The words have no language to choose yet: Language answers in English.
 // When it takes one, the session switches here, and the page gets every
 // caption and word again without reloading, as it does now.
-EMSCRIPTEN_KEEPALIVE const char* vantrel_set_language(const char* /*tag*/) { return answer(wholeJson()); }
+EMSCRIPTEN_KEEPALIVE const char* vantrel_set_language(const char* /*tag*/) { return answer({}, true); }
 
 // A picture's pixels: 0 the waveform chart, 1 the About picture. Width,
 // height, then the RGBA bytes.

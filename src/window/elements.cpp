@@ -3,6 +3,7 @@
 
 #include "window/elements.h"
 
+#include "scene/frame.h"
 #include "window/words.h"
 
 namespace vantrel {
@@ -31,7 +32,7 @@ using K = Kind;
 constexpr std::array<ElementDef, kElementCount> kTable{{
 //   id            name         kind             in          geometry (twips)             colour       background pen  caption               font        sel    ms   picture                 stretch
     // TRANSLATORS: the caption of the legend that explains the conductor marks.
-    {Id::Frame2,   "Frame2",    K::Frame,        In::Window, {600, 9000, 7575, 1215},     kButtonText, kGrey,     0,   N_("Current Direction"),  kSans975},
+    {Id::Frame2,   "Frame2",    K::GroupBox,     In::Window, {600, 9000, 7575, 1215},     kButtonText, kGrey,     0,   N_("Current Direction"),  kSans975},
     // TRANSLATORS: the direction of the current in a conductor that a dot marks.
     {Id::Label4,   "Label4",    K::Label,        In::Frame2, {4920, 480, 1575, 495},      kButtonText, kGrey,     0,   N_("Upwards"),            kSans12},
     // TRANSLATORS: the direction of the current in a conductor that a cross marks.
@@ -45,7 +46,7 @@ constexpr std::array<ElementDef, kElementCount> kTable{{
     {Id::cmdAngle, "cmdAngle",  K::PushButton,   In::Window, {12480, 8280, 2055, 450},    kControl,    kControl,  0,   N_("Set Angle"),          kSans975},
     {Id::txtAngle, "txtAngle",  K::TextBox,      In::Window, {11520, 8280, 855, 450},     kControl,    kControl,  0,   "60",                 kSans12},
     // TRANSLATORS: the caption of the group of the three animation speeds.
-    {Id::Frame1,   "Frame1",    K::Frame,        In::Window, {9240, 7200, 5295, 855},     kButtonText, kGrey,     0,   N_("Speed"),              kSans975},
+    {Id::Frame1,   "Frame1",    K::GroupBox,     In::Window, {9240, 7200, 5295, 855},     kButtonText, kGrey,     0,   N_("Speed"),              kSans975},
     // TRANSLATORS: "Fast", "Medium" and "Slow" are the animation speeds.
     {Id::optFast,  "optFast",   K::OptionButton, In::Frame1, {3840, 360, 1215, 255},      kButtonText, kGrey,     0,   N_("Fast"),               kSans975, false},
     {Id::optMed,   "optMed",    K::OptionButton, In::Frame1, {2280, 360, 1215, 195},      kButtonText, kGrey,     0,   N_("Medium"),             kSans975, true},
@@ -111,6 +112,14 @@ constexpr bool rowsInIdOrder()
     return true;
 }
 static_assert(rowsInIdOrder(), "element rows must follow the Id order");
+
+// The frame update moves the cursor from where the table puts it and draws
+// the phasors from the centre of the diagram's vertical axis.
+constexpr const Geometry& designed(Id id) { return kTable[indexOf(id)].geometry; }
+static_assert(designed(Id::LineX).a == kCursorOrigin && designed(Id::LineX).c == kCursorOrigin,
+              "the time cursor's designed x is where angle 0 puts it");
+static_assert(designed(Id::Line3).a == kPhasorCentre && designed(Id::Line3).c == kPhasorCentre,
+              "the phasors' centre lies on the diagram's vertical axis");
 
 } // namespace
 

@@ -39,8 +39,9 @@ inline constexpr std::size_t kElementCount = static_cast<std::size_t>(Id::count_
 
 constexpr std::size_t indexOf(Id id) { return static_cast<std::size_t>(id); }
 
+// A group box holds other controls under a caption; the design calls it a frame.
 enum class Kind : std::uint8_t {
-    Frame, Label, PushButton, TextBox, OptionButton, Timer, Image, Line, Circle
+    GroupBox, Label, PushButton, TextBox, OptionButton, Timer, Image, Line, Circle
 };
 
 // The container an element is placed in; its geometry is relative to it.

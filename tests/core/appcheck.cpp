@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The handlers against a window that only records what they ask of it.
+// The session every front end runs, driven as a user drives it: commands,
+// ticks and text typed into the box, and what each call says it changed.
 #include "check.h"
 
-#include "app/handlers.h"
-#include "scene/frame.h"
-#include "window/elements.h"
-#include "window/sceneframe.h"
+#include "app/session.h"
+#include "scene/anglerules.h"
+#include "scene/numbertext.h"
 
 #include <string>
 #include <vector>
@@ -15,6 +15,13 @@
 using namespace vantrel;
 
 namespace corecheck {
+
+std::string degreesFor(int angle)
+{
+    const double degrees = angle / kEntryFactor;
+    return numberToText(degrees > 360 ? degrees + 360 : degrees);
+}
+
 namespace {
 
 struct State {
@@ -24,9 +31,10 @@ struct State {
     std::string box;
 };
 
-State stateOf(const Module1& m, const Controls& c)
+State stateOf(const Session& s)
 {
-    return {m.angle, m.playing, c.cmdPlayCaption, c.timerInterval, c.txtAngleText};
+    return {s.state().angle, s.state().playing, s.controls().cmdPlayCaption, s.controls().timerInterval,
+            s.controls().txtAngleText};
 }
 
 std::string describe(const State& s)
@@ -44,86 +52,97 @@ std::string sceneText(const SceneState& s)
     return t;
 }
 
-class RecordingView final : public FormView {
-public:
-    RecordingView(const Module1& state, const Controls& controls)
-        : state_(state)
-        , controls_(controls)
-    {
-        shown = controls;
-    }
-
-    void process() override
-    {
-        writeFrame(frames_.next(state_.angle), scene_);
-        record("process " + std::to_string(state_.angle), " | " + sceneText(scene_));
-    }
-    void controlsChanged() override
-    {
-        shown = controls_;
-        record("controlsChanged", "");
-    }
-    void frameSettled() override { record("frameSettled", ""); }
-    void showAbout(const char* title, const char* text) override
-    {
-        record("showAbout " + printable(title) + ' ' + printable(text), "");
-    }
-
-    std::string calls;    // what the handlers asked, in order
-    std::vector<std::string> log; // each call with the state after it
-    Controls shown;       // the controls as last shown
-
-private:
-    void record(const std::string& call, const std::string& frame)
-    {
-        if (call != "controlsChanged")
-            calls += (calls.empty() ? "" : ", ") + call;
-        log.push_back(call + " | " + describe(stateOf(state_, controls_)) + frame);
-    }
-
-    const Module1& state_;
-    const Controls& controls_;
-    FrameUpdate frames_;
-    SceneState scene_;
+// One step of a script: a command, a tick, or text typed into the box.
+struct Step {
+    enum What { Command_, Tick, Type } what;
+    Command command = Command::PlayPause;
+    std::string text;
 };
 
-// The program as every front end builds it, with the recording window.
-struct Program {
-    Module1 state;
-    Controls controls{element(Id::cmdPlay).caption, element(Id::Timer1).periodMs, element(Id::txtAngle).caption};
-    RecordingView view{state, controls};
-    Handlers handlers{state, controls, view};
-};
+Step cmd(Command c) { return {Step::Command_, c, {}}; }
+const Step kTick{Step::Tick, {}, {}};
+Step type(std::string text) { return {Step::Type, {}, std::move(text)}; }
+const Step kPlay = cmd(Command::PlayPause), kFast = cmd(Command::Fast), kMed = cmd(Command::Medium),
+           kSlow = cmd(Command::Slow), kSet = cmd(Command::SetAngle), kAbout = cmd(Command::About);
 
-using Handler = void (Handlers::*)();
-constexpr Handler Load = &Handlers::Form_Load, Tick = &Handlers::Timer1_Timer, Play = &Handlers::cmdPlay_Click,
-                  Fast = &Handlers::optFast_Click, Med = &Handlers::optMed_Click, Slow = &Handlers::optSlow_Click,
-                  SetAngle = &Handlers::cmdAngle_Click, About = &Handlers::cmdAbout_Click;
+// What a change reports, in short: c controls, e elements, s settled, a About.
+std::string flags(const Change& c)
+{
+    std::string f;
+    f += c.controls ? "c" : "";
+    f += c.elements.empty() ? "" : "e";
+    f += c.settled ? "s" : "";
+    f += c.about ? "a" : "";
+    return f.empty() ? "-" : f;
+}
+
+// Runs one step and checks that the change it reports is what the session
+// now shows: each changed element once, in table order, as it was and is;
+// every other element as it was; the settled words those of the frame.
+Change runStep(Session& s, const Step& step, const std::string& where)
+{
+    const SceneState before = s.scene();
+    const Controls controlsBefore = s.controls();
+    Change c;
+    switch (step.what) {
+    case Step::Command_:
+        c = s.command(step.command);
+        break;
+    case Step::Tick:
+        c = s.tick();
+        break;
+    case Step::Type:
+        c = s.textChanged(step.text);
+        break;
+    }
+    std::size_t next = 0;
+    for (const ElementDef& def : elementTable()) {
+        const bool differs = !(before[def.id] == s.scene()[def.id]);
+        const bool told = next < c.elements.size() && c.elements[next].id == def.id;
+        if (differs != told)
+            fail(where + ": " + def.name + (differs ? " changed untold" : " told as changed, yet the same"));
+        if (told) {
+            if (!(c.elements[next].before == before[def.id]) || !(c.elements[next].after == s.scene()[def.id]))
+                fail(where + ": " + def.name + " told with the wrong states");
+            ++next;
+        }
+    }
+    if (next != c.elements.size())
+        fail(where + ": elements told out of table order or twice");
+    if (c.controls == (s.controls() == controlsBefore) && step.what != Step::Type)
+        fail(where + ": controls " + (c.controls ? "told as changed, yet the same" : "changed untold"));
+    if (c.settled && *c.settled != s.description())
+        fail(where + ": settled words are not the frame's");
+    return c;
+}
 
 struct Case {
     std::string name;
-    State before;
-    std::vector<Handler> steps;
+    std::vector<Step> steps;
     State after;
-    std::string calls;
+    std::string reports; // flags() of each step, space-separated
 };
 
-void runCase(const Case& c)
+void runCase(const Case& k)
 {
-    Program p;
-    p.state = {static_cast<std::int16_t>(c.before.angle), static_cast<std::int16_t>(c.before.playing)};
-    p.controls = {c.before.caption, c.before.interval, c.before.box};
-    p.view.shown = p.controls;
-    for (Handler h : c.steps)
-        (p.handlers.*h)();
-    const State got = stateOf(p.state, p.controls);
-    line("handlers " + c.name + " -> " + describe(got) + "; " + p.view.calls);
-    if (describe(got) != describe(c.after))
-        fail(c.name + ": expected " + describe(c.after));
-    if (p.view.calls != c.calls)
-        fail(c.name + ": expected the calls " + c.calls);
-    if (!(p.view.shown == p.controls))
-        fail(c.name + ": the window was not told of a changed control");
+    Session s;
+    std::string reports;
+    for (const Step& step : k.steps) {
+        if (!reports.empty())
+            reports += ' ';
+        reports += flags(runStep(s, step, k.name));
+    }
+    const State got = stateOf(s);
+    line("session " + k.name + " -> " + describe(got) + "; " + reports);
+    if (describe(got) != describe(k.after))
+        fail(k.name + ": expected " + describe(k.after));
+    // The options show the speed whose period the timer has: Fast 20 ms,
+    // Medium 75, Slow 300.
+    const Id shown = got.interval == 20 ? Id::optFast : got.interval == 300 ? Id::optSlow : Id::optMed;
+    if (s.chosenSpeed() != shown)
+        fail(k.name + ": the options do not show the speed");
+    if (reports != k.reports)
+        fail(k.name + ": expected the reports " + k.reports);
 }
 
 // Set Angle's rows, with the angle the next running tick draws.
@@ -136,80 +155,131 @@ const SetAngleRow kSetAngleRows[] = {
     {"720", "360", 628, 0},       {"1000", "640", 1117, 0},      {"-90", "-90", -157, -156},
     {"", "", 42, 43},             {"abc", "abc", 42, 43},        {"20000", "19640", 42, 43},
     {"-20000", "-20000", 42, 43},
+    // What the page hands over as text must come through byte for byte.
+    {"\\", "\\", 42, 43},         {"\"60\"", "\"60\"", 42, 43},  {"6\\0\"", "6\\0\"", 42, 43},
 };
+
+// Degrees that Set Angle turns into 42.
+const std::string k42 = "24.07";
 
 } // namespace
 
-void checkHandlers()
+void checkSession()
 {
     {
-        // The designed window before its load step; the load step draws nothing.
-        Program p;
-        if (describe(stateOf(p.state, p.controls)) != describe({0, 0, "Play", 10, "60"}))
-            fail("designed start: " + describe(stateOf(p.state, p.controls)));
-        if (!element(Id::optMed).selected || element(Id::optFast).selected || element(Id::optSlow).selected)
-            fail("designed start: Medium is not the one speed selected");
+        // The designed window after its load step; no frame is drawn.
+        Session s;
+        if (describe(stateOf(s)) != describe({0, 0, "Play", 75, "60"}))
+            fail("designed start: " + describe(stateOf(s)));
+        if (s.chosenSpeed() != Id::optMed || !element(Id::optMed).selected)
+            fail("designed start: Medium is not the speed shown");
+        if (!(s.scene() == SceneState()) || s.frame())
+            fail("designed start: a frame is drawn");
+        if (s.description() != "No frame drawn yet. Press Play or Set Angle to draw one.")
+            fail("designed start: " + printable(s.description()));
     }
+    const State paused{0, 0, "Play", 75, "60"};
     std::vector<Case> cases = {
-        {"load", {0, 0, "Play", 10, "60"}, {Load}, {0, 0, "Play", 75, "60"}, ""},
-        {"first Play, first tick", {0, 0, "Play", 75, "60"}, {Play, Tick}, {1, 1, "Pause", 75, "60"}, "process 1"},
-        {"627, 628, then 0", {626, 1, "Pause", 75, "60"}, {Tick, Tick, Tick}, {0, 1, "Pause", 75, "60"},
-         "process 627, process 628, process 0"},
-        {"tick while paused", {300, 0, "Play", 75, "60"}, {Tick}, {300, 0, "Play", 75, "60"}, ""},
-        {"Play twice", {300, 0, "Play", 75, "60"}, {Play, Play}, {300, 0, "Play", 75, "60"}, "frameSettled"},
-        {"caption decides, lowercase", {5, 1, "play", 75, "60"}, {Play}, {5, 0, "Play", 75, "60"}, "frameSettled"},
-        {"caption decides, Pause while paused", {5, 0, "Pause", 75, "60"}, {Play}, {5, 0, "Play", 75, "60"},
-         "frameSettled"},
-        {"Fast, paused", {300, 0, "Play", 75, "60"}, {Fast}, {300, 0, "Play", 20, "60"}, ""},
-        {"Slow, running", {300, 1, "Pause", 75, "60"}, {Slow}, {300, 1, "Pause", 300, "60"}, ""},
-        {"Fast then Medium", {300, 1, "Pause", 75, "60"}, {Fast, Med}, {300, 1, "Pause", 75, "60"}, ""},
-        {"About, paused", {300, 0, "Play", 20, "7"}, {About}, {300, 0, "Play", 20, "7"},
-         "showAbout \"Vantrel\" \" This demo is developed by Oskendar\""},
-        {"About, running", {300, 1, "Pause", 300, "7"}, {About}, {300, 1, "Pause", 300, "7"},
-         "showAbout \"Vantrel\" \" This demo is developed by Oskendar\""},
+        {"first Play, first tick", {kPlay, kTick}, {1, 1, "Pause", 75, "60"}, "c e"},
+        {"627, 628, then 0", {type(degreesFor(626)), kSet, kPlay, kTick, kTick, kTick},
+         {0, 1, "Pause", 75, degreesFor(626)}, "- es c e e e"},
+        {"ticks while paused", {kTick, kTick}, paused, "- -"},
+        {"Play, Pause", {kPlay, kPlay}, paused, "c cs"},
+        {"Fast while paused", {kFast, kTick}, {0, 0, "Play", 20, "60"}, "c -"},
+        {"Slow while paused", {kSlow}, {0, 0, "Play", 300, "60"}, "c"},
+        {"Slow while running", {kPlay, kSlow}, {0, 1, "Pause", 300, "60"}, "c c"},
+        {"Fast, then Medium", {kFast, kMed}, paused, "c c"},
+        {"a speed chosen again", {kMed}, paused, "-"},
+        {"About while paused", {kAbout}, paused, "a"},
+        {"About while running", {kPlay, kAbout, kTick}, {1, 1, "Pause", 75, "60"}, "c a e"},
+        {"the view's own commands", {cmd(Command::ZoomIn), cmd(Command::ZoomOut), cmd(Command::ZoomReset),
+                                     cmd(Command::FullScreen), cmd(Command::LeaveFullScreen)},
+         paused, "- - - - -"},
+        // Set Angle reads the box as it stands when pressed.
+        {"typing, then Set Angle", {type("9"), type("90"), kSet}, {157, 0, "Play", 75, "90"}, "- - es"},
+        // Quotes and backslashes are plain text to the session: Play still works after them.
+        {"a backslash, then Play", {type("\\"), kSet, kPlay, kTick}, {1, 1, "Pause", 75, "\\"}, "- es c e"},
+        {"a quote, then Play", {type("\"\\\"90"), kSet, kPlay, kTick}, {1, 1, "Pause", 75, "\"\\\"90"}, "- es c e"},
     };
     for (const SetAngleRow& r : kSetAngleRows) {
-        const std::string set = "process " + std::to_string(r.angle) + ", frameSettled";
-        cases.push_back({"Set Angle " + printable(r.text) + " paused", {42, 0, "Play", 75, r.text},
-                         {SetAngle, Tick}, {r.angle, 0, "Play", 75, r.box}, set});
-        cases.push_back({"Set Angle " + printable(r.text) + " running", {42, 1, "Pause", 20, r.text},
-                         {SetAngle, Tick}, {r.ticked, 1, "Pause", 20, r.box},
-                         set + ", process " + std::to_string(r.ticked)});
+        // A reduced number is written back; an angle that stays at 42 draws
+        // the frame already on screen.
+        const std::string set =
+            std::string(r.box != r.text ? "c" : "") + (r.angle != 42 ? "e" : "") + "s";
+        cases.push_back({"Set Angle " + printable(r.text) + " paused", {type(k42), kSet, type(r.text), kSet, kTick},
+                         {r.angle, 0, "Play", 75, r.box}, "- es - " + set + " -"});
+        cases.push_back({"Set Angle " + printable(r.text) + " running",
+                         {type(k42), kSet, kPlay, kFast, type(r.text), kSet, kTick}, {r.ticked, 1, "Pause", 20, r.box},
+                         "- es c c - " + set + " e"});
     }
     for (const Case& c : cases)
         runCase(c);
+
+    Session s;
+    const Change about = s.command(Command::About);
+    if (!about.about || about.about->title != "Vantrel" ||
+        about.about->text != " This demo is developed by Oskendar" || about.about->ok != "OK")
+        fail("About: not the designed message");
+
+    // The settled frame in words, worked out from the phase values: 90
+    // degrees is angle 157, R -1999, Y 994, B 991; 1 degree is angle 2,
+    // R -39, Y 1756, B -1716, the field still pointing down.
+    const struct { std::string degrees, words; } spoken[] = {
+        {"90", "Phase angle 90 degrees. Currents: R +1.00, Y -0.50, B -0.50. Field points left."},
+        {"1", "Phase angle 1 degree. Currents: R +0.02, Y -0.88, B +0.86. Field points down."},
+        {"-1", "Phase angle -2 degrees. Currents: R -0.02, Y -0.86, B +0.88. Field points down."},
+    };
+    for (const auto& w : spoken) {
+        s.textChanged(w.degrees);
+        const Change c = s.command(Command::SetAngle);
+        line("spoken " + w.degrees + ": " + printable(c.settled.value_or("(none)")));
+        if (c.settled != w.words)
+            fail("spoken " + w.degrees + ", expected " + printable(w.words));
+    }
 }
 
-// Load, Play, a cycle and a bit, every Set Angle row running and paused, the
-// speeds, About and Pause.
+// Play, a cycle and a bit, every Set Angle row running and paused, the
+// speeds, About and Pause: each call with the state after it and what it
+// reported.
 int writeSession()
 {
-    Program p;
-    std::size_t logged = 0;
-    const auto call = [&](const std::string& what, Handler h) {
-        (p.handlers.*h)();
-        line(what);
-        for (; logged < p.view.log.size(); ++logged)
-            line("  " + p.view.log[logged]);
-    };
-    call("Form_Load", Load);
-    call("cmdPlay_Click", Play);
-    for (int i = 0; i < 640; ++i)
-        call("Timer1_Timer", Tick);
-    for (Handler playPause : {Play, Play}) {
-        for (const SetAngleRow& r : kSetAngleRows) {
-            p.controls.txtAngleText = r.text;
-            call("cmdAngle_Click " + printable(r.text), SetAngle);
-            call("Timer1_Timer", Tick);
+    Session s;
+    line("start | " + describe(stateOf(s)));
+    const auto call = [&](const std::string& what, const Step& step) {
+        const Change c = runStep(s, step, what);
+        std::string l = what + " | " + describe(stateOf(s));
+        if (c.controls)
+            l += " | controls";
+        if (!c.elements.empty()) {
+            l += " | elements";
+            for (const ElementChange& e : c.elements)
+                l += std::string(" ") + element(e.id).name;
+            l += " | " + sceneText(s.scene());
         }
-        call("cmdPlay_Click", playPause);
+        if (c.settled)
+            l += " | settled " + printable(*c.settled);
+        if (c.about)
+            l += " | about " + printable(c.about->title) + ' ' + printable(c.about->text) + ' ' +
+                 printable(c.about->ok);
+        line(l);
+    };
+    call("cmdPlay_Click", kPlay);
+    for (int i = 0; i < 640; ++i)
+        call("Timer1_Timer", kTick);
+    for (int round = 0; round < 2; ++round) {
+        for (const SetAngleRow& r : kSetAngleRows) {
+            call("txtAngle " + printable(r.text), type(r.text));
+            call("cmdAngle_Click", kSet);
+            call("Timer1_Timer", kTick);
+        }
+        call("cmdPlay_Click", kPlay);
     }
-    call("optFast_Click", Fast);
-    call("Timer1_Timer", Tick);
-    call("optSlow_Click", Slow);
-    call("optMed_Click", Med);
-    call("cmdAbout_Click", About);
-    call("cmdPlay_Click", Play);
+    call("optFast_Click", kFast);
+    call("Timer1_Timer", kTick);
+    call("optSlow_Click", kSlow);
+    call("optMed_Click", kMed);
+    call("cmdAbout_Click", kAbout);
+    call("cmdPlay_Click", kPlay);
     return 0;
 }
 

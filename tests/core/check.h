@@ -26,10 +26,14 @@ std::string coordinate(float f);
 std::string marksOf(const vantrel::SceneState& s);
 
 // Checks that fail on a wrong outcome (the check mode).
-void checkHandlers();
+void checkSession();
 void checkScene();
 void checkPictures();
 void checkLanguages();
+
+// Degrees that Set Angle turns into `angle`; above 360 one turn more, which
+// Set Angle takes off.
+std::string degreesFor(int angle);
 
 // Outputs that the runtimes must write alike.
 int writeSession();

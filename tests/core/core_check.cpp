@@ -3,7 +3,7 @@
 
 // The core alone, on whatever compiler and C++ library built it: no Qt.
 //
-//   core_check check OUT [LOCALE]  Set Angle's rules, the handlers, a frame
+//   core_check check OUT [LOCALE]  Set Angle's rules, the session, a frame
 //                                  written into the elements and the pictures,
 //                                  on tables whose outcomes are worked out by
 //                                  hand; under LOCALE (a C locale with a
@@ -14,9 +14,9 @@
 //   core_check corpus OUT FILE...  Set Angle on each fuzz input: a starting
 //                                  angle (two bytes, little-endian), then
 //                                  the box's text
-//   core_check session OUT         a scripted run of the handlers: every call
-//                                  they make of the window, with the state and
-//                                  the frame it then shows
+//   core_check session OUT         a scripted run of the session: each call,
+//                                  the state after it, and what it reported
+//                                  changed, with the frame it then shows
 //   core_check pictures OUT        the three pictures' pixels, in hex
 //
 // OUT is written in binary, so that the runtimes can be compared byte for byte.
@@ -241,7 +241,7 @@ int check(const char* localeName)
     checkNumberToText();
     checkNearestInt16();
     checkSetAngle();
-    checkHandlers();
+    checkSession();
     checkScene();
     checkPictures();
     checkLanguages();

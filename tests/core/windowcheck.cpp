@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The designed window as data: a frame written into its elements, and its
-// three pictures against the figures they are drawn to.
+// The designed window as data: a frame written into its elements by the
+// session, and its three pictures against the figures they are drawn to.
 #include "check.h"
 
+#include "app/session.h"
 #include "scene/frame.h"
 #include "window/icons.h"
-#include "window/sceneframe.h"
 #include "window/waveformchart.h"
 
 #include <algorithm>
@@ -45,11 +45,18 @@ std::string marksOf(const SceneState& s)
 
 namespace {
 
-// The elements as a window keeps them: each frame drawn over the one before.
+// The elements as the session keeps them: each frame drawn over the one
+// before, reached through Set Angle.
 struct Drawing {
-    SceneState s;
-    FrameUpdate frames;
-    void process(int angle) { writeFrame(frames.next(static_cast<std::int16_t>(angle)), s); }
+    Session session;
+    const SceneState& s = session.scene();
+    void process(int angle)
+    {
+        session.textChanged(degreesFor(angle));
+        session.command(Command::SetAngle);
+        if (session.state().angle != angle)
+            fail("Set Angle cannot reach " + std::to_string(angle));
+    }
 };
 
 struct End {
