@@ -15,6 +15,10 @@
 
 #include <emscripten/emscripten.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace vantrel {
 namespace {
 
@@ -96,8 +100,11 @@ const char* answer(const Change& change, bool whole = false)
         json.field("settled", whole ? s.description() : *change.settled);
     if (const std::optional<AboutRequest>& about = change.about)
         json.key("about").object().field("title", about->title).field("text", about->text).field("ok", about->ok).end();
-    if (whole)
+    if (whole) {
         writeWords(json);
+        const LanguageDef& language = s.language().def();
+        json.key("language").object().field("tag", language.tag).field("rightToLeft", language.rightToLeft).end();
+    }
     json.end();
     // The answer lives until the next call, which is all the script needs.
     static std::string last;
@@ -140,10 +147,20 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_text_changed(const char* text)
     return answer(session().textChanged(text ? text : ""));
 }
 
-// The words have no language to choose yet: Language answers in English.
-// When it takes one, the session switches here, and the page gets every
-// caption and word again without reloading, as it does now.
-EMSCRIPTEN_KEEPALIVE const char* vantrel_set_language(const char* /*tag*/) { return answer({}, true); }
+// The language the page asks for: one tag from its address ("pt-BR",
+// "pt_BR", "en-XA"), or the browser's list, most wanted first, separated by
+// commas. The animation goes on as it was; every caption and word comes again.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_set_language(const char* tags)
+{
+    std::vector<std::string> list;
+    for (std::string_view rest = tags ? tags : ""; !rest.empty();) {
+        const std::size_t comma = rest.find(',');
+        list.emplace_back(rest.substr(0, comma));
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    }
+    const LanguageDef* one = list.size() == 1 ? findLanguage(list.front()) : nullptr;
+    return answer(session().setLanguage(one ? *one : languageFromPreferences(list)), true);
+}
 
 // A picture's pixels: 0 the waveform chart, 1 the About picture. Width,
 // height, then the RGBA bytes.
