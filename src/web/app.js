@@ -287,7 +287,10 @@ var vantrel = (function () {
     build();
     bindKeys();
     apply(design.state);
-    nodes.cmdPlay.focus();
+    // The page's other scripts (the layout for small screens, the address)
+    // take over from the page as built, before it reports itself ready.
+    document.dispatchEvent(new CustomEvent("vantrel-built", { detail: design }));
+    nodes.cmdPlay.focus({ preventScroll: true });
     document.body.setAttribute("data-ready", "");
   }
 

@@ -10,6 +10,7 @@
 #include "window/commands.h"
 #include "window/elements.h"
 #include "window/icons.h"
+#include "window/layout.h"
 #include "window/palette.h"
 #include "window/sceneframe.h"
 #include "window/scenestate.h"
@@ -347,6 +348,78 @@ std::string commandsJson()
     return out + ']';
 }
 
+// How the page may rearrange the scene on a small screen: the thresholds,
+// the smallest scale that keeps the designed window, the regions with their
+// elements, the element that moves, and the arrangements column by column.
+std::string layoutJson()
+{
+    std::string out = "{\"captionPx\":";
+    appendNumber(out, kMinCaptionPx);
+    out += ",\"targetPx\":";
+    appendNumber(out, kMinTargetPx);
+    out += ",\"comfortablePx\":";
+    appendNumber(out, kComfortableTargetPx);
+    out += ",\"designedMinScale\":";
+    appendNumber(out, designedMinScale());
+    out += ",\"regions\":[";
+    for (const RegionDef& r : regionTable()) {
+        if (r.id != RegionId::Stator)
+            out += ',';
+        out += "{\"name\":";
+        appendString(out, r.name);
+        const Geometry& g = r.rect;
+        out += ",\"rect\":[" + std::to_string(g.a) + ',' + std::to_string(g.b) + ',' + std::to_string(g.c) + ',' +
+               std::to_string(g.d) + "],\"grows\":";
+        out += r.grows ? "true" : "false";
+        out += ",\"maxScale\":";
+        appendNumber(out, r.maxScale);
+        out += ",\"minScale\":";
+        appendNumber(out, regionMinScale(r.id));
+        out += ",\"members\":[";
+        bool first = true;
+        for (const ElementDef& d : elementTable()) {
+            if (regionOf(d.id) != r.id || d.in != In::Window)
+                continue;
+            if (!first)
+                out += ',';
+            first = false;
+            appendString(out, d.name);
+        }
+        out += "]}";
+    }
+    out += "],\"moves\":[";
+    for (const Move& m : rearrangedMoves()) {
+        if (&m != rearrangedMoves().data())
+            out += ',';
+        out += "{\"name\":";
+        appendString(out, element(m.id).name);
+        out += ",\"at\":[" + std::to_string(m.left) + ',' + std::to_string(m.top) + "]}";
+    }
+    out += "],\"arrangements\":[";
+    for (const ArrangementDef& a : arrangementTable()) {
+        if (a.id != Arrangement::Designed)
+            out += ',';
+        out += "{\"name\":";
+        appendString(out, a.name);
+        out += ",\"columns\":[";
+        bool firstColumn = true;
+        for (const auto& column : a.columns) {
+            if (column[0] == RegionId::count_)
+                continue;
+            out += firstColumn ? "[" : ",[";
+            firstColumn = false;
+            for (std::size_t i = 0; i < column.size() && column[i] != RegionId::count_; ++i) {
+                if (i)
+                    out += ',';
+                appendString(out, region(column[i]).name);
+            }
+            out += ']';
+        }
+        out += "]}";
+    }
+    return out + "]}";
+}
+
 // The pictures are made once and kept for the page to copy out.
 const Pixels& picture(int which)
 {
@@ -382,7 +455,8 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_start()
         std::snprintf(buf, sizeof buf, "\"%s\":\"#%06X\"", name, static_cast<unsigned>(rgb));
         out += buf;
     }
-    out += "},\"elements\":" + elementsJson() + ",\"commands\":" + commandsJson() + ",\"state\":" + form().report(true) +
+    out += "},\"elements\":" + elementsJson() + ",\"commands\":" + commandsJson() +
+           ",\"layout\":" + layoutJson() + ",\"state\":" + form().report(true) +
            '}';
     return answer(std::move(out));
 }
