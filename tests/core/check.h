@@ -29,6 +29,7 @@ std::string marksOf(const vantrel::SceneState& s);
 void checkHandlers();
 void checkScene();
 void checkPictures();
+void checkLayout();
 
 // Outputs that the runtimes must write alike.
 int writeSession();

@@ -244,6 +244,7 @@ int check(const char* localeName)
     checkHandlers();
     checkScene();
     checkPictures();
+    checkLayout();
     return failures() == 0 ? 0 : 1;
 }
 
