@@ -259,12 +259,25 @@ async function checkLinks(base) {
 
 test("a link opens at a moment, from a file", () => checkLinks(fileUrl));
 
-test("a link opens at a moment, over http", async () => {
+test("a link opens at a moment, over http, and offline after the first visit", async () => {
   const server = await serve();
+  let page;
   try {
     await checkLinks(server.url);
+    page = await chromium.browser.newPage();
+    await page.goto(server.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
   } finally {
     await server.close();
+  }
+  try {
+    await page.goto(server.url + "index.html?angle=90&speed=slow");
+    await page.waitForSelector("body[data-ready]", { timeout: 10000 });
+    const s = await state(page);
+    assert.deepEqual([s.box, s.readOut, s.speed], ["90", "90 deg.", ["optSlow"]]);
+    assert.ok(await page.evaluate(() => document.documentElement.hasAttribute("data-arrangement")), "the layout ran");
+  } finally {
+    await page.close();
   }
 });
 
