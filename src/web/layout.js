@@ -20,8 +20,10 @@
   var table, client, twipsPerPixel;
   var stage, scene;
   var home = null;         // where everything lay as app.js built it
-  var changed = [];        // [element, attribute or "style", its value as built]
-  var current = "designed";
+  var moved = [];          // [element, attribute or "style", its value as built]
+  var grown = [];          // the same, for captions grown to the threshold
+  var views = {};          // region name -> its box, view and drawing
+  var current = "designed", lastSize = "";
   var coarse = window.matchMedia ? window.matchMedia("(pointer: coarse)") : null;
 
   document.addEventListener("vantrel-built", function (event) {
@@ -57,19 +59,38 @@
     return w < h ? "upright" : "sideways";
   }
 
+  // Elements move only when the arrangement changes, as when the device
+  // turns; a phone's bars coming and going only resize the regions.
   function relayout() {
     var size = viewport();
     var name = choose(size[0], size[1]);
-    restore();
-    if (name !== "designed") rearrange(name, size[0], size[1]);
+    if (name === current && size.join() === lastSize) return;
+    lastSize = size.join();
+    // Moving an element takes the focus from it, which would also close a
+    // phone's on-screen keyboard: it goes back once all is in place.
+    var focused = document.activeElement;
+    if (name !== current) {
+      restore();
+      if (name !== "designed") rearrange(name);
+    }
+    if (name !== "designed") place(plan(name, size[0], size[1]));
     current = name;
     document.documentElement.setAttribute("data-arrangement", name);
+    if (focused && focused !== document.activeElement && focused.focus) focused.focus({ preventScroll: true });
   }
 
   // Remembers an attribute or the inline style as app.js left it, once.
-  function keep(e, what) {
-    for (var i = 0; i < changed.length; ++i) if (changed[i][0] === e && changed[i][1] === what) return;
-    changed.push([e, what, what === "style" ? e.style.cssText : e.getAttribute(what)]);
+  function keep(list, e, what) {
+    for (var i = 0; i < list.length; ++i) if (list[i][0] === e && list[i][1] === what) return;
+    list.push([e, what, what === "style" ? e.style.cssText : e.getAttribute(what)]);
+  }
+
+  function undo(list) {
+    list.forEach(function (c) {
+      if (c[1] === "style") c[0].style.cssText = c[2];
+      else c[0].setAttribute(c[1], c[2]);
+    });
+    list.length = 0;
   }
 
   // Puts every element back where app.js built it, in the same order, so the
@@ -78,12 +99,10 @@
     if (!home) return;
     home.scene.forEach(function (n) { scene.appendChild(n); });
     home.stage.forEach(function (n) { stage.appendChild(n); });
-    changed.forEach(function (c) {
-      if (c[1] === "style") c[0].style.cssText = c[2];
-      else c[0].setAttribute(c[1], c[2]);
-    });
-    changed = [];
-    Array.prototype.slice.call(stage.querySelectorAll(".region")).forEach(function (r) { r.remove(); });
+    undo(grown);
+    undo(moved);
+    for (var name in views) views[name].box.remove();
+    views = {};
     stage.style.height = "";
   }
 
@@ -158,16 +177,16 @@
     });
   }
 
-  function rearrange(name, w, h) {
+  // Moves every element into the region that shows it.
+  function rearrange(name) {
     if (!home) {
       home = { scene: Array.prototype.slice.call(scene.childNodes), stage: Array.prototype.slice.call(stage.childNodes) };
     }
-    var boxes = plan(name, w, h);
+    var regions = [].concat.apply([], table.arrangements.filter(function (a) { return a.name === name; })[0].columns);
     var owner = {};
-    var views = {};
-    boxes.forEach(function (b) {
-      b.region.members.forEach(function (m) { owner[m] = b.region.name; });
-      views[b.region.name] = view(b);
+    regions.forEach(function (r) {
+      regionDef(r).members.forEach(function (m) { owner[m] = r; });
+      views[r] = view(r);
     });
     // The painted elements keep their order, so they stack as designed. A
     // label's clip goes with the label that uses it.
@@ -182,42 +201,27 @@
     });
     // The controls and frames go in region order, which is the order on
     // screen, so Tab follows what the eye does.
-    boxes.forEach(function (b) {
+    regions.forEach(function (r) {
       home.stage.forEach(function (n) {
-        if (n.id && owner[n.id] === b.region.name) views[b.region.name].view.appendChild(n);
+        if (n.id && owner[n.id] === r) views[r].view.appendChild(n);
       });
     });
     table.moves.forEach(function (m) {
       var e = document.getElementById(m.name);
-      keep(e, "style");
+      keep(moved, e, "style");
       e.style.left = (m.at[0] / client[0] * 100) + "%";
       e.style.top = (m.at[1] / client[1] * 100) + "%";
     });
-    var bottom = 0;
-    boxes.forEach(function (b) {
-      readable(views[b.region.name], b.scale);
-      bottom = Math.max(bottom, b.y + b.h);
-    });
-    stage.style.height = (bottom + MARGIN) + "px";
   }
 
-  // A region's box, and inside it the whole designed scene at the region's
-  // scale, shifted so that the region's rectangle shows, centred across.
-  function view(b) {
-    var r = b.region, t = b.scale / twipsPerPixel;
+  // A region's box, and inside it the whole designed scene, placed by
+  // place() so that the region's rectangle shows.
+  function view(name) {
     var box = document.createElement("div");
     box.className = "region";
-    box.setAttribute("data-region", r.name);
-    box.style.left = b.x + "px";
-    box.style.top = b.y + "px";
-    box.style.width = b.w + "px";
-    box.style.height = b.h + "px";
+    box.setAttribute("data-region", name);
     var inner = document.createElement("div");
     inner.className = "view";
-    inner.style.left = ((b.w - r.rect[2] * t) / 2 - r.rect[0] * t) + "px";
-    inner.style.top = (-r.rect[1] * t) + "px";
-    inner.style.width = client[0] * t + "px";
-    inner.style.height = client[1] * t + "px";
     var svg = document.createElementNS(SVG, "svg");
     svg.setAttribute("viewBox", "0 0 " + client[0] + " " + client[1]);
     svg.setAttribute("aria-hidden", "true");
@@ -225,6 +229,27 @@
     box.appendChild(inner);
     stage.appendChild(box);
     return { box: box, view: inner, svg: svg };
+  }
+
+  // Sizes and places the regions, the scene inside each at the region's
+  // scale and centred across it.
+  function place(boxes) {
+    undo(grown);
+    var bottom = 0;
+    boxes.forEach(function (b) {
+      var r = b.region, t = b.scale / twipsPerPixel, v = views[r.name];
+      v.box.style.left = b.x + "px";
+      v.box.style.top = b.y + "px";
+      v.box.style.width = b.w + "px";
+      v.box.style.height = b.h + "px";
+      v.view.style.left = ((b.w - r.rect[2] * t) / 2 - r.rect[0] * t) + "px";
+      v.view.style.top = (-r.rect[1] * t) + "px";
+      v.view.style.width = client[0] * t + "px";
+      v.view.style.height = client[1] * t + "px";
+      readable(v, b.scale);
+      bottom = Math.max(bottom, b.y + b.h);
+    });
+    stage.style.height = (bottom + MARGIN) + "px";
   }
 
   // Captions smaller than the threshold at this scale grow to it: the
@@ -235,15 +260,15 @@
     Array.prototype.forEach.call(v.box.querySelectorAll("text"), function (text) {
       var size = Number(text.getAttribute("font-size"));
       if (size * t >= least) return;
-      keep(text, "font-size");
-      keep(text, "y");
+      keep(grown, text, "font-size");
+      keep(grown, text, "y");
       var top = Number(text.getAttribute("y")) - ASCENT * size;
       text.setAttribute("font-size", least / t);
       text.setAttribute("y", top + ASCENT * least / t);
     });
     Array.prototype.forEach.call(v.view.querySelectorAll("legend, label, button, input"), function (e) {
       if (!e.style.fontSize) return;
-      keep(e, "style");
+      keep(grown, e, "style");
       e.style.fontSize = "max(" + least + "px, " + e.style.fontSize + ")";
     });
   }

@@ -193,13 +193,18 @@ test("turning the device lays the page out again, and the animation goes on", ()
   await page.tap("#cmdPlay");
   const steps = [
     { size: [390, 844], stator: "above" }, { size: [844, 390], stator: "left" }, { size: [390, 844], stator: "above" },
+    // The browser's bars come and go.
+    { size: [390, 760], stator: "above" },
     { size: [1024, 768], stator: "designed" }, { size: [768, 1024], stator: "above" },
   ];
   for (const { size, stator } of steps) {
+    // Someone is typing: the box keeps the focus, and a phone its keyboard.
+    await page.focus("#txtAngle");
     await page.setViewport(device(...size));
     await sleep(100);
     const m = await measure(page);
     const at = size.join("x");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "txtAngle", `${at}: the box keeps the focus`);
     if (stator === "above") assert.ok(m.ring.y + m.ring.h <= m.chart.y, `${at}: the stator above the chart`);
     if (stator === "left") assert.ok(m.ring.x + m.ring.w <= m.chart.x && m.ring.h > m.view[1] / 2, `${at}: the stator on the left`);
     if (stator === "designed") {
