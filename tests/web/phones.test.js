@@ -9,7 +9,8 @@
 
 const { test, before, after } = require("node:test");
 const assert = require("node:assert/strict");
-const { launch, serve, site, fileUrl } = require("./browser.js");
+const fs = require("node:fs");
+const { launch, serve, fileUrl } = require("./browser.js");
 
 let chromium;
 before(async () => { chromium = await launch(); });
@@ -132,6 +133,9 @@ for (const s of sizes) {
       assert.deepEqual(out, [], `${at}: off the screen`);
     }
     for (const [text, px] of await captionSizes(page)) assert.ok(px >= 11 - 0.01, `${at}: "${text}" is ${px} px tall`);
+    await page.evaluate(fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8"));
+    const { violations } = await page.evaluate(() => axe.run());
+    assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`), [], `${at}: axe-core`);
     const t = await targets(page);
     const names = Object.keys(t);
     for (const id of names) {
