@@ -26,9 +26,11 @@
   var current = "designed", lastSize = "";
   var coarse = window.matchMedia ? window.matchMedia("(pointer: coarse)") : null;
 
+  // The event carries the program's tables: the layout, the client area in
+  // twips and the twips a pixel.
   document.addEventListener("vantrel-built", function (event) {
-    var design = event.detail;
-    if (!design.layout) return;
+    var design = event.detail && event.detail.layout ? event.detail : window.vantrelTables;
+    if (!design || !design.layout) return;
     table = design.layout;
     client = design.client;
     twipsPerPixel = design.twipsPerPixel;
