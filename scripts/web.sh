@@ -52,7 +52,7 @@ PY
 
 rm -rf "$site"
 mkdir -p "$site"
-cp src/web/index.html src/web/app.js src/web/manifest.webmanifest "$out/emscripten/vantrel.js" "$site/"
+cp src/web/index.html src/web/app.js src/web/layout.js src/web/address.js src/web/manifest.webmanifest "$out/emscripten/vantrel.js" "$site/"
 # The licences travel with what they cover: the program's, and the font's.
 cp LICENSE "$site/LICENSE.txt"
 cp LICENSES/OFL-1.1.txt "$site/OFL-1.1.txt"

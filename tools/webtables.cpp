@@ -9,6 +9,8 @@
 // Words are not here: they follow the language, and the program sends them.
 #include "web/json.h"
 #include "window/commands.h"
+#include "window/layout.h"
+#include "window/locales.h"
 #include "window/palette.h"
 #include "window/presentation.h"
 #include "window/scenestate.h"
@@ -100,6 +102,55 @@ void writeCommands(JsonWriter& json)
     json.end();
 }
 
+// The scene's regions and how a small screen arranges them: the page lays
+// itself out by these where the designed window is too small to touch.
+void writeLayout(JsonWriter& json)
+{
+    json.key("layout").object().field("captionPx", kMinCaptionPx).field("targetPx", kMinTargetPx);
+    json.field("comfortablePx", kComfortableTargetPx).field("designedMinScale", designedMinScale());
+    json.key("regions").array();
+    for (const RegionDef& r : regionTable()) {
+        const Geometry& g = r.rect;
+        json.object().field("name", r.name).key("rect").array().value(g.a).value(g.b).value(g.c).value(g.d).end();
+        json.field("grows", r.grows).field("maxScale", r.maxScale).field("minScale", regionMinScale(r.id));
+        json.key("members").array();
+        for (const ElementDef& d : elementTable()) {
+            if (regionOf(d.id) == r.id && d.in == In::Window)
+                json.value(d.name);
+        }
+        json.end().end();
+    }
+    json.end().key("moves").array();
+    for (const Move& m : rearrangedMoves())
+        json.object().field("name", element(m.id).name).key("at").array().value(m.left).value(m.top).end().end();
+    json.end().key("arrangements").array();
+    for (const ArrangementDef& a : arrangementTable()) {
+        json.object().field("name", a.name).key("columns").array();
+        for (const auto& column : a.columns) {
+            if (column[0] == RegionId::count_)
+                continue;
+            json.array();
+            for (const RegionId r : column) {
+                if (r != RegionId::count_)
+                    json.value(region(r).name);
+            }
+            json.end();
+        }
+        json.end().end();
+    }
+    json.end().end();
+}
+
+// Every language the page offers, by its own name; the testers' pseudo-locale
+// is reached only through the address.
+void writeLanguages(JsonWriter& json)
+{
+    json.key("languages").array();
+    for (const LanguageDef& l : languages())
+        json.object().field("tag", l.tag).field("name", l.nativeName).end();
+    json.end();
+}
+
 } // namespace
 } // namespace vantrel
 
@@ -123,6 +174,8 @@ int main()
     json.end();
     writeElements(json);
     writeCommands(json);
+    writeLayout(json);
+    writeLanguages(json);
     json.end();
     std::printf("// Written at build time by tools/webtables.cpp from the designed window.\n"
                 "var vantrelTables = %s;\n",

@@ -309,7 +309,10 @@ var vantrel = (function () {
     build();
     bindKeys();
     apply(answer(Module._vantrel_start()));
-    nodes[tables.tabOrder[0]].node.focus();
+    // The page's other scripts (the layout for small screens, the address)
+    // take over from the page as built, before it reports itself ready.
+    document.dispatchEvent(new CustomEvent("vantrel-built", { detail: tables }));
+    nodes[tables.tabOrder[0]].node.focus({ preventScroll: true });
     document.body.setAttribute("data-ready", "");
   }
 

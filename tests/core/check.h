@@ -34,6 +34,7 @@ void checkLanguages();
 // Degrees that Set Angle turns into `angle`; above 360 one turn more, which
 // Set Angle takes off.
 std::string degreesFor(int angle);
+void checkLayout();
 
 // Outputs that the runtimes must write alike.
 int writeSession();

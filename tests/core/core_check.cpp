@@ -245,6 +245,7 @@ int check(const char* localeName)
     checkScene();
     checkPictures();
     checkLanguages();
+    checkLayout();
     return failures() == 0 ? 0 : 1;
 }
 

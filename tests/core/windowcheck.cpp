@@ -8,6 +8,7 @@
 #include "app/session.h"
 #include "scene/frame.h"
 #include "window/icons.h"
+#include "window/layout.h"
 #include "window/waveformchart.h"
 
 #include <algorithm>
@@ -420,6 +421,54 @@ void checkPictures()
     checkChart();
     checkAbout();
     checkTarget();
+}
+
+// The regions a small screen shows: each drawn element, stroke included, lies
+// whole inside its region's rectangle, so a region shown alone cuts nothing
+// off; the cursor over its whole travel of 628 steps of 8 twips; and the
+// scales at which the captions of 9.75 and 13.5 points and the buttons of 30
+// pixels reach the design's thresholds of 11 and 24 pixels.
+void checkLayout()
+{
+    for (const ElementDef& d : elementTable()) {
+        const RegionId r = regionOf(d.id);
+        if (d.kind == Kind::Timer || d.in != In::Window) {
+            if ((r == RegionId::count_) != (d.kind == Kind::Timer))
+                fail(std::string(d.name) + ": in a region or not, wrongly");
+            continue;
+        }
+        const Geometry& g = d.geometry;
+        const double half = d.penWidth * kTwipsPerPixel / 2;
+        double l = g.a, t = g.b, rgt = g.a + g.c, b = g.b + g.d;
+        if (d.kind == Kind::Line) {
+            l = std::min(g.a, g.c) - half;
+            rgt = std::max(g.a, g.c) + half;
+            t = std::min(g.b, g.d) - half;
+            b = std::max(g.b, g.d) + half;
+            if (d.id == Id::LineX)
+                rgt += 628 * 8;
+        } else if (d.kind == Kind::Circle) {
+            l -= half, t -= half, rgt += half, b += half;
+        }
+        for (const Move& m : rearrangedMoves()) {
+            if (m.id == d.id)
+                rgt += m.left - l, b += m.top - t, l = m.left, t = m.top;
+        }
+        const Geometry& box = region(r).rect;
+        if (l < box.a || t < box.b || rgt > box.a + box.c || b > box.b + box.d)
+            fail(std::string(d.name) + " reaches out of the region " + region(r).name);
+    }
+    const struct { const char* what; double got, want; } scales[] = {
+        {"the designed window", designedMinScale(), std::max(11.0 / 13, 24.0 / 30)},
+        {"the stator", regionMinScale(RegionId::Stator), 11.0 / 18},
+        {"the chart", regionMinScale(RegionId::Chart), 0},
+        {"the legend", regionMinScale(RegionId::Legend), 11.0 / 13},
+    };
+    for (const auto& s : scales) {
+        if (std::abs(s.got - s.want) > 1e-9)
+            fail(std::string(s.what) + " keeps its captions readable from " + std::to_string(s.got) + ", not " +
+                 std::to_string(s.want));
+    }
 }
 
 // Each picture's size, then its rows, four bytes a pixel (RGBA) in hex.

@@ -58,7 +58,8 @@ class PuppeteerPage {
   waitForSelector(selector, options) { return this.page.waitForSelector(selector, options); }
   waitForFunction(fn, options, ...args) { return this.page.waitForFunction(fn, options, ...args); }
   screenshot() { return this.page.screenshot({ encoding: "base64" }); }
-  addScript(source) { return this.page.addScriptTag({ content: source }); }
+  // Evaluated, not added as a tag: the page's policy refuses inline scripts.
+  addScript(source) { return this.page.evaluate(source); }
   // Every request the page makes, where the engine reports them.
   onRequest(fn) { this.page.on("request", (r) => fn(r.url())); }
   async consoleMessages() { return this.messages.slice(); }
@@ -209,9 +210,8 @@ class WebKitPage {
     await this.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
     return this.driver("GET", `${this.at}/screenshot`);
   }
-  addScript(source) {
-    return this.evaluate((s) => { const e = document.createElement("script"); e.textContent = s; document.head.append(e); }, source);
-  }
+  // Run by WebDriver itself: the page's policy refuses inline scripts.
+  addScript(source) { return this.driver("POST", `${this.at}/execute/sync`, { script: source, args: [] }); }
   onRequest() { throw new Error("WebKit: WebDriver reports no requests"); }
   async consoleMessages() {
     return (await this.evaluate(() => (window.vantrelConsole || []).slice())).map((m) => ({ ...m, level: level(m.level) }));

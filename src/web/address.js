@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A link to a moment, for slides and worksheets:
+//   index.html?angle=90&speed=fast&play
+// opens at 90 degrees, at Fast, playing. The address only ever types into
+// the box and presses the page's own controls, so an angle goes through Set
+// Angle's rules exactly as a typed one does, and nothing from the address is
+// ever written as markup. Of a repeated key the first counts; any other key,
+// the language's among them, is left to whoever reads it.
+"use strict";
+
+(function () {
+  // Longer than any angle anyone types; the address is not trusted for sizes.
+  var MOST_TYPED = 64;
+  var speeds = { slow: "optSlow", medium: "optMed", fast: "optFast" };
+
+  document.addEventListener("vantrel-built", function () {
+    var query = new URLSearchParams(window.location.search);
+    var angle = query.get("angle");
+    if (angle !== null) {
+      var box = document.getElementById("txtAngle");
+      box.value = angle.slice(0, MOST_TYPED);
+      // As typing does: the program hears of every change of the box.
+      box.dispatchEvent(new Event("input", { bubbles: true }));
+      document.getElementById("cmdAngle").click();
+    }
+    var speed = (query.get("speed") || "").toLowerCase();
+    if (Object.prototype.hasOwnProperty.call(speeds, speed)) document.getElementById(speeds[speed]).click();
+    // The page opens paused, so one press of Play starts it.
+    if (query.has("play")) document.getElementById("cmdPlay").click();
+  });
+})();

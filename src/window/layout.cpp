@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/layout.h"
+
+#include <algorithm>
+
+namespace vantrel {
+namespace {
+
+using R = RegionId;
+
+// Each rectangle holds its elements with their strokes: the stator from the
+// label R1 to R2 and across the outer ring; the buttons with the About
+// picture set one button gap after Set Angle.
+// clang-format off
+constexpr std::array<RegionDef, kRegionCount> kRegions{{
+//   id          name       rect (twips)                 grows  maxScale
+    {R::Stator,  "stator",  {735, 345, 7530, 8250},      true,  0},
+    {R::Legend,  "legend",  {600, 9000, 7575, 1215},     false, 1},
+    {R::ReadOut, "readOut", {9360, 1320, 3975, 375},     false, 1},
+    // The chart is a picture of fixed pixels: past its designed size it
+    // would only blur, so the stator takes what is left.
+    {R::Chart,   "chart",   {9195, 2000, 5320, 4995},    true,  1},
+    {R::Speeds,  "speeds",  {9240, 7200, 5295, 855},     false, 1},
+    {R::Buttons, "buttons", {9240, 8265, 5955, 480},     false, 1},
+}};
+// clang-format on
+
+constexpr std::array<Move, 1> kMoves{{{Id::cmdAbout, 14715, 8265}}};
+
+constexpr auto E = R::count_;
+
+constexpr std::array<ArrangementDef, 3> kArrangements{{
+    {Arrangement::Designed, "designed", {{{E, E, E, E, E, E}, {E, E, E, E, E, E}}}},
+    // Narrower than tall: one column, the stator with its legend first.
+    {Arrangement::Upright, "upright",
+        {{{R::Stator, R::Legend, R::ReadOut, R::Chart, R::Speeds, R::Buttons}, {E, E, E, E, E, E}}}},
+    // A phone on its side: the stator over the whole height on the left,
+    // what changes and what is pressed on the right.
+    {Arrangement::Sideways, "sideways",
+        {{{R::Stator, R::Legend, E, E, E, E}, {R::ReadOut, R::Chart, R::Speeds, R::Buttons, E, E}}}},
+}};
+
+constexpr bool rowsInOrder()
+{
+    for (std::size_t i = 0; i < kRegions.size(); ++i) {
+        if (static_cast<std::size_t>(kRegions[i].id) != i)
+            return false;
+    }
+    for (std::size_t i = 0; i < kArrangements.size(); ++i) {
+        if (static_cast<std::size_t>(kArrangements[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInOrder(), "region and arrangement rows must follow their ids");
+
+// A font's height in pixels at the designed 96 dpi.
+constexpr double pointsToPixels(double points) { return points * 20 / kTwipsPerPixel; }
+
+// The element that holds this one, followed up to the window.
+Id containerOf(Id id)
+{
+    switch (element(id).in) {
+    case In::Frame1: return Id::Frame1;
+    case In::Frame2: return Id::Frame2;
+    case In::Window: break;
+    }
+    return id;
+}
+
+} // namespace
+
+const std::array<RegionDef, kRegionCount>& regionTable() { return kRegions; }
+
+const std::array<Move, 1>& rearrangedMoves() { return kMoves; }
+
+const std::array<ArrangementDef, static_cast<std::size_t>(Arrangement::count_)>& arrangementTable()
+{
+    return kArrangements;
+}
+
+RegionId regionOf(Id id)
+{
+    switch (containerOf(id)) {
+    case Id::Frame2: return R::Legend;
+    case Id::Frame1: return R::Speeds;
+    case Id::Label2:
+    case Id::lblAngle: return R::ReadOut;
+    case Id::Image1:
+    case Id::LineX: return R::Chart;
+    case Id::cmdPlay:
+    case Id::txtAngle:
+    case Id::cmdAngle:
+    case Id::cmdAbout: return R::Buttons;
+    case Id::Timer1: return R::count_;
+    default: return R::Stator;
+    }
+}
+
+double regionMinScale(RegionId r)
+{
+    double smallest = 0;
+    for (const ElementDef& d : elementTable()) {
+        if (!d.font.family || regionOf(d.id) != r)
+            continue;
+        const double px = pointsToPixels(d.font.points);
+        smallest = smallest == 0 ? px : std::min(smallest, px);
+    }
+    return smallest == 0 ? 0 : kMinCaptionPx / smallest;
+}
+
+double designedMinScale()
+{
+    double scale = 0;
+    for (const ElementDef& d : elementTable()) {
+        if (d.font.family)
+            scale = std::max(scale, kMinCaptionPx / pointsToPixels(d.font.points));
+        const bool target = d.kind == Kind::PushButton || d.kind == Kind::TextBox ||
+                            (d.kind == Kind::Image && d.picture == Picture::AboutIcon);
+        if (target) {
+            const double side = std::min(d.geometry.c, d.geometry.d) / kTwipsPerPixel;
+            scale = std::max(scale, kMinTargetPx / side);
+        }
+    }
+    return scale;
+}
+
+} // namespace vantrel

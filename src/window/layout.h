@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The scene cut into regions, and the ways a small screen may arrange them.
+//
+// A region is a rectangle of the designed client area with the elements that
+// are drawn in it; it is always shown whole and at one scale, so nothing in
+// it is stretched or mirrored. An arrangement lists the regions column by
+// column, top to bottom. The page keeps the designed window wherever that
+// window is big enough for the thresholds below, and otherwise picks the
+// arrangement for the screen's shape and sizes the regions to fit it.
+#pragma once
+
+#include "window/elements.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace vantrel {
+
+// What a student must be able to read and press, in CSS pixels: the height
+// of a caption's letters (its font size), and each side of a touch target
+// (the target size of WCAG 2.2 AA). A target may reach beyond the control
+// it works; an option button's reaches for the comfortable size.
+inline constexpr double kMinCaptionPx = 11;
+inline constexpr double kMinTargetPx = 24;
+inline constexpr double kComfortableTargetPx = 44;
+
+enum class RegionId : std::uint8_t { Stator, Legend, ReadOut, Chart, Speeds, Buttons, count_ };
+
+inline constexpr std::size_t kRegionCount = static_cast<std::size_t>(RegionId::count_);
+
+struct RegionDef {
+    RegionId id;
+    const char* name;
+    Geometry rect;   // L, T, W, H in the designed client area, twips
+    bool grows;      // a picture that takes a share of the height left over
+    double maxScale; // the most it grows against its designed size; 0 for no limit
+};
+
+const std::array<RegionDef, kRegionCount>& regionTable();
+
+inline const RegionDef& region(RegionId r) { return regionTable()[static_cast<std::size_t>(r)]; }
+
+// The region an element is shown in; RegionId::count_ for one that shows
+// nothing (the timer). An element inside a frame goes with its frame.
+RegionId regionOf(Id id);
+
+// An element that leaves its designed place when the scene is rearranged:
+// its new top-left corner in the designed client area, twips. The About
+// picture joins the buttons, so that every control sits together.
+struct Move {
+    Id id;
+    int left, top;
+};
+const std::array<Move, 1>& rearrangedMoves();
+
+// The smallest scale of a region at which its captions are still
+// kMinCaptionPx tall; 0 for a region without captions.
+double regionMinScale(RegionId r);
+
+// The smallest scale of the whole designed window at which every caption is
+// kMinCaptionPx tall and every push button, the text box and the About
+// picture measure kMinTargetPx each way. Option buttons are left out: their
+// targets reach beyond them.
+double designedMinScale();
+
+enum class Arrangement : std::uint8_t { Designed, Upright, Sideways, count_ };
+
+// Up to two columns of regions, each listed top to bottom and ended early by
+// RegionId::count_. The designed arrangement has none: it is the window.
+struct ArrangementDef {
+    Arrangement id;
+    const char* name;
+    std::array<std::array<RegionId, kRegionCount>, 2> columns;
+};
+
+const std::array<ArrangementDef, static_cast<std::size_t>(Arrangement::count_)>& arrangementTable();
+
+} // namespace vantrel
