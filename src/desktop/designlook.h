@@ -5,7 +5,7 @@
 #pragma once
 
 #include "window/elements.h"
-#include "window/geometry.h"
+#include "desktop/geometry.h"
 
 #include <QColor>
 #include <QFont>

@@ -10,7 +10,7 @@
 #include "desktop/optionrowkeys.h"
 #include "desktop/qtpictures.h"
 #include "window/presentation.h"
-#include "window/zoomsteps.h"
+#include "desktop/zoomsteps.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>

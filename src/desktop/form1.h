@@ -7,7 +7,7 @@
 
 #include "app/session.h"
 #include "desktop/picturecache.h"
-#include "window/dirtyrects.h"
+#include "desktop/dirtyrects.h"
 
 #include <QWidget>
 

@@ -6,7 +6,7 @@
 #include "desktop/commandkeys.h"
 #include "desktop/designlook.h"
 #include "desktop/form1.h"
-#include "window/zoomsteps.h"
+#include "desktop/zoomsteps.h"
 
 #include <QApplication>
 #include <QScreen>

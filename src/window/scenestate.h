@@ -7,7 +7,6 @@
 #pragma once
 
 #include "window/elements.h"
-#include "window/geometry.h"
 #include "window/words.h"
 
 #include <array>
@@ -43,12 +42,5 @@ private:
 
 // The drawn elements whose state differs between two scenes, in table order.
 std::vector<Id> changedElements(const SceneState& before, const SceneState& after);
-
-// How far paint reaches from a line's or outline's centre, in logical pixels.
-double paintReach(const ElementDef& def, double zoom);
-
-// The area an element covers, in logical pixels of its container at a zoom,
-// with room for antialiased edges: what must be repainted when it moves or hides.
-RectF repaintBounds(const ElementDef& def, const ElementState& state, double zoom);
 
 } // namespace vantrel

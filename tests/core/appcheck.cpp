@@ -221,21 +221,6 @@ void checkSession()
         about.about->text != " This demo is developed by Oskendar" || about.about->ok != "OK")
         fail("About: not the designed message");
 
-    // The settled frame in words, worked out from the phase values: 90
-    // degrees is angle 157, R -1999, Y 994, B 991; 1 degree is angle 2,
-    // R -39, Y 1756, B -1716, the field still pointing down.
-    const struct { std::string degrees, words; } spoken[] = {
-        {"90", "Phase angle 90 degrees. Currents: R +1.00, Y -0.50, B -0.50. Field points left."},
-        {"1", "Phase angle 1 degree. Currents: R +0.02, Y -0.88, B +0.86. Field points down."},
-        {"-1", "Phase angle -2 degrees. Currents: R -0.02, Y -0.86, B +0.88. Field points down."},
-    };
-    for (const auto& w : spoken) {
-        s.textChanged(w.degrees);
-        const Change c = s.command(Command::SetAngle);
-        line("spoken " + w.degrees + ": " + printable(c.settled.value_or("(none)")));
-        if (c.settled != w.words)
-            fail("spoken " + w.degrees + ", expected " + printable(w.words));
-    }
 }
 
 // Play, a cycle and a bit, every Set Angle row running and paused, the

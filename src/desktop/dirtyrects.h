@@ -4,7 +4,7 @@
 // What a frame update must repaint, gathered into a few rectangles.
 #pragma once
 
-#include "window/geometry.h"
+#include "desktop/geometry.h"
 
 #include <vector>
 

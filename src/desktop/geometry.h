@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Rectangles and sizes in the window's pixels, and the mapping from the
-// designed twips to them. Any front end draws with these.
+// Rectangles and sizes in the window's pixels, the mapping from the
+// designed twips to them, and the area each element paints.
 #pragma once
 
-#include "window/elements.h"
+#include "window/scenestate.h"
 
 namespace vantrel {
 
@@ -52,5 +52,12 @@ RectF elementPixels(const Geometry& g, double zoom = 1.0);
 // The whole pixels a rectangle covers, each edge rounded on its own, so
 // rectangles that meet keep meeting at any zoom.
 Rect roundedRect(const RectF& r);
+
+// How far paint reaches from a line's or outline's centre, in logical pixels.
+double paintReach(const ElementDef& def, double zoom);
+
+// The area an element covers, in logical pixels of its container at a zoom,
+// with room for antialiased edges: what must be repainted when it moves or hides.
+RectF repaintBounds(const ElementDef& def, const ElementState& state, double zoom);
 
 } // namespace vantrel

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/dirtyrects.h"
+#include "desktop/dirtyrects.h"
 
 namespace vantrel {
 namespace {

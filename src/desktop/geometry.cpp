@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/geometry.h"
+#include "desktop/geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,6 +52,32 @@ Rect roundedRect(const RectF& r)
     const int left = roundHalfAway(r.left);
     const int top = roundHalfAway(r.top);
     return {left, top, roundHalfAway(r.right()) - left, roundHalfAway(r.bottom()) - top};
+}
+
+namespace {
+// Antialiased edges spill up to a pixel beyond the geometric outline.
+constexpr double kEdgeMargin = 2.0;
+} // namespace
+
+double paintReach(const ElementDef& def, double zoom) { return def.penWidth * zoom / 2.0 + kEdgeMargin; }
+
+RectF repaintBounds(const ElementDef& def, const ElementState& s, double zoom)
+{
+    switch (def.kind) {
+    case Kind::Line: {
+        const double x1 = toPixels(s.x1, zoom), y1 = toPixels(s.y1, zoom);
+        const double x2 = toPixels(s.x2, zoom), y2 = toPixels(s.y2, zoom);
+        const RectF r{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)};
+        return r.grown(paintReach(def, zoom));
+    }
+    case Kind::Circle:
+        return elementPixels(def.geometry, zoom).grown(paintReach(def, zoom));
+    case Kind::Label:
+    case Kind::Image:
+        return elementPixels(def.geometry, zoom).grown(1);
+    default:
+        return {};
+    }
 }
 
 } // namespace vantrel

@@ -4,7 +4,7 @@
 // The zoom: how many logical pixels one designed pixel takes, in steps.
 #pragma once
 
-#include "window/geometry.h"
+#include "desktop/geometry.h"
 
 #include <array>
 

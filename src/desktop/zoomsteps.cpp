@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/zoomsteps.h"
+#include "desktop/zoomsteps.h"
 
 #include "window/elements.h"
 
