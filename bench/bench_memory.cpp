@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     const long atStart = bench::residentKiB();
     // Ticks come as fast as they can be drawn rather than every 20 ms.
     program.form.Timer1()->stop();
-    program.state.playing = 1;
+    program.form.run(vantrel::Command::PlayPause);
 
     std::printf("Resident memory (%s platform)\n", qPrintable(QGuiApplication::platformName()));
     std::printf("%-12s %10ld KiB\n", "start-up", atStart);
@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     long nextReport = 1000;
     const auto start = bench::Clock::now();
     for (long i = 1; i <= ticks; ++i) {
-        program.handlers.Timer1_Timer();
+        program.form.tick();
         bench::Program::flush();
         if (i == nextReport || i == ticks) {
             last = bench::residentKiB();

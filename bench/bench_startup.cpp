@@ -50,13 +50,9 @@ int oneStart(int argc, char* argv[], bench::Clock::time_point atMain)
 {
     QApplication app(argc, argv);
     vantrel::setUpApplication();
-    vantrel::Module1 state;
-    vantrel::Controls controls = vantrel::designedControls();
-    TimedForm form(state, controls);
-    vantrel::Handlers handlers(state, controls, form);
-    vantrel::HandlerBindings bindings(handlers, controls, form);
+    vantrel::Session session;
+    TimedForm form(session);
     vantrel::setUpView(form);
-    handlers.Form_Load();
     form.show();
     QApplication::exec();
     const auto flushed = bench::Clock::now();

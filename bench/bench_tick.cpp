@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
     // The benchmark drives the ticks itself; a real timer event in the middle
     // of a measurement would be counted twice.
     program.form.Timer1()->stop();
-    program.state.playing = 1;
+    program.form.run(vantrel::Command::PlayPause);
 
     constexpr int kCycle = 629;
     constexpr int kCycles = 8; // 5032 ticks, every angle of the cycle eight times
@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
 
     // One cycle first, so that the picture caches and fonts are warm.
     for (int i = 0; i < kCycle; ++i) {
-        program.handlers.Timer1_Timer();
+        program.form.tick();
         bench::Program::flush();
     }
 
@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
     tick.reserve(kTicks);
     for (int i = 0; i < kTicks; ++i) {
         const auto start = bench::Clock::now();
-        program.handlers.Timer1_Timer();
+        program.form.tick();
         bench::Program::flush();
         tick.push_back(bench::microsSince(start));
     }
@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     std::vector<double> full;
     full.reserve(kTicks);
     for (int i = 0; i < kTicks; ++i) {
-        program.handlers.Timer1_Timer();
+        program.form.tick();
         bench::Program::flush();
         const auto start = bench::Clock::now();
         program.form.update();

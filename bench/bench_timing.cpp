@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
         at.push_back(bench::Clock::now());
         if (at.size() == 1) {
             cpuStart = cpuSeconds();
-            angleStart = program.state.angle;
+            angleStart = program.session.state().angle;
         } else if (at.size() == static_cast<std::size_t>(ticks) + 1) {
             QCoreApplication::quit();
         }
@@ -96,7 +96,7 @@ int main(int argc, char* argv[])
                 : floor ? ", paused, a 2 x 2 corner repainted every tick"
                 : paused ? ", paused"
                          : "",
-                ticks, cycles, angleStart, program.state.angle);
+                ticks, cycles, angleStart, program.session.state().angle);
     std::printf("elapsed %.3f s against nominal %.3f s: %+.3f %% (target within 1 %%): %s\n", elapsed, nominal,
                 deviation, std::abs(deviation) <= 1.0 ? "met" : "NOT met");
     bench::printSummary("gap between ticks", gaps.size(), g, "ms");
@@ -104,5 +104,5 @@ int main(int argc, char* argv[])
     std::printf("CPU %.3f s over the cycle: %.2f %% of one core (target at most 2 %%): %s\n", cpu, share,
                 share <= 2.0 ? "met" : "NOT met");
     // A whole number of cycles comes back to where it started.
-    return program.state.angle == angleStart ? EXIT_SUCCESS : EXIT_FAILURE;
+    return program.session.state().angle == angleStart ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -43,7 +43,6 @@ inline void preferOffscreen()
 struct Program : vantrel::Program {
     Program()
     {
-        handlers.Form_Load();
         form.show();
         while (!form.windowHandle() || !form.windowHandle()->isExposed())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

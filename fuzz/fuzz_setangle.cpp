@@ -10,13 +10,12 @@
 // terms with strtod in the C locale, and the frame that the reference
 // (tests/reference/frames.py, as the build writes it out) gives for the
 // angle.
+#include "degreesfor.h"
 #include "referenceframes.h"
 
 #include "desktop/program.h"
-#include "app/module1.h"
 #include "desktop/startup.h"
 #include "scene/anglerules.h"
-#include "desktop/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -219,7 +218,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     new QApplication(*argc, *argv);
     vantrel::setUpApplication();
     window = new Window;
-    window->handlers.Form_Load();
     window->form.Timer1()->stop(); // only Set Angle moves the scene here
     window->form.show();
     while (!window->form.windowHandle()->isExposed())
@@ -247,19 +245,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (got.angle != want.angle)
         fail(text, start, QStringLiteral("angle %1, expected %2").arg(got.angle).arg(want.angle));
 
-    // The same through the window: the box, the handler, the frame, the repaint.
+    // The same through the window: the box, the handler, the frame, the
+    // repaint, from the starting angle as Set Angle reaches it.
     QLineEdit* box = window->form.txtAngle();
+    box->setText(degreesFor(start));
+    window->form.run(vantrel::Command::SetAngle);
+    if (window->session.state().angle != start)
+        fail(text, start, QStringLiteral("the starting angle cannot be reached"));
     box->setText(text);
     const QString typed = box->text(); // the box may hold less than it was given
     const Expected inBox = typed == text ? want : expectedSetAngle(typed, start);
     const QString boxAfter = inBox.reduced ? QString::fromStdString(vantrel::setAngleFromText(typed.toStdString(), start).writtenText.value_or(std::string())) : typed;
-    window->state.angle = start;
     const vantrel::SceneState before = window->form.scene();
-    window->handlers.cmdAngle_Click();
+    window->form.run(vantrel::Command::SetAngle);
     if (box->text() != boxAfter)
         fail(text, start, QStringLiteral("box shows \"%1\", expected \"%2\"").arg(box->text(), boxAfter));
-    if (window->state.angle != inBox.angle)
-        fail(text, start, QStringLiteral("window angle %1, expected %2").arg(window->state.angle).arg(inBox.angle));
+    if (window->session.state().angle != inBox.angle)
+        fail(text, start, QStringLiteral("window angle %1, expected %2").arg(window->session.state().angle).arg(inBox.angle));
     if (const QString wrong = frames->mismatch(inBox.angle, before, window->form.scene()); !wrong.isEmpty())
         fail(text, start, wrong);
     QCoreApplication::processEvents();

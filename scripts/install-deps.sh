@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Vantrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs, and only those that are missing.
-# Usage: scripts/install-deps.sh run|package|test|web
+# Usage: scripts/install-deps.sh run|package|test|web|fonts
 set -euo pipefail
 
 # zlib writes the icons' PNG files.
@@ -16,13 +16,17 @@ test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14
 web=(cmake g++ make zlib1g-dev emscripten python3 python3-fonttools python3-brotli chromium)
 command -v node >/dev/null || web+=(nodejs)
 command -v npm >/dev/null || web+=(npm)
+# The shipped Arabic, Devanagari and Chinese fonts are cut from Noto by
+# scripts/subset-fonts.sh, which shapes every catalog text to find the glyphs.
+fonts=(fonts-noto-core fonts-noto-cjk python3 python3-fonttools python3-brotli libharfbuzz-bin)
 
 case "${1:-run}" in
   run) wanted=("${build[@]}") ;;
   package) wanted=("${build[@]}" "${package[@]}") ;;
   test) wanted=("${build[@]}" "${package[@]}" "${test[@]}") ;;
   web) wanted=("${web[@]}") ;;
-  *) echo "usage: $0 run|package|test|web" >&2; exit 2 ;;
+  fonts) wanted=("${fonts[@]}") ;;
+  *) echo "usage: $0 run|package|test|web|fonts" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window with its handlers, built as main() builds it, for the tests
+// The window with its session, built as main() builds it, for the tests
 // that operate it.
 #pragma once
+
+#include "degreesfor.h"
 
 #include "desktop/program.h"
 
@@ -12,17 +14,22 @@
 #include <QTest>
 
 struct TestApp : vantrel::Program {
-    TestApp()
-    {
-        handlers.Form_Load();
-        form.show();
-    }
+    TestApp() { form.show(); }
+
+    const vantrel::Module1& state = session.state();
 
     // Types the degrees into the box and clicks "Set Angle".
     void setAngle(const QString& text)
     {
         form.txtAngle()->setText(text);
         QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);
+    }
+
+    // Draws any angle, as the user can: through Set Angle.
+    void goTo(int angle)
+    {
+        form.txtAngle()->setText(degreesFor(angle));
+        form.run(vantrel::Command::SetAngle);
     }
 
     QImage shot() { return form.grab().toImage(); }

@@ -254,8 +254,8 @@ void TestAccessibility::currentsFollowTheChart()
     static const QStringList clockwise{"down", "down and left", "left", "up and left",
                                        "up", "up and right", "right", "down and right"};
     for (int a = 0; a <= 628; ++a) {
-        app.state.angle = static_cast<std::int16_t>(a);
-        app.form.process();
+        app.goTo(a);
+        QCOMPARE(int{app.state.angle}, a);
         const QString words = scene->text(QAccessible::Description);
         const QRegularExpressionMatch m = sentence.match(words);
         QVERIFY2(m.hasMatch(), qPrintable(words));
@@ -299,7 +299,7 @@ void TestAccessibility::announcedWhenTheFrameSettles()
         if (step == QLatin1Char('p'))
             QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
         else if (step == QLatin1Char('t'))
-            app.handlers.Timer1_Timer();
+            app.form.tick();
         else if (step == QLatin1Char('s'))
             app.setAngle(QStringLiteral("90"));
     }

@@ -4,11 +4,9 @@
 // Every angle the 16-bit state can hold, drawn on the real window and then
 // ticked once: each frame must be the one the reference works out for it.
 #include "referenceframes.h"
+#include "testapp.h"
 
-#include "desktop/program.h"
-#include "app/module1.h"
 #include "desktop/startup.h"
-#include "desktop/form1.h"
 
 #include <QTest>
 #include <QTimer>
@@ -41,7 +39,7 @@ void TestEveryAngle::drawAndTick_data()
     QTest::newRow("below zero, from the bottom of the range") << -32768 << -1;
 }
 
-// Each angle is reached the way Set Angle reaches it, over whatever the
+// Each angle is reached through Set Angle, over whatever the
 // previous angle drew, so marks held on a threshold are checked against the
 // frame before. The repaint runs as well, so drawing far off the chart is
 // exercised too.
@@ -50,28 +48,24 @@ void TestEveryAngle::drawAndTick()
     QFETCH(int, first);
     QFETCH(int, last);
 
-    Program program;
-    Module1& state = program.state;
-    Form1& form = program.form;
-    Handlers& handlers = program.handlers;
-    handlers.Form_Load();
+    TestApp app;
+    Form1& form = app.form;
     form.Timer1()->stop(); // this test decides when a tick happens
-    form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    state.playing = 1;
+    form.run(Command::PlayPause);
 
     for (int angle = first; angle <= last; ++angle) {
-        state.angle = static_cast<std::int16_t>(angle);
         SceneState before = form.scene();
-        QVERIFY_THROWS_NO_EXCEPTION(form.process());
+        QVERIFY_THROWS_NO_EXCEPTION(app.goTo(angle));
+        QCOMPARE(int{app.state.angle}, angle);
         QString wrong = reference_.mismatch(angle, before, form.scene());
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 
         // One running tick: one step on, and back to 0 past the cycle's end.
         const int next = angle + 1 > 628 ? 0 : angle + 1;
         before = form.scene();
-        QVERIFY_THROWS_NO_EXCEPTION(handlers.Timer1_Timer());
-        QCOMPARE(state.angle, next);
+        QVERIFY_THROWS_NO_EXCEPTION(form.tick());
+        QCOMPARE(int{app.state.angle}, next);
         wrong = reference_.mismatch(next, before, form.scene());
         QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("tick from %1: ").arg(angle) + wrong));
 

@@ -31,7 +31,6 @@ QImage shootFrame()
 {
     Program program;
     Form1& form = program.form;
-    program.handlers.Form_Load();
     form.show();
     form.txtAngle()->setText(QStringLiteral("270"));
     QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);

@@ -451,8 +451,8 @@ void TestZoom::ticksLeaveWhatAFullRepaintDraws()
     }
     QVERIFY(QTest::qWaitForWindowExposed(&app.form));
     app.form.Timer1()->stop();
-    app.state.playing = 1;
-    app.handlers.Timer1_Timer(); // the first frame moves everything off its design place
+    app.form.run(Command::PlayPause);
+    app.form.tick(); // the first frame moves everything off its design place
     QCoreApplication::processEvents();
     const qint64 windowArea = qint64{app.form.width()} * app.form.height();
     QRegion painted;
@@ -470,7 +470,7 @@ void TestZoom::ticksLeaveWhatAFullRepaintDraws()
     double cursorPainted = app.form.elementRect(Id::LineX).center().x();
     for (int tick = 0; tick < 629; ++tick) {
         painted = QRegion();
-        app.handlers.Timer1_Timer();
+        app.form.tick();
         QCoreApplication::processEvents();
         qint64 area = 0;
         for (const QRect& r : painted)

@@ -10,7 +10,8 @@
 namespace vantrel {
 
 struct Controls {
-    // "Play" while paused, "Pause" while running: Play/Pause goes by it.
+    // "Play" while paused, "Pause" while running, in the user's language:
+    // Play/Pause goes by it.
     std::string cmdPlayCaption;
     // Timer1's period in milliseconds: the animation's speed.
     int timerInterval = 0;
@@ -25,9 +26,5 @@ struct Controls {
 inline constexpr int kFastMs = 20;
 inline constexpr int kMediumMs = 75;
 inline constexpr int kSlowMs = 300;
-
-// The About message box.
-inline constexpr const char* kAboutTitle = "Vantrel";
-inline constexpr const char* kAboutText = " This demo is developed by Oskendar";
 
 } // namespace vantrel

@@ -7,10 +7,20 @@
 
 namespace vantrel {
 
-Handlers::Handlers(Module1& state, Controls& controls, FormView& form)
+namespace {
+const Language kEnglish;
+} // namespace
+
+Handlers::Handlers(Module1& state, Controls& controls, FormView& form, const Language& language)
     : state_(state)
     , controls_(controls)
     , form_(form)
+    , language_(language)
+{
+}
+
+Handlers::Handlers(Module1& state, Controls& controls, FormView& form)
+    : Handlers(state, controls, form, kEnglish)
 {
 }
 
@@ -28,9 +38,9 @@ void Handlers::Timer1_Timer()
 // The button's caption, not the flag, says which way to switch.
 void Handlers::cmdPlay_Click()
 {
-    const bool play = controls_.cmdPlayCaption == "Play";
+    const bool play = controls_.cmdPlayCaption == language_.tr(kPlay);
     state_.playing = play ? 1 : 0;
-    controls_.cmdPlayCaption = play ? "Pause" : "Play";
+    controls_.cmdPlayCaption = language_.tr(play ? kPause : kPlay);
     form_.controlsChanged();
     if (!play)
         form_.frameSettled();
@@ -58,6 +68,10 @@ void Handlers::cmdAngle_Click()
     form_.frameSettled();
 }
 
-void Handlers::cmdAbout_Click() { form_.showAbout(kAboutTitle, kAboutText); }
+void Handlers::cmdAbout_Click()
+{
+    const AboutWords about = aboutWords(language_);
+    form_.showAbout(about.title.c_str(), about.text.c_str());
+}
 
 } // namespace vantrel

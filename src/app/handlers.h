@@ -7,12 +7,15 @@
 #include "app/controls.h"
 #include "app/formview.h"
 #include "app/module1.h"
+#include "window/words.h"
 
 namespace vantrel {
 
 class Handlers {
 public:
-    // The state and the window live as long as the handlers.
+    // The state, the window and the language live as long as the handlers.
+    Handlers(Module1& state, Controls& controls, FormView& form, const Language& language);
+    // Captions and messages in English.
     Handlers(Module1& state, Controls& controls, FormView& form);
 
     void Form_Load();
@@ -30,6 +33,7 @@ private:
     Module1& state_;
     Controls& controls_;
     FormView& form_;
+    const Language& language_;
 };
 
 } // namespace vantrel

@@ -15,10 +15,13 @@ AboutAccessible::AboutAccessible(Form1* form)
 
 QString AboutAccessible::text(QAccessible::Text t) const
 {
+    if (!form())
+        return {};
+    const SpokenWords words = spokenWords(Id::cmdAbout);
     if (t == QAccessible::Name)
-        return QStringLiteral("About");
+        return QString::fromStdString(form()->session().language().tr(words.name));
     if (t == QAccessible::Description)
-        return QStringLiteral("Shows who made this demo");
+        return QString::fromStdString(form()->session().language().tr(words.description));
     return {};
 }
 
@@ -32,7 +35,8 @@ void AboutAccessible::doAction(const QString& name)
     // The box is modal: opened inside this call, it would hold the reader's
     // call until the user closed it. Qt's buttons queue it too.
     if (name == pressAction() && form())
-        QMetaObject::invokeMethod(form(), &Form1::cmdAboutClicked, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            form(), [form = form()] { form->run(Command::About); }, Qt::QueuedConnection);
 }
 
 QStringList AboutAccessible::keyBindingsForAction(const QString& name) const

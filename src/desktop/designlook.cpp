@@ -30,11 +30,10 @@ QPalette designPalette()
     p.setColor(QPalette::Text, QColor::fromRgb(kScheme.text));
     p.setColor(QPalette::WindowText, text);
     p.setColor(QPalette::ButtonText, QColor::fromRgb(kScheme.buttonText));
-    // The bevels of the classic look.
-    p.setColor(QPalette::Light, Qt::white);
-    p.setColor(QPalette::Midlight, QColor(0xDF, 0xDF, 0xDF));
-    p.setColor(QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
-    p.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Light, QColor::fromRgb(kScheme.light));
+    p.setColor(QPalette::Midlight, QColor::fromRgb(kScheme.midlight));
+    p.setColor(QPalette::Mid, QColor::fromRgb(kScheme.mid));
+    p.setColor(QPalette::Dark, QColor::fromRgb(kScheme.dark));
     return p;
 }
 

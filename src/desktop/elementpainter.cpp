@@ -106,10 +106,6 @@ void paintElement(QPainter& p, const ElementDef& def, const ElementState& s, Pic
     }
 }
 
-} // namespace
-
-namespace {
-
 // A long diagonal line covers a sliver of its bounding box: it is painted
 // only where the boxes of its short pieces meet the exposed region.
 template <typename Visit>

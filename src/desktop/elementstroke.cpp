@@ -4,6 +4,7 @@
 #include "desktop/elementstroke.h"
 
 #include "desktop/designlook.h"
+#include "window/presentation.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -62,16 +63,14 @@ PlacedLine placeLine(const ElementDef& def, const ElementState& s, double zoom, 
                     def.penWidth * zoom, false};
     QPointF& a = line.a;
     QPointF& b = line.b;
-    const bool vertical = a.x() == b.x();
-    const bool horizontal = a.y() == b.y();
-    line.crisp = (vertical || horizontal) && def.penWidth <= 2;
+    line.crisp = isCrisp(def, s);
     // Thin lines keep whole device pixels at any zoom: a straight one would
     // smear over a half-lit column, a diagonal one would blur.
-    if (def.penWidth <= 2)
+    if (isThin(def))
         line.width = static_cast<double>(std::max(1L, std::lround(line.width * dpr))) / dpr;
-    if (line.crisp && vertical) {
+    if (line.crisp && s.x1 == s.x2) {
         a.rx() = b.rx() = snapToDevice(a.x(), line.width, dpr);
-    } else if (line.crisp && horizontal) {
+    } else if (line.crisp && s.y1 == s.y2) {
         a.ry() = b.ry() = snapToDevice(a.y(), line.width, dpr);
     }
     return line;
@@ -87,7 +86,7 @@ void strokeLine(QPainter& p, const ElementDef& def, const ElementState& s, const
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
     p.drawLine(a, b);
-    if (width > 1 && !crisp) {
+    if (hasRoundEnds(def, s, width)) {
         // Round ends, as a wide pen draws them, but as two discs: a stroke
         // with round caps costs the raster engine three times as much, and
         // the phasors are redrawn on every tick.

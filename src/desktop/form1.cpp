@@ -3,12 +3,13 @@
 
 #include "desktop/form1.h"
 
+#include "desktop/commandkeys.h"
 #include "desktop/designlook.h"
-#include "desktop/elementframe.h"
+#include "desktop/elementgroupbox.h"
 #include "desktop/elementpainter.h"
 #include "desktop/optionrowkeys.h"
 #include "desktop/qtpictures.h"
-#include "window/sceneframe.h"
+#include "window/presentation.h"
 #include "window/zoomsteps.h"
 
 #include <QLineEdit>
@@ -18,19 +19,19 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace vantrel {
 
-Form1::Form1(const Module1& state, const Controls& controls, QWidget* parent)
+Form1::Form1(Session& session, QWidget* parent)
     : QWidget(parent)
-    , state_(state)
-    , controls_(controls)
+    , session_(session)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantrel"));
+    setWindowTitle(QString::fromUtf8(kProgramName));
     setWindowIcon(makeWindowIcon());
     setPalette(designPalette());
     setAutoFillBackground(true);
@@ -43,14 +44,20 @@ Form1::Form1(const Module1& state, const Controls& controls, QWidget* parent)
     timer_ = new QTimer(this);
     timer_->setObjectName(QString::fromLatin1(timerDef.name));
     timer_->setTimerType(Qt::PreciseTimer); // a cycle must take its nominal time
-    timer_->start(controls_.timerInterval);
+    timer_->start(session_.controls().timerInterval);
+    showControls();
 
-    setTabOrder(cmdPlay(), optSlow());
-    setTabOrder(optSlow(), optMed());
-    setTabOrder(optMed(), optFast());
-    setTabOrder(optFast(), txtAngle());
-    setTabOrder(txtAngle(), cmdAngle());
-    cmdPlay()->setFocus();
+    // The About picture is painted and takes no focus: its key stands in.
+    QWidget* previous = nullptr;
+    for (Id id : tabOrder()) {
+        QWidget* w = widget(id);
+        if (!w)
+            continue;
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+    widget(tabOrder().front())->setFocus();
 
     // Tab enters the speed group at the chosen speed, as on other desktops,
     // and the arrows move on from there. Left alone, Qt would stop at the
@@ -63,7 +70,41 @@ Form1::Form1(const Module1& state, const Controls& controls, QWidget* parent)
         connect(option, &QRadioButton::toggled, this, tabToChosenSpeed);
     tabToChosenSpeed();
     new OptionRowKeys({optSlow(), optMed(), optFast()}, this);
+    bindCommands();
 }
+
+// Every control and key reaches the session by the command table.
+void Form1::bindCommands()
+{
+    connect(timer_, &QTimer::timeout, this, &Form1::tick);
+    connect(txtAngle(), &QLineEdit::textChanged, this,
+            [this](const QString& text) { showChange(session_.textChanged(text.toStdString())); });
+    for (const CommandDef& def : commandTable()) {
+        const Command c = def.command;
+        if (def.control == Id::count_)
+            continue; // the view's own: see ViewControl
+        if (auto* button = qobject_cast<QAbstractButton*>(widget(def.control)))
+            connect(button, &QAbstractButton::clicked, this, [this, c] { run(c); });
+        switch (def.scope) {
+        case KeyScope::TextBox:
+            // The box takes Return and Enter for itself and says so with this signal.
+            connect(txtAngle(), &QLineEdit::returnPressed, this, [this, c] { run(c); });
+            break;
+        case KeyScope::Window:
+            for (const QKeySequence& key : keysOf(c))
+                connect(new QShortcut(key, this, nullptr, nullptr, Qt::WindowShortcut), &QShortcut::activated, this,
+                        [this, c] { run(c); });
+            break;
+        case KeyScope::None:
+        case KeyScope::FullScreen:
+            break;
+        }
+    }
+}
+
+void Form1::run(Command c) { showChange(session_.command(c)); }
+
+void Form1::tick() { showChange(session_.tick()); }
 
 void Form1::createControls()
 {
@@ -74,7 +115,7 @@ void Form1::createControls()
             widgets_[indexOf(def.id)] = createControl(def, this);
     }
     for (const ElementDef& def : table) {
-        if (def.kind == Kind::Frame || def.kind == Kind::Timer || isPainted(def.kind))
+        if (def.kind == Kind::Frame || roleOf(def.id) != Role::Control)
             continue;
         widgets_[indexOf(def.id)] = createControl(def, container(def.in));
     }
@@ -87,14 +128,14 @@ void Form1::createControls()
 
 QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
 {
-    const QString caption = QString::fromLatin1(def.caption);
+    const QString caption = QString::fromStdString(session_.language().tr(def.caption));
     QWidget* w = nullptr;
     switch (def.kind) {
     case Kind::Frame: {
-        auto* frame = new ElementFrame(caption, parent);
+        auto* frame = new ElementGroupBox(caption, parent);
         const In inside = def.id == Id::Frame2 ? In::Frame2 : In::Frame1;
         frame->setElementPainter([this, frame, inside](QPainter& p, const QRegion& region) {
-            paintElements(p, inside, scene_, region, pictures_, zoom_);
+            paintElements(p, inside, session_.scene(), region, pictures_, zoom_);
         });
         w = frame;
         break;
@@ -127,7 +168,7 @@ void Form1::placeControls()
         const QPoint offset = def.in == In::Window ? origin_ : QPoint();
         w->setGeometry(roundedRect(pixelRect(def.geometry, zoom_)).translated(offset));
         w->setFont(designFont(def.font, zoom_));
-        if (auto* frame = qobject_cast<ElementFrame*>(w))
+        if (auto* frame = qobject_cast<ElementGroupBox*>(w))
             frame->setZoom(zoom_);
     }
 }
@@ -188,7 +229,7 @@ QRectF Form1::elementRect(Id id) const
 {
     const ElementDef& def = element(id);
     if (def.kind == Kind::Line) {
-        const ElementState& s = scene_[id];
+        const ElementState& s = scene()[id];
         return QRectF(QPointF(toPixels(s.x1, zoom_), toPixels(s.y1, zoom_)),
                       QPointF(toPixels(s.x2, zoom_), toPixels(s.y2, zoom_)))
             .normalized()
@@ -198,20 +239,23 @@ QRectF Form1::elementRect(Id id) const
     return pixelRect(def.geometry, zoom_).translated(surface == this ? origin_ : surface->pos());
 }
 
-void Form1::process()
+void Form1::showChange(const Change& change)
 {
-    // angle -> frame -> element state -> pixels.
-    const SceneState before = scene_;
-    writeFrame(frames_.next(state_.angle), scene_);
+    if (change.controls)
+        showControls();
     // Repaint only what changed: the old and the new place of each element.
-    for (Id id : changedElements(before, scene_)) {
-        const ElementDef& def = element(id);
-        if (paintsAlike(def, before[id], scene_[id], zoom_, devicePixelRatio()))
+    for (const ElementChange& e : change.elements) {
+        const ElementDef& def = element(e.id);
+        if (paintsAlike(def, e.before, e.after, zoom_, devicePixelRatio()))
             continue;
-        invalidate(def, before[id]);
-        invalidate(def, scene_[id]);
+        invalidate(def, e.before);
+        invalidate(def, e.after);
     }
     repaintInvalidated();
+    if (change.settled)
+        emit settled();
+    if (change.about)
+        showAbout(*change.about);
 }
 
 void Form1::invalidate(const ElementDef& def, const ElementState& state)
@@ -237,29 +281,34 @@ void Form1::paintEvent(QPaintEvent* event)
     QPainter p(this);
     if (!origin_.isNull())
         p.translate(origin_);
-    paintElements(p, In::Window, scene_, event->region().translated(-origin_), pictures_, zoom_);
+    paintElements(p, In::Window, session_.scene(), event->region().translated(-origin_), pictures_, zoom_);
 }
 
-// Shows what the handlers changed; a widget already showing it is left
-// alone, so the box keeps its caret and selection.
-void Form1::controlsChanged()
+// A widget already showing its control's state is left alone, so the box
+// keeps its caret and selection.
+void Form1::showControls()
 {
-    const QString caption = QString::fromStdString(controls_.cmdPlayCaption);
+    const Controls& controls = session_.controls();
+    const QString caption = QString::fromStdString(controls.cmdPlayCaption);
     if (cmdPlay()->text() != caption)
         cmdPlay()->setText(caption);
-    if (timer_->interval() != controls_.timerInterval)
-        timer_->setInterval(controls_.timerInterval);
-    const QString text = QString::fromStdString(controls_.txtAngleText);
+    if (timer_->interval() != controls.timerInterval)
+        timer_->setInterval(controls.timerInterval);
+    if (const std::optional<Id> speed = session_.chosenSpeed()) {
+        auto* option = static_cast<QRadioButton*>(widget(*speed));
+        if (!option->isChecked())
+            option->setChecked(true);
+    }
+    const QString text = QString::fromStdString(controls.txtAngleText);
     if (txtAngle()->text() != text)
         txtAngle()->setText(text);
 }
 
-void Form1::frameSettled() { emit settled(); }
-
-void Form1::showAbout(const char* title, const char* text)
+void Form1::showAbout(const AboutRequest& about)
 {
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), QString::fromUtf8(text), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(about.title), QString::fromStdString(about.text),
+                    QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(QString::fromStdString(about.ok));
     box.exec();
 }
 
@@ -277,7 +326,7 @@ void Form1::mouseReleaseEvent(QMouseEvent* event)
     const bool click = aboutPressed_ && event->button() == Qt::LeftButton && overAbout(event->position());
     aboutPressed_ = false;
     if (click)
-        emit cmdAboutClicked();
+        run(Command::About);
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -1,22 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The one window: every designed element at its place, and the frame update
-// that repaints only what a new angle changes.
+// The one window: every designed element at its place, showing what the
+// session's calls change and repainting only where the scene changed.
 #pragma once
 
-#include "app/controls.h"
-#include "app/formview.h"
-#include "app/module1.h"
+#include "app/session.h"
 #include "desktop/picturecache.h"
-#include "scene/frame.h"
 #include "window/dirtyrects.h"
-#include "window/scenestate.h"
 
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -25,17 +20,17 @@ class QTimer;
 
 namespace vantrel {
 
-// Shows the program's state: its controls as widgets, its scene painted.
-class Form1 : public QWidget, public FormView {
+// Shows the session: its controls as widgets, its scene painted. Every
+// control, key and tick goes to the session; what comes back is shown.
+class Form1 : public QWidget {
     Q_OBJECT
 public:
-    Form1(const Module1& state, const Controls& controls, QWidget* parent = nullptr);
+    explicit Form1(Session& session, QWidget* parent = nullptr);
 
-    // Redraws the scene for the current angle.
-    void process() override;
-    void controlsChanged() override;
-    void frameSettled() override;
-    void showAbout(const char* title, const char* text) override;
+    // A control pressed or its key: the session runs it, the window shows it.
+    void run(Command c);
+    // Timer1 fired.
+    void tick();
 
     QPushButton* cmdPlay() const;
     QPushButton* cmdAngle() const;
@@ -46,11 +41,8 @@ public:
     QTimer* Timer1() const { return timer_; }
     QWidget* widget(Id id) const { return widgets_[indexOf(id)]; }
 
-    const SceneState& scene() const { return scene_; }
-    // The frame on screen; none until process() has drawn one.
-    const std::optional<Frame>& frame() const { return frames_.current(); }
-    const Module1& state() const { return state_; }
-    const Controls& controls() const { return controls_; }
+    const Session& session() const { return session_; }
+    const SceneState& scene() const { return session_.scene(); }
 
     // Where a drawn element lies, in the window's logical pixels.
     QRectF elementRect(Id id) const;
@@ -65,7 +57,6 @@ public:
     QPoint sceneOrigin() const { return origin_; }
 
 signals:
-    void cmdAboutClicked();
     // The frame on screen has settled: a pause, or an angle set.
     void settled();
 
@@ -76,6 +67,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void showChange(const Change& change);
+    void showControls();
+    void showAbout(const AboutRequest& about);
+    void bindCommands();
     void createControls();
     QWidget* createControl(const ElementDef& def, QWidget* parent);
     void placeControls();
@@ -85,10 +80,7 @@ private:
     QWidget* container(In in) const;
     bool overAbout(const QPointF& pos) const;
 
-    const Module1& state_;
-    const Controls& controls_;
-    SceneState scene_;
-    FrameUpdate frames_;
+    Session& session_;
     PictureCache pictures_;
     std::array<QWidget*, kElementCount> widgets_{};
     QTimer* timer_ = nullptr;

@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     vantrel::setUpApplication();
 
     vantrel::Program program;
-    program.handlers.Form_Load();
+    vantrel::quitAfterFirstFrameIfAsked(program.form);
     program.form.show();
     return QApplication::exec();
 }

@@ -4,7 +4,6 @@
 #include "desktop/partaccessible.h"
 
 #include "desktop/form1.h"
-#include "scene/description.h"
 
 #include <QWindow>
 
@@ -43,10 +42,12 @@ AnimationAccessible::AnimationAccessible(Form1* form)
 
 QString AnimationAccessible::text(QAccessible::Text t) const
 {
+    if (!form())
+        return {};
     if (t == QAccessible::Name)
-        return QStringLiteral("Rotating magnetic field");
-    if (t == QAccessible::Description && form())
-        return QString::fromStdString(describeFrame(form()->frame()));
+        return QString::fromStdString(form()->session().language().tr(sceneName()));
+    if (t == QAccessible::Description)
+        return QString::fromStdString(form()->session().description());
     return {};
 }
 
@@ -54,7 +55,7 @@ QAccessible::State AnimationAccessible::state() const
 {
     QAccessible::State s = PartAccessible::state();
     if (form())
-        s.animated = form()->state().playing == 1;
+        s.animated = form()->session().state().playing == 1;
     return s;
 }
 

@@ -43,8 +43,6 @@ QIcon iconFrom(std::initializer_list<Pixels> pictures)
 }
 } // namespace
 
-QIcon makeAboutIcon() { return iconFrom({makeAboutImage(16), makeAboutImage(32)}); }
-
 QIcon makeWindowIcon()
 {
     // The larger sizes serve desktop launchers and task switchers.

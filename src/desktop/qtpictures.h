@@ -16,7 +16,6 @@ QImage toImage(const Pixels& pixels);
 
 // The waveform chart at its nominal 72 dots per inch.
 QImage waveformChartImage();
-QIcon makeAboutIcon();
 QIcon makeWindowIcon();
 
 } // namespace vantrel

@@ -27,7 +27,8 @@ QString ReadOutAccessible::text(QAccessible::Text t) const
     // The label in front of it is painted too, so the read-out carries it:
     // "Phase Angle: 90 deg.".
     if (t == QAccessible::Name)
-        return QString::fromStdString(form()->scene()[Id::Label2].caption) + QLatin1Char(' ') + readOut();
+        return QString::fromStdString(readOutName(form()->session().language(), form()->scene()[Id::Label2].caption,
+                                                  form()->scene()[Id::lblAngle].caption));
     if (t == QAccessible::Value)
         return readOut();
     return {};

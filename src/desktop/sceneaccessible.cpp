@@ -8,7 +8,6 @@
 #include "desktop/partaccessible.h"
 #include "desktop/readoutaccessible.h"
 
-#include <QLineEdit>
 
 namespace vantrel {
 namespace {
@@ -109,14 +108,18 @@ void setUpAccessibility(Form1& form)
         cached && !dynamic_cast<SceneAccessible*>(cached))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
 
-    // A text box has no caption of its own to be read out.
-    QLineEdit* box = form.txtAngle();
-    box->setAccessibleName(QStringLiteral("Angle in degrees"));
-    box->setAccessibleDescription(QStringLiteral("Type an angle and press Enter to show it"));
+    // What a control's caption does not say: the box has none, and the
+    // legend's marks and words are painted inside its group box.
+    const Language& language = form.session().language();
+    for (const ElementDef& def : elementTable()) {
+        QWidget* w = form.widget(def.id);
+        const SpokenWords words = spokenWords(def.id);
+        if (w && words.name)
+            w->setAccessibleName(QString::fromStdString(language.tr(words.name)));
+        if (w && words.description)
+            w->setAccessibleDescription(QString::fromStdString(language.tr(words.description)));
+    }
     QObject::connect(&form, &Form1::settled, &form, [&form] { announceFrame(form); });
-    // The legend's marks and words are painted inside the frame.
-    form.widget(Id::Frame2)->setAccessibleDescription(
-        QStringLiteral("A dot in a conductor means current upwards, a cross downwards."));
 }
 
 void announceFrame(Form1& form)

@@ -3,17 +3,22 @@
 
 #include "desktop/startup.h"
 
+#include "window/words.h"
+
 #include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
 
 namespace vantrel {
 
 void setUpApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Vantrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
+    QApplication::setApplicationName(QString::fromUtf8(kProgramName));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(kProgramName));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
     // The captions are designed in Liberation Sans Bold's metrics; the program
     // carries the font, so they fit on machines that have no such font.
@@ -21,6 +26,45 @@ void setUpApplication()
     // One look on every desktop, so the designed geometry fits the same everywhere.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
+}
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget& window, std::function<void()> then)
+        : QObject(&window)
+        , then_(std::move(then))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            // Queued: the paint and the flush to the screen finish first.
+            QTimer::singleShot(0, watched, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+    bool seen_ = false;
+};
+
+} // namespace
+
+void afterFirstPaint(QWidget& window, std::function<void()> then) { new FirstPaint(window, std::move(then)); }
+
+void quitAfterFirstFrameIfAsked(QWidget& window)
+{
+    if (qgetenv("VANTREL_QUIT_AFTER_FIRST_FRAME") == "1")
+        afterFirstPaint(window, [] { QCoreApplication::exit(0); });
 }
 
 } // namespace vantrel

@@ -3,6 +3,8 @@
 
 #include "window/commands.h"
 
+#include "window/words.h"
+
 namespace vantrel {
 namespace {
 
@@ -12,17 +14,18 @@ constexpr Id kView = Id::count_;
 // Space presses them and the arrows move between the speeds, as on every
 // desktop. The About picture takes no focus, so the help key stands in for it.
 constexpr std::array<CommandDef, 11> kCommands{{
-    {Command::PlayPause, "Play or pause", Id::cmdPlay, KeyScope::None, {}},
-    {Command::Fast, "Fast", Id::optFast, KeyScope::None, {}},
-    {Command::Medium, "Medium", Id::optMed, KeyScope::None, {}},
-    {Command::Slow, "Slow", Id::optSlow, KeyScope::None, {}},
-    {Command::SetAngle, "Set the angle typed in the box", Id::cmdAngle, KeyScope::TextBox, {"Return", "Enter"}},
-    {Command::About, "Show the About box", Id::cmdAbout, KeyScope::Window, {"F1"}},
-    {Command::ZoomIn, "Zoom in", kView, KeyScope::Window, {"Ctrl++", "Ctrl+=", "Ctrl+Shift++"}},
-    {Command::ZoomOut, "Zoom out", kView, KeyScope::Window, {"Ctrl+-"}},
-    {Command::ZoomReset, "Back to the designed size", kView, KeyScope::Window, {"Ctrl+0"}},
-    {Command::FullScreen, "Full screen on and off", kView, KeyScope::Window, {"F11"}},
-    {Command::LeaveFullScreen, "Leave full screen", kView, KeyScope::FullScreen, {"Esc"}},
+    // TRANSLATORS: a command as the list of keys and a screen reader name it.
+    {Command::PlayPause, N_("Play or pause"), Id::cmdPlay, KeyScope::None, {}},
+    {Command::Fast, N_("Fast"), Id::optFast, KeyScope::None, {}},
+    {Command::Medium, N_("Medium"), Id::optMed, KeyScope::None, {}},
+    {Command::Slow, N_("Slow"), Id::optSlow, KeyScope::None, {}},
+    {Command::SetAngle, N_("Set the angle typed in the box"), Id::cmdAngle, KeyScope::TextBox, {"Return", "Enter"}},
+    {Command::About, N_("Show the About box"), Id::cmdAbout, KeyScope::Window, {"F1"}},
+    {Command::ZoomIn, N_("Zoom in"), kView, KeyScope::Window, {"Ctrl++", "Ctrl+=", "Ctrl+Shift++"}},
+    {Command::ZoomOut, N_("Zoom out"), kView, KeyScope::Window, {"Ctrl+-"}},
+    {Command::ZoomReset, N_("Back to the designed size"), kView, KeyScope::Window, {"Ctrl+0"}},
+    {Command::FullScreen, N_("Full screen on and off"), kView, KeyScope::Window, {"F11"}},
+    {Command::LeaveFullScreen, N_("Leave full screen"), kView, KeyScope::FullScreen, {"Esc"}},
 }};
 
 } // namespace

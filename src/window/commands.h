@@ -29,7 +29,7 @@ enum class KeyScope : std::uint8_t {
 
 struct CommandDef {
     Command command;
-    const char* name;
+    const char* name; // English; a front end shows it through Language::tr
     // The control that the command clicks; Id::count_ for the view's own commands.
     Id control;
     KeyScope scope;

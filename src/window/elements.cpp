@@ -3,6 +3,8 @@
 
 #include "window/elements.h"
 
+#include "window/words.h"
+
 namespace vantrel {
 namespace {
 
@@ -28,25 +30,33 @@ using K = Kind;
 // clang-format off
 constexpr std::array<ElementDef, kElementCount> kTable{{
 //   id            name         kind             in          geometry (twips)             colour       background pen  caption               font        sel    ms   picture                 stretch
-    {Id::Frame2,   "Frame2",    K::Frame,        In::Window, {600, 9000, 7575, 1215},     kButtonText, kGrey,     0,   "Current Direction",  kSans975},
-    {Id::Label4,   "Label4",    K::Label,        In::Frame2, {4920, 480, 1575, 495},      kButtonText, kGrey,     0,   "Upwards",            kSans12},
-    {Id::Label3,   "Label3",    K::Label,        In::Frame2, {1320, 480, 1935, 495},      kButtonText, kGrey,     0,   "Downwards",          kSans12},
+    // TRANSLATORS: the caption of the legend that explains the conductor marks.
+    {Id::Frame2,   "Frame2",    K::Frame,        In::Window, {600, 9000, 7575, 1215},     kButtonText, kGrey,     0,   N_("Current Direction"),  kSans975},
+    // TRANSLATORS: the direction of the current in a conductor that a dot marks.
+    {Id::Label4,   "Label4",    K::Label,        In::Frame2, {4920, 480, 1575, 495},      kButtonText, kGrey,     0,   N_("Upwards"),            kSans12},
+    // TRANSLATORS: the direction of the current in a conductor that a cross marks.
+    {Id::Label3,   "Label3",    K::Label,        In::Frame2, {1320, 480, 1935, 495},      kButtonText, kGrey,     0,   N_("Downwards"),          kSans12},
     {Id::Shape8,   "Shape8",    K::Circle,       In::Frame2, {480, 360, 600, 600},        kRed,        kNone,     5},
     {Id::Line5,    "Line5",     K::Line,         In::Frame2, {645, 775, 895, 525},        kRed,        kNone,     3},
     {Id::Line2,    "Line2",     K::Line,         In::Frame2, {645, 525, 895, 775},        kRed,        kNone,     3},
     {Id::Shape10,  "Shape10",   K::Circle,       In::Frame2, {4080, 360, 600, 600},       kRed,        kNone,     5},
     {Id::Shape9,   "Shape9",    K::Circle,       In::Frame2, {4310, 590, 150, 150},       kRed,        kNone,     8},
-    {Id::cmdAngle, "cmdAngle",  K::PushButton,   In::Window, {12480, 8280, 2055, 450},    kControl,    kControl,  0,   "Set Angle",          kSans975},
+    // TRANSLATORS: the button that jumps to the angle typed in the box beside it.
+    {Id::cmdAngle, "cmdAngle",  K::PushButton,   In::Window, {12480, 8280, 2055, 450},    kControl,    kControl,  0,   N_("Set Angle"),          kSans975},
     {Id::txtAngle, "txtAngle",  K::TextBox,      In::Window, {11520, 8280, 855, 450},     kControl,    kControl,  0,   "60",                 kSans12},
-    {Id::Frame1,   "Frame1",    K::Frame,        In::Window, {9240, 7200, 5295, 855},     kButtonText, kGrey,     0,   "Speed",              kSans975},
-    {Id::optFast,  "optFast",   K::OptionButton, In::Frame1, {3840, 360, 1215, 255},      kButtonText, kGrey,     0,   "Fast",               kSans975, false},
-    {Id::optMed,   "optMed",    K::OptionButton, In::Frame1, {2280, 360, 1215, 195},      kButtonText, kGrey,     0,   "Medium",             kSans975, true},
-    {Id::optSlow,  "optSlow",   K::OptionButton, In::Frame1, {480, 360, 1335, 195},       kButtonText, kGrey,     0,   "Slow",               kSans975, false},
-    {Id::cmdPlay,  "cmdPlay",   K::PushButton,   In::Window, {9240, 8280, 1455, 450},     kControl,    kControl,  0,   "Play",               kSans975},
+    // TRANSLATORS: the caption of the group of the three animation speeds.
+    {Id::Frame1,   "Frame1",    K::Frame,        In::Window, {9240, 7200, 5295, 855},     kButtonText, kGrey,     0,   N_("Speed"),              kSans975},
+    // TRANSLATORS: "Fast", "Medium" and "Slow" are the animation speeds.
+    {Id::optFast,  "optFast",   K::OptionButton, In::Frame1, {3840, 360, 1215, 255},      kButtonText, kGrey,     0,   N_("Fast"),               kSans975, false},
+    {Id::optMed,   "optMed",    K::OptionButton, In::Frame1, {2280, 360, 1215, 195},      kButtonText, kGrey,     0,   N_("Medium"),             kSans975, true},
+    {Id::optSlow,  "optSlow",   K::OptionButton, In::Frame1, {480, 360, 1335, 195},       kButtonText, kGrey,     0,   N_("Slow"),               kSans975, false},
+    {Id::cmdPlay,  "cmdPlay",   K::PushButton,   In::Window, {9240, 8280, 1455, 450},     kControl,    kControl,  0,   N_("Play"),               kSans975},
     {Id::Timer1,   "Timer1",    K::Timer,        In::Window, {},                          kNone,       kNone,     0,   nullptr,              kNoFont,  false, 10},
     {Id::cmdAbout, "cmdAbout",  K::Image,        In::Window, {14040, 240, 480, 480},      kNone,       kNone,     0,   nullptr,              kNoFont,  false, 0,   Picture::AboutIcon,     false},
-    {Id::Label2,   "Label2",    K::Label,        In::Window, {9360, 1320, 2055, 375},     kButtonText, kGrey,     0,   "Phase Angle:",       kSans135},
-    {Id::lblAngle, "lblAngle",  K::Label,        In::Window, {11640, 1320, 1695, 375},    kButtonText, kGrey,     0,   "Angle",              kArial1425},
+    // TRANSLATORS: the label in front of the angle read-out, "90 deg.".
+    {Id::Label2,   "Label2",    K::Label,        In::Window, {9360, 1320, 2055, 375},     kButtonText, kGrey,     0,   N_("Phase Angle:"),       kSans135},
+    // TRANSLATORS: what the read-out shows before the first frame is drawn.
+    {Id::lblAngle, "lblAngle",  K::Label,        In::Window, {11640, 1320, 1695, 375},    kButtonText, kGrey,     0,   N_("Angle"),              kArial1425},
     {Id::Label1_5, "Label1(5)", K::Label,        In::Window, {7800, 2280, 375, 300},      kBlue,       kGrey,     0,   "B2",                 kSans135},
     {Id::Label1_4, "Label1(4)", K::Label,        In::Window, {840, 6360, 375, 300},       kBlue,       kGrey,     0,   "B1",                 kSans135},
     {Id::Label1_3, "Label1(3)", K::Label,        In::Window, {840, 2280, 375, 300},       kYellow,     kGrey,     0,   "Y2",                 kSans135},

@@ -20,6 +20,12 @@ struct SchemeColours {
     std::uint32_t windowText = 0x000000;
     std::uint32_t base = 0xFFFFFF;       // the text box
     std::uint32_t text = 0x000000;
+    // The bevels of raised and etched edges, lightest first. A group box's
+    // etched border is a dark line with a light one inside it.
+    std::uint32_t light = 0xFFFFFF;
+    std::uint32_t midlight = 0xDFDFDF;
+    std::uint32_t mid = 0xA0A0A0;
+    std::uint32_t dark = 0x808080;
 };
 
 inline constexpr SchemeColours kScheme{};

@@ -43,9 +43,9 @@ void writeLine(Id id, Point end, SceneState& s)
 
 } // namespace
 
-void writeFrame(const Frame& frame, SceneState& s)
+void writeFrame(const Frame& frame, SceneState& s, const Language& language)
 {
-    s[Id::lblAngle].caption = std::to_string(frame.degrees) + " deg.";
+    s[Id::lblAngle].caption = readOutCaption(language, frame.degrees);
 
     const auto x = static_cast<float>(frame.cursor);
     s[Id::LineX].x1 = x;

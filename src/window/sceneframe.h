@@ -6,6 +6,7 @@
 
 #include "scene/frame.h"
 #include "window/scenestate.h"
+#include "window/words.h"
 
 #include <array>
 
@@ -13,6 +14,6 @@ namespace vantrel {
 
 // Sets the read-out's caption, the cursor's x, every conductor mark's
 // visibility and the four lines' end points from the frame.
-void writeFrame(const Frame& frame, SceneState& scene);
+void writeFrame(const Frame& frame, SceneState& scene, const Language& language = {});
 
 } // namespace vantrel

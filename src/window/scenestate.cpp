@@ -9,6 +9,11 @@
 namespace vantrel {
 
 SceneState::SceneState()
+    : SceneState(Language{})
+{
+}
+
+SceneState::SceneState(const Language& language)
 {
     for (const ElementDef& def : elementTable()) {
         ElementState& s = items_[indexOf(def.id)];
@@ -19,7 +24,7 @@ SceneState::SceneState()
             s.y2 = static_cast<float>(def.geometry.d);
         }
         if (def.caption)
-            s.caption = def.caption;
+            s.caption = language.tr(def.caption);
     }
 }
 

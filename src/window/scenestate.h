@@ -8,6 +8,7 @@
 
 #include "window/elements.h"
 #include "window/geometry.h"
+#include "window/words.h"
 
 #include <array>
 #include <string>
@@ -26,8 +27,10 @@ struct ElementState {
 
 class SceneState {
 public:
-    // The designed state: every element visible, designed end points and captions.
+    // The designed state: every element visible, designed end points and
+    // captions, in English or in the language given.
     SceneState();
+    explicit SceneState(const Language& language);
 
     ElementState& operator[](Id id) { return items_[indexOf(id)]; }
     const ElementState& operator[](Id id) const { return items_[indexOf(id)]; }
@@ -41,11 +44,11 @@ private:
 // The drawn elements whose state differs between two scenes, in table order.
 std::vector<Id> changedElements(const SceneState& before, const SceneState& after);
 
-// The area an element covers, in logical pixels of its container at a zoom,
-// with room for antialiased edges: what must be repainted when it moves or hides.
 // How far paint reaches from a line's or outline's centre, in logical pixels.
 double paintReach(const ElementDef& def, double zoom);
 
+// The area an element covers, in logical pixels of its container at a zoom,
+// with room for antialiased edges: what must be repainted when it moves or hides.
 RectF repaintBounds(const ElementDef& def, const ElementState& state, double zoom);
 
 } // namespace vantrel

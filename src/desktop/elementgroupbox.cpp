@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "desktop/elementframe.h"
+#include "desktop/elementgroupbox.h"
+
+#include "window/presentation.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,8 +13,6 @@
 namespace vantrel {
 
 namespace {
-constexpr int kCaptionIndent = 8; // pixels from the frame's left edge
-constexpr int kCaptionPadding = 4;
 
 // A rectangle's outermost `width` pixels all round.
 void fillBorder(QPainter& p, const QRect& r, int width, const QColor& colour)
@@ -24,21 +24,21 @@ void fillBorder(QPainter& p, const QRect& r, int width, const QColor& colour)
 }
 } // namespace
 
-ElementFrame::ElementFrame(const QString& title, QWidget* parent)
+ElementGroupBox::ElementGroupBox(const QString& title, QWidget* parent)
     : QGroupBox(title, parent)
 {
 }
 
-void ElementFrame::setZoom(double zoom)
+void ElementGroupBox::setZoom(double zoom)
 {
     zoom_ = zoom;
     update();
 }
 
-// The classic etched frame with its caption breaking the top border. The
+// The classic etched border with its caption breaking the top edge. The
 // style's own group box would shade the inside differently from the grey
 // that the legend's labels are filled with.
-void ElementFrame::paintEvent(QPaintEvent* event)
+void ElementGroupBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const QFontMetrics metrics(font());
@@ -48,7 +48,7 @@ void ElementFrame::paintEvent(QPaintEvent* event)
     fillBorder(p, box.translated(line, line), line, palette().color(QPalette::Light));
 
     const QRect caption(qRound(kCaptionIndent * zoom_), 0,
-                        metrics.horizontalAdvance(title()) + qRound(kCaptionPadding * zoom_), metrics.height());
+                        metrics.horizontalAdvance(title()) + qRound(2 * kCaptionPadding * zoom_), metrics.height());
     p.fillRect(caption, palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawText(caption, Qt::AlignCenter, title());

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A frame whose drawn elements are painted on its own surface.
+// A group box whose drawn elements are painted on its own surface.
 #pragma once
 
 #include <QGroupBox>
@@ -10,12 +10,12 @@
 
 namespace vantrel {
 
-class ElementFrame : public QGroupBox {
+class ElementGroupBox : public QGroupBox {
     Q_OBJECT
 public:
     using Painter = std::function<void(QPainter&, const QRegion&)>;
 
-    ElementFrame(const QString& title, QWidget* parent);
+    ElementGroupBox(const QString& title, QWidget* parent);
     void setElementPainter(Painter painter) { painter_ = std::move(painter); }
     // The border and the caption's indent grow with the window's zoom.
     void setZoom(double zoom);
