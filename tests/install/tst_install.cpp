@@ -3,7 +3,8 @@
 
 // The installed tree as a desktop sees it: both validators accept the desktop
 // entry and the metainfo, the files point at each other and at the program,
-// and every icon is drawn at its nominal size on a transparent ground.
+// and every icon is drawn at its nominal size on a transparent ground. The
+// uninstall takes back what the install put there and nothing else.
 
 #include "desktop/startup.h"
 #include "desktop/qtpictures.h"
@@ -31,9 +32,14 @@ struct Run {
     QString output;
 };
 
-Run run(const QString& program, const QStringList& args)
+Run run(const QString& program, const QStringList& args, const QString& destdir = {})
 {
     QProcess process;
+    if (!destdir.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DESTDIR"), destdir);
+        process.setProcessEnvironment(environment);
+    }
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, args);
     Run result;
@@ -44,6 +50,37 @@ Run run(const QString& program, const QStringList& args)
     result.exitCode = process.exitCode();
     result.output = QString::fromLocal8Bit(process.readAll());
     return result;
+}
+
+// Every file, link and folder under a folder, in no particular order.
+QStringList entriesUnder(const QString& root, QDir::Filters kinds = QDir::AllEntries)
+{
+    QStringList entries;
+    QDirIterator it(root, kinds | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << it.next();
+    return entries;
+}
+
+Run install(const QString& prefix, const QString& destdir = {})
+{
+    return run(QStringLiteral(VANTREL_CMAKE),
+               {QStringLiteral("--install"), QStringLiteral(VANTREL_BUILD_DIR), QStringLiteral("--prefix"), prefix},
+               destdir);
+}
+
+// The uninstall target reads what the build recorded of the last install.
+Run uninstall()
+{
+    return run(QStringLiteral(VANTREL_CMAKE), {QStringLiteral("--build"), QStringLiteral(VANTREL_BUILD_DIR),
+                                               QStringLiteral("--target"), QStringLiteral("uninstall")});
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
 // The keys of the [Desktop Entry] group.
@@ -114,6 +151,8 @@ private slots:
     void everySizeIsInstalled();
     void iconIsDrawnAtItsSize_data();
     void iconIsDrawnAtItsSize();
+    void uninstallLeavesWhatClimbsOutOfThePrefix();
+    void stagedUninstallLeavesTheLivePrefix();
     void uninstallRemovesOnlyWhatItInstalled(); // last: it removes the tree
 
 private:
@@ -148,10 +187,8 @@ void TstInstall::initTestCase()
     // Every character that a glob, a CMake list or a shell reads as its own,
     // and one that is not ASCII.
     prefix_ = scratch_.filePath(QStringLiteral("school [x] *share?$;\u00fc/usr"));
-    const Run install = run(QStringLiteral(VANTREL_CMAKE),
-                            {QStringLiteral("--install"), QStringLiteral(VANTREL_BUILD_DIR),
-                             QStringLiteral("--prefix"), prefix_});
-    QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+    const Run live = install(prefix_);
+    QVERIFY2(live.exitCode == 0, qPrintable(live.output));
 }
 
 void TstInstall::cleanupTestCase()
@@ -287,6 +324,59 @@ void TstInstall::iconIsDrawnAtItsSize()
                  qPrintable(QStringLiteral("%1 half-clear pixels on a rim %2 long").arg(partial).arg(rim)));
 }
 
+// A manifest is only a text file in the build: an entry that climbs out of
+// the prefix names someone else's file, whatever its first folders say.
+void TstInstall::uninstallLeavesWhatClimbsOutOfThePrefix()
+{
+    const QString prefix = scratch_.filePath(QStringLiteral("climb/usr"));
+    const QString ours = prefix + QStringLiteral("/share/vantrel/ours.txt");
+    // share/../../x lands beside the prefix, ../../x a folder higher.
+    const QStringList theirs{scratch_.filePath(QStringLiteral("climb/x")),
+                             scratch_.filePath(QStringLiteral("x"))};
+    for (const QString& path : QStringList{ours} + theirs)
+        QVERIFY2(writeFile(path, path.toUtf8()), qPrintable(path));
+    const QByteArray manifest = (ours + QLatin1Char('\n') + prefix + QStringLiteral("/share/../../x\n") + prefix
+                                 + QStringLiteral("/../../x\n"))
+                                    .toUtf8();
+    QVERIFY(writeFile(QStringLiteral(VANTREL_BUILD_DIR "/install_manifest.txt"), manifest));
+    QVERIFY(writeFile(QStringLiteral(VANTREL_BUILD_DIR "/install_prefix.txt"), ("\n" + prefix).toUtf8()));
+
+    const Run removed = uninstall();
+    QVERIFY2(removed.exitCode == 0, qPrintable(removed.output));
+    QVERIFY2(!QFileInfo::exists(ours), qPrintable(removed.output)); // the uninstall did run
+    for (const QString& path : theirs) {
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly) && file.readAll() == path.toUtf8(), qPrintable(path));
+    }
+    // The build's record is the live install's again, for the tests after this one.
+    const Run live = install(prefix_);
+    QVERIFY2(live.exitCode == 0, qPrintable(live.output));
+}
+
+// An install staged with DESTDIR (as a package build makes one) records the
+// same prefix as the live install; its uninstall takes the staged copy, and
+// not one file of the live tree under that prefix.
+void TstInstall::stagedUninstallLeavesTheLivePrefix()
+{
+    QStringList live = entriesUnder(prefix_, QDir::Files);
+    live.sort();
+    QVERIFY(live.size() > 10);
+    const QString stage = scratch_.filePath(QStringLiteral("stage"));
+    const Run staged = install(prefix_, stage);
+    QVERIFY2(staged.exitCode == 0, qPrintable(staged.output));
+    QCOMPARE(entriesUnder(stage + prefix_, QDir::Files).size(), live.size());
+
+    const Run removed = uninstall();
+    QVERIFY2(removed.exitCode == 0, qPrintable(removed.output));
+    QCOMPARE(entriesUnder(stage, QDir::Files), QStringList());
+    QStringList after = entriesUnder(prefix_, QDir::Files);
+    after.sort();
+    QCOMPARE(after, live);
+
+    const Run again = install(prefix_);
+    QVERIFY2(again.exitCode == 0, qPrintable(again.output));
+}
+
 // The uninstall target removes every file the install made, and of the
 // folders only those that hold nothing else, down to the standard folders
 // that a prefix has anyway. A user's file next to an installed one, in any
@@ -296,11 +386,9 @@ void TstInstall::uninstallRemovesOnlyWhatItInstalled()
     // The scratch folder was empty: what is in it now, the install put there.
     QStringList installed;
     QStringList folders{QFileInfo(prefix_).path(), prefix_};
-    QDirIterator it(prefix_, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo entry(it.next());
-        (entry.isDir() && !entry.isSymLink() ? folders : installed) << entry.filePath();
+    for (const QString& path : entriesUnder(prefix_)) {
+        const QFileInfo entry(path);
+        (entry.isDir() && !entry.isSymLink() ? folders : installed) << path;
     }
     QVERIFY(installed.size() > 10);
 
@@ -312,10 +400,6 @@ void TstInstall::uninstallRemovesOnlyWhatItInstalled()
         file.write(path.toUtf8());
         foreign << path;
     }
-    const auto uninstall = [] {
-        return run(QStringLiteral(VANTREL_CMAKE), {QStringLiteral("--build"), QStringLiteral(VANTREL_BUILD_DIR),
-                                                   QStringLiteral("--target"), QStringLiteral("uninstall")});
-    };
     const Run first = uninstall();
     QVERIFY2(first.exitCode == 0, qPrintable(first.output));
 
@@ -341,13 +425,11 @@ void TstInstall::uninstallRemovesOnlyWhatItInstalled()
     QVERIFY2(second.exitCode == 0, qPrintable(second.output));
     const QDir scratch(scratch_.path());
     QStringList tree;
-    QDirIterator after(scratch.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                       QDirIterator::Subdirectories);
-    while (after.hasNext())
-        tree << scratch.relativeFilePath(after.next());
+    for (const QString& path : entriesUnder(QFileInfo(prefix_).path()))
+        tree << scratch.relativeFilePath(path);
     tree.sort();
     const QString prefix = scratch.relativeFilePath(prefix_);
-    QStringList expected{QFileInfo(prefix).path(), prefix};
+    QStringList expected{prefix};
     for (const char* standard : {VANTREL_BINDIR, VANTREL_DATADIR, VANTREL_MANDIR})
         expected << prefix + QLatin1Char('/') + QLatin1String(standard);
     expected.sort();
