@@ -278,6 +278,7 @@ async function launchWebKit() {
       engine: "webkit",
       name: names.webkit,
       pid: server.pid,
+      xPid: x.pid,
       display,
       env,
       scratch,
