@@ -13,7 +13,8 @@ test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14
   qt6-base-private-dev reuse lintian libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine wine64 locales)
 # The browser edition and its tests. Node comes from Debian only where none
 # is installed: Debian's packages conflict with other builds of it.
-web=(cmake g++ make zlib1g-dev emscripten python3 python3-fonttools python3-brotli chromium)
+web=(cmake g++ make zlib1g-dev emscripten python3 python3-fonttools python3-brotli chromium firefox-esr webkit2gtk-driver xvfb
+  xauth)
 command -v node >/dev/null || web+=(nodejs)
 command -v npm >/dev/null || web+=(npm)
 # The shipped Arabic, Devanagari and Chinese fonts are cut from Noto by

@@ -2,122 +2,181 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The browser edition's figures: its size, the time from navigation to the
-// first frame on screen from a file, and the share of one core that the
-// browser's processes use over one cycle at Fast, against the same page
-// made to rebuild its whole scene on every tick.
+// first frame on screen from a file in Chromium, and in each engine the CPU
+// that the browser's processes use at Fast: the page, the same page
+// rebuilding its whole scene on every tick, and the engine's floor, a page
+// that changes one pixel per tick. The machine is shared, so the CPU is
+// given as ratios to the floor measured in the same run.
+// Usage: node bench.js [chromium,firefox,webkit]
 "use strict";
 
 const fs = require("node:fs");
+const os = require("node:os");
 const path = require("node:path");
-const { launch, site, fileUrl } = require("./browser.js");
+const url = require("node:url");
+const { engines, names, launch, open, site, fileUrl, sleep } = require("./browser.js");
 
 const ticksPerSecond = 100; // the kernel's clock ticks in /proc/<pid>/stat
 
-// CPU time in seconds of a process and all that it started.
-function cpuSeconds(root) {
+// CPU time in seconds of each process under the given roots, by name.
+function cpuByName(roots) {
   const stats = [];
   for (const pid of fs.readdirSync("/proc").filter((d) => /^\d+$/.test(d))) {
     try {
       const text = fs.readFileSync(`/proc/${pid}/stat`, "utf8");
       const f = text.slice(text.lastIndexOf(")") + 2).split(" ");
-      stats.push({ pid: Number(pid), ppid: Number(f[1]), cpu: (Number(f[11]) + Number(f[12])) / ticksPerSecond });
+      // Chromium's processes share one name and differ by their --type.
+      const type = /--type=([\w-]+)/.exec(fs.readFileSync(`/proc/${pid}/cmdline`, "utf8"));
+      const name = text.slice(text.indexOf("(") + 1, text.lastIndexOf(")")) + (type ? " " + type[1] : "");
+      stats.push({ pid: Number(pid), name, ppid: Number(f[1]), cpu: (Number(f[11]) + Number(f[12])) / ticksPerSecond });
     } catch {
       // The process ended while the list was read.
     }
   }
-  const tree = new Set([root]);
+  const tree = new Set(roots);
   for (let grown = true; grown;) {
     grown = false;
     for (const s of stats) if (!tree.has(s.pid) && tree.has(s.ppid)) { tree.add(s.pid); grown = true; }
   }
-  return stats.filter((s) => tree.has(s.pid)).reduce((sum, s) => sum + s.cpu, 0);
+  const byName = {};
+  for (const s of stats) if (tree.has(s.pid)) byName[s.name] = (byName[s.name] || 0) + s.cpu;
+  return byName;
 }
+const total = (byName) => Object.values(byName).reduce((a, b) => a + b, 0);
 
 const median = (v) => v.slice().sort((a, b) => a - b)[Math.floor(v.length / 2)];
 
-async function startTimes(browser, runs) {
+// Chromium alone tells when a document starts, before its own scripts run.
+async function startTimes(runs) {
+  const browser = await launch("chromium");
   const times = [];
-  for (let i = 0; i < runs; ++i) {
-    const page = await browser.newPage();
-    await page.setViewport({ width: 1010, height: 734 });
-    // The frame after the page has built its scene is the first one with the scene on it.
-    await page.evaluateOnNewDocument(() => {
-      new MutationObserver((_, observer) => {
-        if (!document.body || !document.body.hasAttribute("data-ready")) return;
-        observer.disconnect();
-        requestAnimationFrame(() => setTimeout(() => { window.firstFrame = performance.now(); }));
-      }).observe(document, { attributes: true, subtree: true, attributeFilter: ["data-ready"] });
-    });
-    await page.goto(fileUrl);
-    await page.waitForFunction(() => window.firstFrame !== undefined);
-    times.push(await page.evaluate(() => window.firstFrame));
-    await page.close();
+  try {
+    for (let i = 0; i < runs; ++i) {
+      const page = await browser.newPage();
+      await page.setViewport(1010, 734);
+      // The frame after the page has built its scene is the first one with the scene on it.
+      await page.page.evaluateOnNewDocument(() => {
+        new MutationObserver((_, observer) => {
+          if (!document.body || !document.body.hasAttribute("data-ready")) return;
+          observer.disconnect();
+          requestAnimationFrame(() => setTimeout(() => { window.firstFrame = performance.now(); }));
+        }).observe(document, { attributes: true, subtree: true, attributeFilter: ["data-ready"] });
+      });
+      await page.goto(fileUrl);
+      await page.waitForFunction(() => window.firstFrame !== undefined);
+      times.push(await page.evaluate(() => window.firstFrame));
+      await page.close();
+    }
+  } finally {
+    await browser.close();
   }
   return times;
 }
 
+// The floor: the window's grey, and one pixel in a corner that changes
+// colour every 20 ms, as often as the page's ticks at Fast.
+const floorPage = `<!DOCTYPE html>
+<html><head><meta charset="utf-8"><title>floor</title></head>
+<body style="margin:0;height:100vh;background:#C0C0C0">
+<div id="dot" style="position:fixed;left:0;top:0;width:1px;height:1px;background:#000"></div>
+<script>
+var dot = document.getElementById("dot"), n = 0;
+setInterval(function () { dot.style.background = (n++ % 2) ? "#000" : "#fff"; }, 20);
+document.body.setAttribute("data-ready", "");
+</script></body></html>
+`;
+
 // One cycle at Fast is 629 ticks of 20 ms.
-// "changed": the page as it is; "whole": the scene made anew after every
-// tick; "floor": paused, a 2 x 2 pixel square flipped at the same rate, the
-// least that any repaint costs this browser.
-async function cycleCpu(browser, pid, variant) {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 1010, height: 734 });
-  await page.goto(fileUrl);
-  await page.waitForSelector("body[data-ready]");
-  if (variant === "whole") {
-    // After each tick the scene is thrown away and made anew from a copy.
-    await page.evaluate(() => {
-      const watch = () => new MutationObserver(() => {
-        const old = document.getElementById("scene");
-        const copy = old.cloneNode(true);
-        old.replaceWith(copy);
+// "page": the page as it is, playing; "whole": the scene made anew after
+// every tick; "floor": the page above.
+async function cycleCpu(browser, roots, variant, floorUrl) {
+  const page = await open(browser, variant === "floor" ? floorUrl : fileUrl);
+  try {
+    if (variant === "whole") {
+      // After each tick the scene is thrown away and made anew from a copy.
+      await page.evaluate(() => {
+        const watch = () => new MutationObserver(() => {
+          const old = document.getElementById("scene");
+          const copy = old.cloneNode(true);
+          old.replaceWith(copy);
+          watch();
+        }).observe(document.getElementById("LineX"), { attributes: true, attributeFilter: ["x1"] });
         watch();
-      }).observe(document.getElementById("LineX"), { attributes: true, attributeFilter: ["x1"] });
-      watch();
-    });
+      });
+    }
+    if (variant !== "floor") {
+      await page.click("label:has(#optFast)");
+      await page.click("#cmdPlay");
+    }
+    // Settled before the count starts.
+    await sleep(500);
+    const before = cpuByName(roots);
+    const start = process.hrtime.bigint();
+    await sleep(629 * 20);
+    const after = cpuByName(roots);
+    const wall = Number(process.hrtime.bigint() - start) / 1e9;
+    const shares = {};
+    for (const [name, cpu] of Object.entries(after)) shares[name] = (cpu - (before[name] || 0)) / wall * 100;
+    return shares;
+  } finally {
+    await page.close();
   }
-  await page.click("label:has(#optFast)");
-  const before = cpuSeconds(pid);
-  const start = process.hrtime.bigint();
-  if (variant === "floor") {
-    await page.evaluate(() => {
-      const dot = Object.assign(document.createElement("div"), { style: "position:fixed;left:0;top:0;width:2px;height:2px;background:#000" });
-      document.body.append(dot);
-      let n = 0;
-      setInterval(() => { dot.style.left = (n++ % 2) + "px"; }, 20);
-    });
-  } else {
-    await page.click("#cmdPlay");
+}
+
+async function engineCpu(engine, floorUrl) {
+  const browser = await launch(engine);
+  try {
+    // WebKit paints to its X server, whose work is part of every frame.
+    const roots = [browser.pid, ...(browser.xPid ? [browser.xPid] : [])];
+    const variants = ["page", "whole", "floor"];
+    // Interleaved, since the machine's load moves between runs.
+    const rounds = [];
+    for (let round = 0; round < 2; ++round) {
+      const shares = {};
+      for (const v of variants) shares[v] = await cycleCpu(browser, roots, v, floorUrl);
+      rounds.push(shares);
+    }
+    const pct = (s) => total(s).toFixed(1) + " %";
+    const ratio = (v) => rounds.map((r) => (total(r[v]) / total(r.floor)).toFixed(2)).join(", ");
+    console.log(`${names[engine]}, CPU at Fast over one cycle, two rounds, as ratios to the floor` +
+      ` (a page that changes one pixel per tick; goal at most 1.5): the page ${ratio("page")};` +
+      ` rebuilding the whole scene every tick ${ratio("whole")}`);
+    console.log(`  share of one core: the page ${rounds.map((r) => pct(r.page)).join(", ")};` +
+      ` whole scene ${rounds.map((r) => pct(r.whole)).join(", ")}; floor ${rounds.map((r) => pct(r.floor)).join(", ")}`);
+    // Where the time goes: each process's part, the page against the floor, in the second round.
+    const last = rounds[rounds.length - 1];
+    const parts = Object.keys({ ...last.page, ...last.floor })
+      .map((n) => [n, last.page[n] || 0, last.floor[n] || 0])
+      .filter(([, a, b]) => a >= 0.5 || b >= 0.5)
+      .sort((a, b) => b[1] - a[1]);
+    console.log(`  by process, page / floor: ${parts.map(([n, a, b]) => `${n} ${a.toFixed(1)} / ${b.toFixed(1)} %`).join(", ")}`);
+  } finally {
+    await browser.close();
   }
-  await new Promise((r) => setTimeout(r, 629 * 20));
-  const used = cpuSeconds(pid) - before;
-  const wall = Number(process.hrtime.bigint() - start) / 1e9;
-  await page.close();
-  return used / wall * 100;
 }
 
 (async () => {
+  const chosen = process.argv[2] ? process.argv[2].split(",") : engines;
   const zip = fs.readdirSync(path.dirname(site)).find((f) => /^vantrel-web-.*\.zip$/.test(f));
   const js = fs.readFileSync(path.join(site, "vantrel.js"), "utf8");
   const wasm = /data:application\/octet-stream;base64,([A-Za-z0-9+/=]+)/.exec(js);
   console.log(`Size: zip ${fs.statSync(path.join(path.dirname(site), zip)).size} bytes (target at most 150 KB),` +
     ` WebAssembly ${wasm ? Buffer.from(wasm[1], "base64").length : "?"} bytes inside vantrel.js of ${js.length}`);
-  const chromium = await launch();
-  try {
-    const pid = chromium.browser.process().pid;
-    const times = await startTimes(chromium.browser, 7);
-    console.log(`Start, navigation to the first frame from a file: median ${median(times).toFixed(0)} ms` +
+  if (chosen.includes("chromium")) {
+    const times = await startTimes(7);
+    console.log(`Start in Chromium, navigation to the first frame from a file: median ${median(times).toFixed(0)} ms` +
       ` (${times.map((t) => t.toFixed(0)).join(", ")})`);
-    // Interleaved, since the machine's load moves between runs.
-    const shares = { changed: [], whole: [], floor: [] };
-    for (let round = 0; round < 2; ++round) {
-      for (const variant of Object.keys(shares)) shares[variant].push(await cycleCpu(chromium.browser, pid, variant));
-    }
-    const f = (v) => v.map((s) => s.toFixed(1) + " %").join(", ");
-    console.log(`CPU over one cycle at Fast, share of one core, two rounds: the page ${f(shares.changed)};` +
-      ` rebuilding the whole scene every tick ${f(shares.whole)}; any repaint at all ${f(shares.floor)}`);
-  } finally {
-    await chromium.close();
   }
-})();
+  // The floor page lives in a folder made for this run, removed with it.
+  const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "vantrel-bench-"));
+  try {
+    const floor = path.join(scratch, "floor.html");
+    fs.writeFileSync(floor, floorPage);
+    for (const engine of chosen) await engineCpu(engine, url.pathToFileURL(floor).href);
+  } finally {
+    fs.rmSync(scratch, { recursive: true, force: true });
+  }
+})().catch((e) => {
+  console.error(e);
+  process.exitCode = 1;
+});

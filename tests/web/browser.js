@@ -106,15 +106,31 @@ function keyCode(key) {
   throw new Error(`no WebDriver code for the key ${key}`);
 }
 
-// A few lines of classic WebDriver over fetch.
-function webDriver(base) {
-  return async (method, where, body) => {
-    const res = await fetch(base + where, { method, headers: { "Content-Type": "application/json" },
-      body: body === undefined ? undefined : JSON.stringify(body) });
-    const json = await res.json();
-    if (!res.ok) throw new Error(`WebDriver ${method} ${where}: ${json.value.error}: ${json.value.message}`);
-    return json.value;
-  };
+// A few lines of classic WebDriver, a connection for each command: the
+// driver may close a kept-alive one at any time. A command that has no
+// answer in a minute has failed.
+function webDriver(port) {
+  return (method, where, body) => new Promise((resolve, reject) => {
+    const data = body === undefined ? "" : JSON.stringify(body);
+    const req = http.request({ host: "127.0.0.1", port, method, path: where, agent: false, timeout: 60000,
+      headers: { "Content-Type": "application/json", "Content-Length": Buffer.byteLength(data) } }, (res) => {
+      let text = "";
+      res.setEncoding("utf8");
+      res.on("data", (d) => { text += d; });
+      res.on("end", () => {
+        try {
+          const { value } = JSON.parse(text);
+          if (res.statusCode === 200) resolve(value);
+          else reject(new Error(`WebDriver ${method} ${where}: ${value.error}: ${value.message}`));
+        } catch (e) {
+          reject(new Error(`WebDriver ${method} ${where}: ${res.statusCode} ${text.slice(0, 200)}`));
+        }
+      });
+    });
+    req.on("timeout", () => req.destroy(new Error(`WebDriver ${method} ${where}: no answer in a minute`)));
+    req.on("error", reject);
+    req.end(data);
+  });
 }
 
 // The page's own errors and warnings, from a listener put in after each
@@ -249,11 +265,44 @@ async function startX(scratch) {
   return { x, display };
 }
 
+// The processes under a process: id and start time, which tells a process
+// from a later one given the same id.
+function descendants(root) {
+  const procs = [];
+  for (const pid of fs.readdirSync("/proc").filter((d) => /^\d+$/.test(d))) {
+    try {
+      const text = fs.readFileSync(`/proc/${pid}/stat`, "utf8");
+      const f = text.slice(text.lastIndexOf(")") + 2).split(" ");
+      procs.push({ pid: Number(pid), ppid: Number(f[1]), start: f[19] });
+    } catch {
+      // Ended while the list was read.
+    }
+  }
+  const found = [];
+  for (let parents = new Set([root]); parents.size;) {
+    const next = procs.filter((p) => parents.has(p.ppid));
+    found.push(...next);
+    parents = new Set(next.map((p) => p.pid));
+  }
+  return found;
+}
+function startOf(pid) {
+  try {
+    const text = fs.readFileSync(`/proc/${pid}/stat`, "utf8");
+    return text.slice(text.lastIndexOf(")") + 2).split(" ")[19];
+  } catch {
+    return null;
+  }
+}
+
 async function launchWebKit() {
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "vantrel-webkit-"));
   const children = [];
   const close = async () => {
+    // A browser that the driver started and left behind goes with it.
+    const left = children.flatMap((c) => descendants(c.pid));
     for (const c of children.reverse()) await stop(c);
+    for (const p of left) if (startOf(p.pid) === p.start) process.kill(p.pid, "SIGTERM");
     fs.rmSync(scratch, { recursive: true, force: true });
   };
   try {
@@ -264,7 +313,7 @@ async function launchWebKit() {
     const port = await freePort();
     const server = spawn("WebKitWebDriver", [`--port=${port}`], { env, stdio: "ignore", cwd: scratch });
     children.push(server);
-    const driver = webDriver(`http://127.0.0.1:${port}`);
+    const driver = webDriver(port);
     for (let tries = 0; ; ++tries) {
       try {
         await driver("GET", "/status");
@@ -278,6 +327,7 @@ async function launchWebKit() {
       engine: "webkit",
       name: names.webkit,
       pid: server.pid,
+      xPid: x.pid,
       display,
       env,
       scratch,
@@ -300,11 +350,17 @@ async function launchWebKit() {
         return out.split("\n").map((line) => /CONSOLE (\w+) (.*)$/.exec(line)).filter(Boolean)
           .map(([, type, text]) => ({ level: level(type), text })).filter((m) => m.text !== "probe: heard");
       },
+      // A MiniBrowser that has not answered in a minute is given one more try.
       async newPage() {
-        const { sessionId } = await driver("POST", "/session", { capabilities: { alwaysMatch: {
-          browserName: "MiniBrowser",
-          "webkitgtk:browserOptions": { binary: executables.webkit, args: ["--automation"] } } } });
-        return new WebKitPage(driver, sessionId);
+        const capabilities = { alwaysMatch: { browserName: "MiniBrowser",
+          "webkitgtk:browserOptions": { binary: executables.webkit, args: ["--automation"] } } };
+        let session;
+        try {
+          session = await driver("POST", "/session", { capabilities });
+        } catch {
+          session = await driver("POST", "/session", { capabilities });
+        }
+        return new WebKitPage(driver, session.sessionId);
       },
       close,
     };

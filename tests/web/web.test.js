@@ -77,8 +77,9 @@ async function typeInBox(page, text) {
   await page.keyboard.type(text);
 }
 
-// Each engine runs the whole suite with one browser of its own.
-for (const engine of engines) describe(names[engine], () => {
+// Each engine runs the whole suite with one browser of its own; an engine
+// that stops answering fails its group instead of holding up the run.
+for (const engine of engines) describe(names[engine], { timeout: 10 * 60 * 1000 }, () => {
   let browser;
   before(async () => { browser = await launch(engine); });
   after(async () => { if (browser) await browser.close(); });
@@ -450,6 +451,7 @@ for (const engine of engines) describe(names[engine], () => {
       try {
         // WebDriver gives no console: WebKit's load is heard apart.
         const atLoad = engine === "webkit" ? await browser.loadConsole(address) : [];
+        if (engine === "firefox") t.diagnostic("Firefox: its WebDriver log carries console calls and uncaught errors, not network or CSS messages");
         const page = await open(browser, address);
         try {
           await setAngle(page, "60", true);
