@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 namespace {
@@ -118,6 +119,8 @@ void writeLayout(JsonWriter& json)
             if (regionOf(d.id) == r.id && d.in == In::Window)
                 json.value(d.name);
         }
+        if (r.id == RegionId::Language)
+            json.value(kLanguageChooserName);
         json.end().end();
     }
     json.end().key("moves").array();
@@ -142,21 +145,57 @@ void writeLayout(JsonWriter& json)
 }
 
 // Every language the page offers, by its own name; the testers' pseudo-locale
-// is reached only through the address.
+// is reached only through the address. The chooser's place and size, and how
+// far a caption may shrink to fit its rectangle.
 void writeLanguages(JsonWriter& json)
 {
     json.key("languages").array();
     for (const LanguageDef& l : languages())
         json.object().field("tag", l.tag).field("name", l.nativeName).end();
     json.end();
+    const Geometry& g = kLanguageChooser;
+    json.key("chooser").object().field("name", kLanguageChooserName);
+    json.key("geometry").array().value(g.a).value(g.b).value(g.c).value(g.d).end();
+    // Its options read at the size of Set Angle's caption, the control beside it.
+    json.field("points", element(Id::cmdAngle).font.points).end();
+    json.field("smallestCaptionScale", kSmallestCaptionScale);
+}
+
+// The web manifest in one language: an installed page is named Vantrel in
+// every language and described in the student's.
+int writeManifest(const char* tag)
+{
+    const LanguageDef* def = tag ? findLanguage(tag) : nullptr;
+    if (!def)
+        return 2;
+    const Language language(*def);
+    JsonWriter json;
+    json.object().field("name", kProgramName).field("short_name", kProgramName);
+    json.field("description", language.tr(pageDescription())).field("lang", def->tag);
+    json.field("dir", def->rightToLeft ? "rtl" : "ltr").field("start_url", "./index.html").field("scope", "./");
+    json.field("display", "standalone").field("background_color", hex(kScheme.window));
+    json.field("theme_color", hex(kScheme.window)).key("icons").array();
+    for (const char* size : {"192", "512"}) {
+        const std::string sizes = std::string(size) + "x" + size;
+        json.object().field("src", "icon-" + std::string(size) + ".png").field("sizes", sizes);
+        json.field("type", "image/png").end();
+    }
+    json.end().end();
+    std::printf("%s\n", json.text().c_str());
+    return std::ferror(stdout) ? 1 : 0;
 }
 
 } // namespace
 } // namespace vantrel
 
-int main()
+// Without arguments the tables; with "manifest TAG" the manifest in that language.
+int main(int argc, char** argv)
 {
     using namespace vantrel;
+    if (argc == 3 && std::string_view(argv[1]) == "manifest")
+        return writeManifest(argv[2]);
+    if (argc != 1)
+        return 2;
     JsonWriter json;
     json.object();
     json.key("client").array().value(kClientWidthTwips).value(kClientHeightTwips).end();

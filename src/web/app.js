@@ -20,11 +20,16 @@ var vantrel = (function () {
   // The page's font's ascent: a caption hangs from its rectangle's top edge.
   var ASCENT = 0.905;
 
+  // Longer than any language tag or browser list; the address is not trusted for sizes.
+  var LONGEST_TAGS = 256;
+
   var tables = null;      // the fixed tables: vantrelTables from tables.js
   var defs = {};          // element name -> its row in the tables
   var nodes = {};         // element name -> { node: what shows it, caption: what shows its caption }
   var commandRow = {};    // control name -> its command's row in the command table
+  var labels = [];        // the painted labels: { def, text }
   var timer = 0, interval = 0;
+  var rightToLeft = false;
 
   // Every answer is JSON that lives in the program until the next call.
   function answer(at) { return JSON.parse(Module.UTF8ToString(at)); }
@@ -56,7 +61,8 @@ var vantrel = (function () {
   }
 
   // A font size in container units: the scene's width is 100cqw.
-  function fontSize(points) { return (points * 20 / tables.client[0] * 100) + "cqw"; }
+  // A caption shrunk to fit its rectangle scales it by its --fit.
+  function fontSize(points) { return "calc(var(--fit, 1) * " + (points * 20 / tables.client[0] * 100) + "cqw)"; }
 
   // Places an HTML control over the scene, in fractions of its container.
   function place(e, def, box) {
@@ -104,6 +110,7 @@ var vantrel = (function () {
       svg("rect", { x: g[0], y: g[1], width: g[2], height: g[3], fill: def.background }, e);
       var size = def.points * 20;
       caption = svg("text", { x: g[0], y: g[1] + ASCENT * size, "font-size": size, fill: def.colour }, e);
+      labels.push({ def: def, text: caption });
       break;
     case "image":
       e = svg("image", { id: def.name, x: g[0], y: g[1], width: g[2], height: g[3], href: pictureUrl(0),
@@ -126,7 +133,7 @@ var vantrel = (function () {
         height: g[3] - captionHalf - 2 * px, fill: "none", stroke: colour, "stroke-width": px }, border);
     });
     var legend = html("legend", {}, f);
-    legend.style.left = (tables.captionIndent * px / g[2] * 100) + "%";
+    legend.style.insetInlineStart = (tables.captionIndent * px / g[2] * 100) + "%";
     legend.style.padding = "0 " + (tables.captionPadding * px / tables.client[0] * 100) + "cqw";
     legend.style.fontSize = fontSize(def.points);
     nodes[def.name] = { node: f, caption: legend, layer: border, box: [g[2], g[3]] };
@@ -205,7 +212,110 @@ var vantrel = (function () {
     var last = document.getElementById("announce");
     tables.elements.forEach(function (def) { if (def.hinted) last = hint(def, last); });
     nodes.scene = { node: scene };
+    chooser(stage);
   }
+
+  // The language chooser, after every designed control in the Tab order:
+  // each language by its own name, in its own language.
+  function chooser(stage) {
+    var def = tables.chooser;
+    var e = html("select", { id: def.name, "class": "control" }, stage);
+    tables.languages.forEach(function (l) {
+      var option = html("option", { value: l.tag, lang: l.tag, dir: "auto" }, e);
+      option.textContent = l.name;
+    });
+    place(e, def, tables.client);
+    // Nothing is stored: the address carries the choice, for a reload or a link.
+    e.addEventListener("change", function () {
+      setLanguage(e.value);
+      try {
+        var address = new URL(window.location.href);
+        address.searchParams.set("locale", e.value);
+        history.replaceState(history.state, "", address.href);
+      } catch (ignored) {
+        // A page opened as a file may not rewrite its address in every browser.
+      }
+    });
+    nodes[def.name] = { node: e };
+  }
+
+  // The address's language, else the browser's, most wanted first; the
+  // program picks the first it speaks, else English.
+  function wantedLanguages() {
+    var asked = new URLSearchParams(window.location.search).get("locale");
+    if (asked) return asked.slice(0, LONGEST_TAGS);
+    return (navigator.languages || [navigator.language || ""]).join(",").slice(0, LONGEST_TAGS);
+  }
+
+  function applyLanguage(language) {
+    var root = document.documentElement;
+    rightToLeft = language.rightToLeft;
+    root.lang = language.tag;
+    root.dir = rightToLeft ? "rtl" : "ltr";
+    var chosen = nodes[tables.chooser.name].node;
+    chosen.value = language.tag;
+    // The testers' pseudo-locale is not in the list: none is chosen then.
+    if (chosen.value !== language.tag) chosen.selectedIndex = -1;
+    // A painted label of a right-to-left language starts at its rectangle's
+    // right edge: the start of right-to-left text is its right end.
+    labels.forEach(function (l) {
+      var g = l.def.geometry;
+      l.text.setAttribute("x", rightToLeft ? g[0] + g[2] : g[0]);
+      l.text.setAttribute("direction", rightToLeft ? "rtl" : "ltr");
+    });
+    var manifest = document.querySelector("link[rel=manifest]");
+    if (manifest) {
+      var own = tables.languages.some(function (l) { return l.tag === language.tag; }) && language.tag !== "en";
+      manifest.href = own ? "manifest-" + language.tag + ".webmanifest" : "manifest.webmanifest";
+    }
+  }
+
+  // The share of its designed size a caption is drawn at: whole where it
+  // fits, else just small enough, but never below the program's least.
+  function captionScale(width, room) {
+    if (width <= room || width <= 0) return 1;
+    return Math.max(room / width, tables.smallestCaptionScale);
+  }
+
+  // The width a text node takes on screen.
+  function textWidth(node) {
+    var range = document.createRange();
+    range.selectNodeContents(node);
+    return range.getBoundingClientRect().width;
+  }
+
+  // Shrinks one caption, where it must, to its designed rectangle; nothing moves.
+  function fit(name) {
+    var n = nodes[name], def = defs[name];
+    if (!n || !n.caption) return;
+    if (n.painted) {
+      // Scaled about the point it hangs from, so the font shrinks in place.
+      var text = n.caption, g = def.geometry, x = rightToLeft ? g[0] + g[2] : g[0];
+      text.removeAttribute("transform");
+      var s = captionScale(text.getComputedTextLength(), g[2]);
+      if (s < 1) text.setAttribute("transform", "translate(" + x + " " + g[1] + ") scale(" + s + ") translate(" + -x + " " + -g[1] + ")");
+      return;
+    }
+    var e = def.kind === "option" ? n.node.parentNode : n.caption;
+    e.style.setProperty("--fit", "1");
+    var width, room;
+    if (def.kind === "option") {
+      // The mark and the gap beside it shrink with the text.
+      var style = getComputedStyle(e);
+      width = textWidth(n.caption) + n.node.getBoundingClientRect().width + parseFloat(style.columnGap || 0);
+      room = e.getBoundingClientRect().width;
+    } else if (def.kind === "groupbox") {
+      width = e.getBoundingClientRect().width;
+      room = n.node.getBoundingClientRect().width * (1 - 2 * tables.captionIndent * tables.twipsPerPixel / def.geometry[2]);
+    } else {
+      width = textWidth(e.firstChild || e);
+      room = e.clientWidth;
+    }
+    var scale = captionScale(width, room);
+    if (scale < 1) e.style.setProperty("--fit", String(scale));
+  }
+
+  function fitAll() { tables.elements.forEach(function (def) { fit(def.name); }); }
 
   function applyWords(words) {
     document.title = words.title;
@@ -218,6 +328,7 @@ var vantrel = (function () {
       if ("hint" in spoken) nodes[name].hint.textContent = spoken.hint;
     }
     document.querySelector("#about button").textContent = words.ok;
+    nodes[tables.chooser.name].node.setAttribute("aria-label", words.chooser);
   }
 
   function apply(changes) {
@@ -232,18 +343,27 @@ var vantrel = (function () {
         n.node.setAttribute("y2", s.y2);
         setCaps(n.node, s.round);
       }
-      if ("caption" in s && n.caption) n.caption.textContent = s.caption;
+      if ("caption" in s && n.caption) {
+        n.caption.textContent = s.caption;
+        fit(s.name);
+      }
     });
     if (changes.controls) {
       var c = changes.controls;
-      nodes.cmdPlay.caption.textContent = c.cmdPlay;
+      if (nodes.cmdPlay.caption.textContent !== c.cmdPlay) {
+        nodes.cmdPlay.caption.textContent = c.cmdPlay;
+        fit("cmdPlay");
+      }
       if (nodes.txtAngle.node.value !== c.txtAngle) nodes.txtAngle.node.value = c.txtAngle;
       tables.elements.forEach(function (def) {
         if (def.kind === "option") nodes[def.name].node.checked = def.name === c.speed;
       });
       if (c.interval !== interval) startTimer(c.interval);
     }
+    if (changes.language) applyLanguage(changes.language);
     if (changes.words) applyWords(changes.words);
+    // Every caption again in its new font: each fits anew.
+    if (changes.language) fitAll();
     if ("settled" in changes) document.getElementById("announce").textContent = changes.settled;
     if (changes.about) showAbout(changes.about);
   }
@@ -309,10 +429,15 @@ var vantrel = (function () {
     build();
     bindKeys();
     apply(answer(Module._vantrel_start()));
+    setLanguage(wantedLanguages());
     // The page's other scripts (the layout for small screens, the address)
     // take over from the page as built, before it reports itself ready.
     document.dispatchEvent(new CustomEvent("vantrel-built", { detail: tables }));
     nodes[tables.tabOrder[0]].node.focus({ preventScroll: true });
+    // A caption's width changes with the fonts once they load, and with the
+    // layout of a small screen, which layout.js makes before this runs.
+    document.fonts.ready.then(fitAll);
+    window.addEventListener("resize", fitAll);
     document.body.setAttribute("data-ready", "");
   }
 

@@ -61,7 +61,8 @@ void writeWords(JsonWriter& json)
 {
     const Language& language = session().language();
     json.key("words").object().field("title", kProgramName).field("description", language.tr(pageDescription()));
-    json.field("scene", language.tr(sceneName())).field("ok", aboutWords(language).ok).key("spoken").object();
+    json.field("scene", language.tr(sceneName())).field("ok", aboutWords(language).ok);
+    json.field("chooser", language.tr(languageChooserName())).key("spoken").object();
     for (const ElementDef& def : elementTable()) {
         const SpokenWords spoken = spokenWords(def.id);
         if (!spoken.name && !spoken.description)
