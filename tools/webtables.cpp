@@ -119,13 +119,15 @@ void writeLayout(JsonWriter& json)
             if (regionOf(d.id) == r.id && d.in == In::Window)
                 json.value(d.name);
         }
-        if (r.id == RegionId::Language)
+        if (r.id == RegionId::Stator)
             json.value(kLanguageChooserName);
         json.end().end();
     }
     json.end().key("moves").array();
     for (const Move& m : rearrangedMoves())
         json.object().field("name", element(m.id).name).key("at").array().value(m.left).value(m.top).end().end();
+    json.object().field("name", kLanguageChooserName).key("at").array();
+    json.value(kLanguageChooserRearranged[0]).value(kLanguageChooserRearranged[1]).end().end();
     json.end().key("arrangements").array();
     for (const ArrangementDef& a : arrangementTable()) {
         json.object().field("name", a.name).key("columns").array();

@@ -24,7 +24,6 @@ constexpr std::array<RegionDef, kRegionCount> kRegions{{
     {R::Chart,   "chart",   {9195, 2000, 5320, 4995},    true,  1},
     {R::Speeds,  "speeds",  {9240, 7200, 5295, 855},     false, 1},
     {R::Buttons, "buttons", {9240, 8265, 5955, 480},     false, 1},
-    {R::Language,"language",{11505, 9465, 3045, 480},    false, 1},
 }};
 // clang-format on
 
@@ -33,14 +32,14 @@ constexpr std::array<Move, 1> kMoves{{{Id::cmdAbout, 14715, 8265}}};
 constexpr auto E = R::count_;
 
 constexpr std::array<ArrangementDef, 3> kArrangements{{
-    {Arrangement::Designed, "designed", {{{E, E, E, E, E, E, E}, {E, E, E, E, E, E, E}}}},
+    {Arrangement::Designed, "designed", {{{E, E, E, E, E, E}, {E, E, E, E, E, E}}}},
     // Narrower than tall: one column, the stator with its legend first.
     {Arrangement::Upright, "upright",
-        {{{R::Stator, R::Legend, R::ReadOut, R::Chart, R::Speeds, R::Buttons, R::Language}, {E, E, E, E, E, E, E}}}},
+        {{{R::Stator, R::Legend, R::ReadOut, R::Chart, R::Speeds, R::Buttons}, {E, E, E, E, E, E}}}},
     // A phone on its side: the stator over the whole height on the left,
     // what changes and what is pressed on the right.
     {Arrangement::Sideways, "sideways",
-        {{{R::Stator, R::Legend, E, E, E, E, E}, {R::ReadOut, R::Chart, R::Speeds, R::Buttons, R::Language, E, E}}}},
+        {{{R::Stator, R::Legend, E, E, E, E}, {R::ReadOut, R::Chart, R::Speeds, R::Buttons, E, E}}}},
 }};
 
 constexpr bool rowsInOrder()

@@ -27,7 +27,7 @@ inline constexpr double kMinCaptionPx = 11;
 inline constexpr double kMinTargetPx = 24;
 inline constexpr double kComfortableTargetPx = 44;
 
-enum class RegionId : std::uint8_t { Stator, Legend, ReadOut, Chart, Speeds, Buttons, Language, count_ };
+enum class RegionId : std::uint8_t { Stator, Legend, ReadOut, Chart, Speeds, Buttons, count_ };
 
 inline constexpr std::size_t kRegionCount = static_cast<std::size_t>(RegionId::count_);
 
@@ -43,10 +43,12 @@ const std::array<RegionDef, kRegionCount>& regionTable();
 
 // The page's language chooser, a control of the page alone: in the empty
 // corner below Set Angle and right of the legend, so it covers nothing of
-// the designed scene, aligned with the box's left edge and Set Angle's right.
-// On a small screen it is a region of its own, after the buttons.
+// the designed scene, its right edge under Set Angle's. A small screen has
+// no height to spare for it: it joins the stator's region, in the empty
+// corner above the outer ring's left half (its top-left corner, twips).
 inline constexpr const char* kLanguageChooserName = "language";
-inline constexpr Geometry kLanguageChooser{11520, 9480, 3015, 450};
+inline constexpr Geometry kLanguageChooser{11835, 9480, 2700, 450};
+inline constexpr int kLanguageChooserRearranged[2] = {735, 345};
 
 inline const RegionDef& region(RegionId r) { return regionTable()[static_cast<std::size_t>(r)]; }
 

@@ -235,7 +235,7 @@ const links = [
   ["?angle=1000", { box: "640", readOut: "640 deg.", speed: ["optMed"], play: "Play" }],
   ["?angle=90&speed=fast&play", { box: "90", speed: ["optFast"], play: "Pause" }],
   ["?speed=slow", { box: "60", readOut: "Angle", speed: ["optSlow"], play: "Play" }],
-  ["?locale=de&angle=270&speed=medium", { box: "270", readOut: "270 deg.", speed: ["optMed"], play: "Play" }],
+  ["?locale=de&angle=270&speed=medium", { box: "270", readOut: "270°", speed: ["optMed"], play: "Start" }],
   // Of a repeated key, the first counts.
   ["?angle=270&angle=90&speed=slow&speed=fast", { box: "270", readOut: "270 deg.", speed: ["optSlow"], play: "Play" }],
   // Nonsense is ignored, or goes through Set Angle's rules as typed text
