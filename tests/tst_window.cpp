@@ -65,7 +65,6 @@ private slots:
     void resizingMovesNothing();
 
     void playPause();
-    void speedOptions();
     void setAngleFromTheBox_data();
     void setAngleFromTheBox();
     void aboutBox();
@@ -213,23 +212,6 @@ void TestWindow::playPause()
     QTest::qWait(250);
     QCOMPARE(app.state.angle, frozen);
     QVERIFY(app.form.scene() == scene);
-}
-
-// Each option sets the timer; what the speeds leave alone is checked without
-// a window in tests/core/.
-void TestWindow::speedOptions()
-{
-    App app;
-    const struct {
-        QRadioButton* option;
-        int interval;
-    } steps[] = {{app.form.optFast(), 20}, {app.form.optSlow(), 300}, {app.form.optMed(), 75}, {app.form.optFast(), 20}};
-    for (const auto& step : steps) {
-        QTest::mouseClick(step.option, Qt::LeftButton);
-        QVERIFY(step.option->isChecked());
-        QCOMPARE(app.form.Timer1()->interval(), step.interval);
-    }
-    QVERIFY(app.form.scene() == SceneState());
 }
 
 void TestWindow::setAngleFromTheBox_data()
