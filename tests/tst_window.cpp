@@ -12,7 +12,9 @@
 #include "desktop/qtpictures.h"
 #include "window/icons.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -81,6 +83,7 @@ private slots:
     void aboutPictureOnTheGrey();
     void windowIconHoldsTheDrawnSizes();
     void calledOnceAfterTheFirstPaint();
+    void everyWordFromTheLanguage();
 };
 
 void TestWindow::startState()
@@ -496,6 +499,36 @@ void TestWindow::calledOnceAfterTheFirstPaint()
     program.form.repaint();
     QTest::qWait(50);
     QCOMPARE(calls, QList<bool>{true});
+}
+
+// With a catalog that brackets every text, every word the window shows or a
+// reader hears comes back bracketed: none is held by the window itself.
+void TestWindow::everyWordFromTheLanguage()
+{
+    Program program{Language([](const char*, const char* msgid, const char* plural, unsigned long n) {
+        return std::optional<std::string>('[' + std::string(plural && n != 1 ? plural : msgid) + ']');
+    })};
+    program.form.show();
+    program.form.run(Command::SetAngle); // a frame to put into words
+    QStringList words;
+    for (const QAbstractButton* b : program.form.findChildren<QAbstractButton*>())
+        words << b->text();
+    for (const QGroupBox* g : program.form.findChildren<QGroupBox*>())
+        words << g->title();
+    QList<QAccessibleInterface*> parts{QAccessible::queryAccessibleInterface(&program.form)};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        for (int c = 0; c < parts[i]->childCount(); ++c)
+            parts << parts[i]->child(c);
+        if (i > 0) // the window's own name is its title, the program's name
+            words << parts[i]->text(QAccessible::Name) << parts[i]->text(QAccessible::Description);
+    }
+    const auto watch = whenModalOpens([&](QMessageBox* box) {
+        words << box->text() << box->button(QMessageBox::Ok)->text();
+    });
+    program.form.run(Command::About);
+    QVERIFY(words.size() > 25);
+    for (const QString& w : words)
+        QVERIFY2(w.isEmpty() || (w.startsWith(u'[') && w.endsWith(u']')), qPrintable(w));
 }
 
 QTEST_MAIN(TestWindow)

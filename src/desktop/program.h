@@ -10,6 +10,8 @@
 #include "desktop/sceneaccessible.h"
 #include "desktop/viewcontrol.h"
 
+#include <utility>
+
 namespace vantrel {
 
 // What a screen reader finds, and zoom and full screen, around a window.
@@ -24,6 +26,11 @@ struct Program {
     Form1 form{session};
 
     Program() { setUpView(form); }
+    explicit Program(Language language)
+        : session(std::move(language))
+    {
+        setUpView(form);
+    }
 };
 
 } // namespace vantrel

@@ -7,18 +7,37 @@
 
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace vantrel {
 
-std::string Language::tr(const char* msgid) const { return msgid ? msgid : ""; }
+Language::Language(Catalog catalog)
+    : catalog_(std::move(catalog))
+{
+}
 
-std::string Language::tr(const char*, const char* msgid) const { return tr(msgid); }
+std::string Language::tr(const char* msgid) const { return tr(nullptr, msgid); }
+
+std::string Language::tr(const char* context, const char* msgid) const
+{
+    if (!msgid)
+        return {};
+    if (catalog_) {
+        if (std::optional<std::string> translated = catalog_(context, msgid, nullptr, 1))
+            return *std::move(translated);
+    }
+    return msgid;
+}
 
 std::string Language::tr(const Msg& msg) const { return tr(msg.context, msg.id); }
 
 std::string Language::trn(const char* singular, const char* plural, unsigned long n) const
 {
-    return tr(n == 1 ? singular : plural);
+    if (catalog_) {
+        if (std::optional<std::string> translated = catalog_(nullptr, singular, plural, n))
+            return *std::move(translated);
+    }
+    return n == 1 ? singular : plural;
 }
 
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values)

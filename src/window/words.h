@@ -13,6 +13,7 @@
 
 #include "window/elements.h"
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -45,15 +46,26 @@ struct Msg {
     const char* id = nullptr;
 };
 
-// The one way to a text in the user's language. For now every text comes
-// back in English, as written here; a catalog plugs in behind these calls.
+// The one way to a text in the user's language: English as written here,
+// unless a catalog has the text.
 class Language {
 public:
+    // The translation of a text (for `n` things where it has a plural form),
+    // or nothing where the catalog has none.
+    using Catalog = std::function<std::optional<std::string>(const char* context, const char* msgid,
+                                                             const char* plural, unsigned long n)>;
+
+    Language() = default;
+    explicit Language(Catalog catalog);
+
     std::string tr(const char* msgid) const;
     std::string tr(const char* context, const char* msgid) const;
     std::string tr(const Msg& msg) const;
     // The form for `n` things: English has one for 1 and one for the rest.
     std::string trn(const char* singular, const char* plural, unsigned long n) const;
+
+private:
+    Catalog catalog_;
 };
 
 // A translated pattern with its places {0} to {9} filled in, so that a
