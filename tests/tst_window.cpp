@@ -220,37 +220,30 @@ void TestWindow::playPause()
 void TestWindow::setAngleFromTheBox_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("enter");
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("angle");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("start text") << "60" << false << "60" << 105 << "60 deg.";
-    QTest::newRow("enter in the box") << "60" << true << "60" << 105 << "60 deg.";
+    QTest::newRow("start text") << "60" << "60" << 105 << "60 deg.";
     // The box shows what Set Angle wrote back; every row of its rules is
     // checked without a window in tests/core/.
-    QTest::newRow("361") << "361" << true << "1" << 2 << "1 deg.";
+    QTest::newRow("361") << "361" << "1" << 2 << "1 deg.";
     // A bad entry changes nothing but still draws the frame for the old angle.
-    QTest::newRow("letters") << "abc" << true << "abc" << 0 << "0 deg.";
+    QTest::newRow("letters") << "abc" << "abc" << 0 << "0 deg.";
     // Only ASCII digits make a number, even where a character's low byte is one.
     for (const char* digits : {"\u0666\u0660", "\uFF16\uFF10", "\u01360"}) {
         const QString text = QString::fromUtf8(digits);
-        QTest::addRow("%s", digits) << text << false << text << 0 << "0 deg.";
+        QTest::addRow("%s", digits) << text << text << 0 << "0 deg.";
     }
 }
 
 void TestWindow::setAngleFromTheBox()
 {
     QFETCH(QString, text);
-    QFETCH(bool, enter);
     QFETCH(QString, box);
     QFETCH(int, angle);
     QFETCH(QString, caption);
     App app;
-    app.form.txtAngle()->setText(text);
-    if (enter)
-        QTest::keyClick(app.form.txtAngle(), Qt::Key_Return);
-    else
-        QTest::mouseClick(app.form.cmdAngle(), Qt::LeftButton);
+    app.setAngle(text); // Return in the box: tst_keyboard
     QCOMPARE(app.form.txtAngle()->text(), box);
     QCOMPARE(int{app.state.angle}, angle);
     QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), caption);
