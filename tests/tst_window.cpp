@@ -12,7 +12,9 @@
 #include "desktop/qtpictures.h"
 #include "window/icons.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,7 +67,6 @@ private slots:
     void resizingMovesNothing();
 
     void playPause();
-    void speedOptions();
     void setAngleFromTheBox_data();
     void setAngleFromTheBox();
     void aboutBox();
@@ -82,6 +83,7 @@ private slots:
     void aboutPictureOnTheGrey();
     void windowIconHoldsTheDrawnSizes();
     void calledOnceAfterTheFirstPaint();
+    void everyWordFromTheLanguage();
 };
 
 void TestWindow::startState()
@@ -215,57 +217,33 @@ void TestWindow::playPause()
     QVERIFY(app.form.scene() == scene);
 }
 
-// Each option sets the timer; what the speeds leave alone is checked without
-// a window in tests/core/.
-void TestWindow::speedOptions()
-{
-    App app;
-    const struct {
-        QRadioButton* option;
-        int interval;
-    } steps[] = {{app.form.optFast(), 20}, {app.form.optSlow(), 300}, {app.form.optMed(), 75}, {app.form.optFast(), 20}};
-    for (const auto& step : steps) {
-        QTest::mouseClick(step.option, Qt::LeftButton);
-        QVERIFY(step.option->isChecked());
-        QCOMPARE(app.form.Timer1()->interval(), step.interval);
-    }
-    QVERIFY(app.form.scene() == SceneState());
-}
-
 void TestWindow::setAngleFromTheBox_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("enter");
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("angle");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("start text") << "60" << false << "60" << 105 << "60 deg.";
-    QTest::newRow("enter in the box") << "60" << true << "60" << 105 << "60 deg.";
+    QTest::newRow("start text") << "60" << "60" << 105 << "60 deg.";
     // The box shows what Set Angle wrote back; every row of its rules is
     // checked without a window in tests/core/.
-    QTest::newRow("361") << "361" << true << "1" << 2 << "1 deg.";
+    QTest::newRow("361") << "361" << "1" << 2 << "1 deg.";
     // A bad entry changes nothing but still draws the frame for the old angle.
-    QTest::newRow("letters") << "abc" << true << "abc" << 0 << "0 deg.";
+    QTest::newRow("letters") << "abc" << "abc" << 0 << "0 deg.";
     // Only ASCII digits make a number, even where a character's low byte is one.
     for (const char* digits : {"\u0666\u0660", "\uFF16\uFF10", "\u01360"}) {
         const QString text = QString::fromUtf8(digits);
-        QTest::addRow("%s", digits) << text << false << text << 0 << "0 deg.";
+        QTest::addRow("%s", digits) << text << text << 0 << "0 deg.";
     }
 }
 
 void TestWindow::setAngleFromTheBox()
 {
     QFETCH(QString, text);
-    QFETCH(bool, enter);
     QFETCH(QString, box);
     QFETCH(int, angle);
     QFETCH(QString, caption);
     App app;
-    app.form.txtAngle()->setText(text);
-    if (enter)
-        QTest::keyClick(app.form.txtAngle(), Qt::Key_Return);
-    else
-        QTest::mouseClick(app.form.cmdAngle(), Qt::LeftButton);
+    app.setAngle(text); // Return in the box: tst_keyboard
     QCOMPARE(app.form.txtAngle()->text(), box);
     QCOMPARE(int{app.state.angle}, angle);
     QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), caption);
@@ -514,6 +492,35 @@ void TestWindow::calledOnceAfterTheFirstPaint()
     program.form.repaint();
     QTest::qWait(50);
     QCOMPARE(calls, QList<bool>{true});
+}
+
+// In the testers' language, which brackets every text, every word the window
+// shows or a reader hears comes back bracketed: none is held by the window
+// itself.
+void TestWindow::everyWordFromTheLanguage()
+{
+    Program program{Language(pseudoLocale())};
+    program.form.show();
+    program.form.run(Command::SetAngle); // a frame to put into words
+    QStringList words;
+    for (const QAbstractButton* b : program.form.findChildren<QAbstractButton*>())
+        words << b->text();
+    for (const QGroupBox* g : program.form.findChildren<QGroupBox*>())
+        words << g->title();
+    QList<QAccessibleInterface*> parts{QAccessible::queryAccessibleInterface(&program.form)};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        for (int c = 0; c < parts[i]->childCount(); ++c)
+            parts << parts[i]->child(c);
+        if (i > 0) // the window's own name is its title, the program's name
+            words << parts[i]->text(QAccessible::Name) << parts[i]->text(QAccessible::Description);
+    }
+    const auto watch = whenModalOpens([&](QMessageBox* box) {
+        words << box->text() << box->button(QMessageBox::Ok)->text();
+    });
+    program.form.run(Command::About);
+    QVERIFY(words.size() > 25);
+    for (const QString& w : words)
+        QVERIFY2(w.isEmpty() || (w.startsWith(u'[') && w.endsWith(u']')), qPrintable(w));
 }
 
 QTEST_MAIN(TestWindow)

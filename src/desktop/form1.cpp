@@ -50,12 +50,12 @@ Form1::Form1(Session& session, QWidget* parent)
     timer_->start(session_.controls().timerInterval);
     showControls();
 
-    // The About picture is painted and takes no focus: its key stands in.
+    // A picture button is painted and takes no focus here: its key stands in.
     QWidget* previous = nullptr;
     for (Id id : tabOrder()) {
-        QWidget* w = widget(id);
-        if (!w)
+        if (roleOf(id) == Role::PictureButton)
             continue;
+        QWidget* w = widget(id);
         if (previous)
             setTabOrder(previous, w);
         previous = w;

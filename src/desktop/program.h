@@ -10,6 +10,8 @@
 #include "desktop/sceneaccessible.h"
 #include "desktop/viewcontrol.h"
 
+#include <utility>
+
 namespace vantrel {
 
 // What a screen reader finds, and zoom and full screen, around a window.

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace vantrel {
 

@@ -9,6 +9,7 @@
 #include "scene/frame.h"
 #include "window/icons.h"
 #include "window/layout.h"
+#include "window/presentation.h"
 #include "window/waveformchart.h"
 
 #include <algorithm>
@@ -137,6 +138,30 @@ void checkScene()
         if (marksOf(d.s).substr(5, 4) != "----")
             fail("204 after the threshold, expected Y ----");
     }
+
+    // What both front ends read. Wide lines end round, as a wide pen draws
+    // them; thin ones along an axis are laid on whole pixels with flat ends.
+    const struct { Id line; float x1, y1, x2, y2; double width; bool round; } ends[] = {
+        {Id::Line1, 1920, 3000, 7080, 6000, 1, false}, {Id::Line1, 1920, 3000, 7080, 6000, 2, true},
+        {Id::Line3, 4500, 1560, 4500, 7440, 2, false}, {Id::LineX, 9348, 2040, 9348, 6960, 2.5, false},
+        {Id::Lr1, 4370, 1270, 4620, 1020, 3, true},    {Id::LineR, 4200, 4320, 4800, 4320, 10, true},
+        {Id::LineR, 4500, 4500, 4500, 4500, 10, false}, // no length, nothing drawn
+    };
+    for (const auto& e : ends) {
+        ElementState s;
+        s.x1 = e.x1, s.y1 = e.y1, s.x2 = e.x2, s.y2 = e.y2;
+        if (hasRoundEnds(element(e.line), s, e.width) != e.round)
+            fail(std::string(element(e.line).name) + " at " + std::to_string(e.width) + " px: wrong ends");
+    }
+    // Tab visits every control that takes a click once, the picture button last.
+    std::vector<Id> clickable;
+    for (const ElementDef& def : elementTable())
+        if ((roleOf(def.id) == Role::Control && def.kind != Kind::GroupBox) || roleOf(def.id) == Role::PictureButton)
+            clickable.push_back(def.id);
+    std::vector<Id> order(tabOrder().begin(), tabOrder().end());
+    if (!std::is_permutation(order.begin(), order.end(), clickable.begin(), clickable.end()) ||
+        order.back() != Id::cmdAbout || roleOf(Id::cmdAbout) != Role::PictureButton || roleOf(Id::Timer1) != Role::None)
+        fail("tab order or roles");
 }
 
 namespace {
