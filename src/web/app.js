@@ -270,18 +270,25 @@ var vantrel = (function () {
     }
   }
 
-  // The share of its designed size a caption is drawn at: whole where it
-  // fits, else just small enough, but never below the program's least.
-  function captionScale(width, room) {
-    if (width <= room || width <= 0) return 1;
-    return Math.max(room / width, tables.smallestCaptionScale);
-  }
-
   // The width a text node takes on screen.
   function textWidth(node) {
     var range = document.createRange();
     range.selectNodeContents(node);
     return range.getBoundingClientRect().width;
+  }
+
+  // Shrinks a caption until its width fits its room, never below the
+  // program's least share of its designed size. A font does not scale its
+  // text in exact proportion, so each step measures again.
+  function shrink(measure, scaleBy) {
+    var least = tables.smallestCaptionScale, scale = 1;
+    scaleBy(1);
+    for (var step = 0; step < 4 && scale > least; ++step) {
+      var m = measure();
+      if (m.width <= m.room) break;
+      scale = Math.max(least, scale * m.room / m.width);
+      scaleBy(scale);
+    }
   }
 
   // Shrinks one caption, where it must, to its designed rectangle; nothing moves.
@@ -291,28 +298,30 @@ var vantrel = (function () {
     if (n.painted) {
       // Scaled about the point it hangs from, so the font shrinks in place.
       var text = n.caption, g = def.geometry, x = rightToLeft ? g[0] + g[2] : g[0];
-      text.removeAttribute("transform");
-      var s = captionScale(text.getComputedTextLength(), g[2]);
-      if (s < 1) text.setAttribute("transform", "translate(" + x + " " + g[1] + ") scale(" + s + ") translate(" + -x + " " + -g[1] + ")");
+      var scale = 1;
+      shrink(function () { return { width: text.getComputedTextLength() * scale, room: g[2] }; }, function (s) {
+        scale = s;
+        if (s === 1) text.removeAttribute("transform");
+        else text.setAttribute("transform", "translate(" + x + " " + g[1] + ") scale(" + s + ") translate(" + -x + " " + -g[1] + ")");
+      });
       return;
     }
     var e = def.kind === "option" ? n.node.parentNode : n.caption;
-    e.style.setProperty("--fit", "1");
-    var width, room;
+    var scaleBy = function (s) { e.style.setProperty("--fit", String(s)); };
     if (def.kind === "option") {
-      // The mark and the gap beside it shrink with the text.
-      var style = getComputedStyle(e);
-      width = textWidth(n.caption) + n.node.getBoundingClientRect().width + parseFloat(style.columnGap || 0);
-      room = e.getBoundingClientRect().width;
+      // The mark keeps its size; the text and the gap before it shrink.
+      shrink(function () {
+        var gap = parseFloat(getComputedStyle(e).columnGap) || 0;
+        return { width: textWidth(n.caption) + gap, room: e.getBoundingClientRect().width - n.node.getBoundingClientRect().width };
+      }, scaleBy);
     } else if (def.kind === "groupbox") {
-      width = e.getBoundingClientRect().width;
-      room = n.node.getBoundingClientRect().width * (1 - 2 * tables.captionIndent * tables.twipsPerPixel / def.geometry[2]);
+      var indent = tables.captionIndent * tables.twipsPerPixel / def.geometry[2];
+      shrink(function () {
+        return { width: e.getBoundingClientRect().width, room: n.node.getBoundingClientRect().width * (1 - 2 * indent) };
+      }, scaleBy);
     } else {
-      width = textWidth(e.firstChild || e);
-      room = e.clientWidth;
+      shrink(function () { return { width: textWidth(e), room: e.clientWidth }; }, scaleBy);
     }
-    var scale = captionScale(width, room);
-    if (scale < 1) e.style.setProperty("--fit", String(scale));
   }
 
   function fitAll() { tables.elements.forEach(function (def) { fit(def.name); }); }
@@ -434,11 +443,17 @@ var vantrel = (function () {
     // take over from the page as built, before it reports itself ready.
     document.dispatchEvent(new CustomEvent("vantrel-built", { detail: tables }));
     nodes[tables.tabOrder[0]].node.focus({ preventScroll: true });
-    // A caption's width changes with the fonts once they load, and with the
-    // layout of a small screen, which layout.js makes before this runs.
-    document.fonts.ready.then(fitAll);
+    // A caption's width is known once its font has loaded: the page is
+    // ready when every caption fits in the fonts it carries. The layout of a
+    // small screen changes the widths again.
     window.addEventListener("resize", fitAll);
-    document.body.setAttribute("data-ready", "");
+    var families = ["Vantrel Sans", "Vantrel Arabic", "Vantrel Devanagari", "Vantrel CJK"];
+    Promise.all(families.map(function (f) { return document.fonts.load("bold 16px \"" + f + "\""); }))
+      .catch(function () {})
+      .then(function () {
+        fitAll();
+        document.body.setAttribute("data-ready", "");
+      });
   }
 
   // Every caption and word again in another language, the scene as it is.

@@ -39,17 +39,6 @@ inline constexpr int kCaptionPadding = 2;
 // its designed size; the layout never changes for it.
 inline constexpr double kSmallestCaptionScale = 0.8;
 
-// The share of its designed size a caption `textWidth` wide is drawn at in
-// `room` of the same unit: whole where it fits, else just small enough to
-// fit, but never below kSmallestCaptionScale.
-constexpr double captionScale(double textWidth, double room)
-{
-    if (textWidth <= room || textWidth <= 0)
-        return 1;
-    const double fit = room / textWidth;
-    return fit < kSmallestCaptionScale ? kSmallestCaptionScale : fit;
-}
-
 // Thin lines keep whole device pixels at any zoom: a pen this wide or less.
 constexpr bool isThin(const ElementDef& def) { return def.penWidth <= 2; }
 

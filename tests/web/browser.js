@@ -303,7 +303,8 @@ async function launchWebKit() {
     const left = children.flatMap((c) => descendants(c.pid));
     for (const c of children.reverse()) await stop(c);
     for (const p of left) if (startOf(p.pid) === p.start) process.kill(p.pid, "SIGTERM");
-    fs.rmSync(scratch, { recursive: true, force: true });
+    // A browser still ending may write its shader cache a moment longer.
+    fs.rmSync(scratch, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   };
   try {
     const { x, display } = await startX(scratch);
