@@ -94,7 +94,6 @@ Change Session::setLanguage(const LanguageDef& def)
             frame() ? readOutCaption(language_, frame()->degrees) : worded[Id::lblAngle].caption;
         for (Id id : changedElements(before, scene_))
             pending_.elements.push_back({id, before[id], scene_[id]});
-        pending_.controls = true;
         pending_.language = true;
         pending_.settled = description();
     });
