@@ -5,15 +5,16 @@
 # Usage: scripts/install-deps.sh run|package|test|web|fonts
 set -euo pipefail
 
-# zlib writes the icons' PNG files.
-build=(cmake g++ make qt6-base-dev libgl-dev zlib1g-dev)
+# zlib writes the icons' PNG files; gettext compiles the catalogs.
+build=(cmake g++ make qt6-base-dev libgl-dev zlib1g-dev gettext)
 # cpack's dependency scan runs dpkg-shlibdeps (dpkg-dev), which uses file.
 package=(dpkg-dev file)
 test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14-dev desktop-file-utils appstream
-  qt6-base-private-dev reuse lintian libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine wine64 locales)
+  qt6-base-private-dev reuse lintian libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine wine64 locales
+  python3-fonttools)
 # The browser edition and its tests. Node comes from Debian only where none
 # is installed: Debian's packages conflict with other builds of it.
-web=(cmake g++ make zlib1g-dev emscripten python3 python3-fonttools python3-brotli chromium firefox-esr webkit2gtk-driver xvfb
+web=(cmake g++ make zlib1g-dev gettext emscripten python3 python3-fonttools python3-brotli chromium firefox-esr webkit2gtk-driver xvfb
   xauth)
 command -v node >/dev/null || web+=(nodejs)
 command -v npm >/dev/null || web+=(npm)

@@ -40,7 +40,8 @@ preset clang-debug
 scripts/package.sh
 lintian --fail-on error build-package/vantrel_*.deb
 
-# The browser edition, built from the same C++ and driven in headless Chromium.
+# The browser edition, built from the same C++ and driven in Chromium, Firefox
+# and WebKitGTK, and on phones and tablets in Chromium's device emulation.
 scripts/web.sh
 (cd tests/web && npm ci --no-audit --no-fund && npm test)
 
