@@ -226,13 +226,21 @@ for (const engine of engines) describe(`${names[engine]}: languages`, { timeout:
       const options = [...chooser.options].map((o) => [o.value, o.textContent]);
       chooser.value = "ru";
       chooser.dispatchEvent(new Event("change", { bubbles: true }));
-      return { options, name: chooser.getAttribute("aria-label"), search: location.search, kept: window.notReloaded };
+      // It covers nothing of the designed scene.
+      const c = chooser.getBoundingClientRect();
+      const covered = [...document.querySelectorAll("#scene > [id], #stage > .control, #stage > fieldset")]
+        .filter((e) => e !== chooser && e.getBoundingClientRect().width > 0).filter((e) => {
+          const r = e.getBoundingClientRect();
+          return r.left < c.right && c.left < r.right && r.top < c.bottom && c.top < r.bottom;
+        }).map((e) => e.id);
+      return { options, name: chooser.getAttribute("aria-label"), search: location.search, kept: window.notReloaded, covered };
     });
     assert.equal(choice.options.length, codes.length + 1);
     assert.deepEqual(choice.options[0], ["en", "English"]);
     assert.ok(choice.options.every(([tag]) => tag !== "en-XA"), "the pseudo-locale is for testers only");
     assert.equal(choice.name, catalogs.ru.tr("Language"));
     assert.equal(choice.kept, true);
+    assert.deepEqual(choice.covered, []);
     assert.equal(new URLSearchParams(choice.search).get("locale"), "ru");
     const s = await state(page);
     assert.equal(s.lang, "ru");
