@@ -43,15 +43,21 @@ std::string Language::trn(const char* singular, const char* plural, unsigned lon
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values)
 {
     std::string out;
+    std::size_t next = 0;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const bool place = pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 1] >= '0' &&
-                           pattern[i + 1] <= '9' && pattern[i + 2] == '}';
-        const auto which = place ? static_cast<std::size_t>(pattern[i + 1] - '0') : values.size();
-        if (which < values.size()) {
-            out += values.begin()[which];
-            i += 2;
+        const std::string_view rest = pattern.substr(i);
+        if (rest.starts_with("%%")) {
+            out += '%';
+            i += 1;
+        } else if (rest.starts_with("%s") && next < values.size()) {
+            out += values.begin()[next++];
+            i += 1;
+        } else if (rest.size() >= 4 && rest[0] == '%' && rest[1] >= '1' && rest[1] <= '9' && rest[2] == '$' &&
+                   rest[3] == 's' && static_cast<std::size_t>(rest[1] - '1') < values.size()) {
+            out += values.begin()[rest[1] - '1'];
+            i += 3;
         } else {
-            out += pattern[i];
+            out += pattern[i]; // not a place this pattern may have: shown as written
         }
     }
     return out;
@@ -62,7 +68,7 @@ AboutWords aboutWords(const Language& language)
     // TRANSLATORS: the About message. The designed text starts with a blank; keep it.
     const char* text = N_(" This demo is developed by Oskendar");
     // TRANSLATORS: the one button of the About message box.
-    return {kProgramName, language.tr(text), language.tr("message box", "OK")};
+    return {kProgramName, language.tr(text), language.tr(N_("OK"))};
 }
 
 SpokenWords spokenWords(Id id)
@@ -73,7 +79,7 @@ SpokenWords spokenWords(Id id)
         return {N_("Angle in degrees"), N_("Type an angle and press Enter to show it")};
     case Id::cmdAbout:
         // TRANSLATORS: the About picture, which works as a button, as a screen reader names it.
-        return {NC_("picture button", "About"), N_("Shows who made this demo")};
+        return {N_("About"), N_("Shows who made this demo")};
     case Id::Frame2:
         // TRANSLATORS: the legend "Current Direction" in words; its marks are painted.
         return {{}, N_("A dot in a conductor means current upwards, a cross downwards.")};
@@ -90,9 +96,9 @@ Msg pageDescription() { return N_("Watch three phase currents build a rotating m
 
 std::string readOutName(const Language& language, std::string_view label, std::string_view readOut)
 {
-    // TRANSLATORS: the angle read-out as a screen reader names it: {0} is the
-    // label in front of it ("Phase Angle:"), {1} the read-out ("90 deg.").
-    return fillIn(language.tr("read-out name", "{0} {1}"), {label, readOut});
+    // TRANSLATORS: the angle read-out as a screen reader names it: the label
+    // in front of it ("Phase Angle:"), then the read-out ("90 deg.").
+    return fillIn(language.tr("read-out name", "%s %s"), {label, readOut});
 }
 
 std::string readOutCaption(const Language& language, long long degrees)
@@ -136,12 +142,12 @@ std::string spokenFrame(const Language& language, const std::optional<Frame>& fr
 
     const FrameFacts facts = frameFacts(*frame);
     const auto magnitude = static_cast<unsigned long>(facts.degrees < 0 ? -facts.degrees : facts.degrees);
-    // TRANSLATORS: {0} is the phase angle in whole degrees, as the read-out shows it.
+    // TRANSLATORS: spoken; %s is the phase angle in whole degrees, as the read-out shows it.
     const std::string angle = fillIn(
-        language.trn("Phase angle {0} degree.", "Phase angle {0} degrees.", magnitude), {std::to_string(facts.degrees)});
-    // TRANSLATORS: R, Y and B name the three phases and stay as they are; each
-    // current is a signed fraction of its peak, "+1.00".
-    const std::string currents = fillIn(language.tr("Currents: R {0}, Y {1}, B {2}."),
+        language.trn("Phase angle %s degree.", "Phase angle %s degrees.", magnitude), {std::to_string(facts.degrees)});
+    // TRANSLATORS: spoken; R, Y and B name the three phases and stay as they
+    // are; each %s is a current as a signed fraction of its peak, "+1.00".
+    const std::string currents = fillIn(language.tr("Currents: R %s, Y %s, B %s."),
                                         {signedFraction(facts.currents[R]), signedFraction(facts.currents[Y]),
                                          signedFraction(facts.currents[B])});
     const std::string field = facts.direction
@@ -150,7 +156,7 @@ std::string spokenFrame(const Language& language, const std::optional<Frame>& fr
                                   : language.tr(N_("Field is zero."));
     // TRANSLATORS: the spoken frame's three sentences in order: the angle, the
     // currents, the field. Change the blanks where sentences are not set apart by them.
-    return fillIn(language.tr("spoken frame", "{0} {1} {2}"), {angle, currents, field});
+    return fillIn(language.tr("spoken frame", "%s %s %s"), {angle, currents, field});
 }
 
 } // namespace vantrel

@@ -68,8 +68,9 @@ private:
     Catalog catalog_;
 };
 
-// A translated pattern with its places {0} to {9} filled in, so that a
-// translation may put them in any order.
+// A translated pattern with its places filled in, as C's printf numbers
+// them: "%s" takes the next value, "%2$s" the second (up to nine), so that a
+// translation may put them in any order; "%%" is a percent sign.
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // The program's name: never translated.

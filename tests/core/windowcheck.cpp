@@ -9,6 +9,7 @@
 #include "scene/frame.h"
 #include "window/icons.h"
 #include "window/presentation.h"
+#include "window/words.h"
 #include "window/waveformchart.h"
 
 #include <algorithm>
@@ -151,6 +152,13 @@ void checkScene()
         s.x1 = e.x1, s.y1 = e.y1, s.x2 = e.x2, s.y2 = e.y2;
         if (hasRoundEnds(element(e.line), s, e.width) != e.round)
             fail(std::string(element(e.line).name) + " at " + std::to_string(e.width) + " px: wrong ends");
+    }
+    // A translation may reorder the places of a pattern, as printf numbers them.
+    const struct { std::string pattern, filled; } patterns[] = {
+        {"%s %s.", "a b."}, {"%2$s, %1$s", "b, a"}, {"100%% %s", "100% a"}, {"%s %s %s", "a b %s"}, {"%3$s%", "%3$s%"}};
+    for (const auto& p : patterns) {
+        if (fillIn(p.pattern, {"a", "b"}) != p.filled)
+            fail("fillIn " + printable(p.pattern) + " -> " + printable(fillIn(p.pattern, {"a", "b"})));
     }
     // Tab visits every control that takes a click once, the picture button last.
     std::vector<Id> clickable;
