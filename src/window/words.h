@@ -31,7 +31,8 @@ struct Frame;
 // A text to translate, with the context that tells its senses apart.
 struct Msg {
     constexpr Msg() = default;
-    constexpr Msg(const char* msgid) // NOLINT: a plain text is a message without context
+    // Implicit: a plain text is a message without context.
+    constexpr Msg(const char* msgid)
         : id(msgid)
     {
     }
