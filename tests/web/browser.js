@@ -417,4 +417,14 @@ async function open(browser, address = fileUrl, width = 1010, height = 734) {
   return page;
 }
 
-module.exports = { engines, names, launch, serve, open, site, fileUrl, sleep, startX, stop, executables };
+// Types into the box as a user would, over whatever it held, without setting the angle.
+async function typeInBox(page, text) {
+  await page.focus("#txtAngle");
+  await page.keyboard.down("Control");
+  await page.keyboard.press("KeyA");
+  await page.keyboard.up("Control");
+  await page.keyboard.press("Backspace");
+  await page.keyboard.type(text);
+}
+
+module.exports = { engines, names, launch, serve, open, site, fileUrl, sleep, startX, stop, executables, typeInBox };

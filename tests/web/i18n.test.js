@@ -10,7 +10,7 @@ const { describe, test, before, after } = require("node:test");
 const assert = require("node:assert/strict");
 const fs = require("node:fs");
 const path = require("node:path");
-const { engines, names, launch, serve, open, fileUrl } = require("./browser.js");
+const { engines, names, launch, serve, open, fileUrl, typeInBox } = require("./browser.js");
 
 const po = path.resolve(__dirname, "../../po");
 const codes = fs.readFileSync(path.join(po, "LINGUAS"), "utf8").split(/\s+/).filter(Boolean);
@@ -18,47 +18,32 @@ const codes = fs.readFileSync(path.join(po, "LINGUAS"), "utf8").split(/\s+/).fil
 const commaLanguages = ["de", "es", "fr", "pt_BR", "ru", "id"];
 
 // A PO file's translations, "context\u0004msgid" -> [msgstr, msgstr[1], ...],
-// and its plural rule.
+// and its plural rule. Its strings are quoted as JSON's are.
 function readCatalog(code) {
   const entries = new Map();
-  let entry = {}, field = null;
-  const unquote = (s) => JSON.parse(s.replace(/\\([^"\\nt])/g, "\\\\$1"));
-  const flush = () => {
-    if (entry.msgid !== undefined && entry.msgid !== "") {
-      entries.set((entry.msgctxt !== undefined ? entry.msgctxt + "\u0004" : "") + entry.msgid, entry.msgstr);
-    } else if (entry.msgid === "") {
-      entries.header = entry.msgstr[0];
+  let header = "";
+  for (const block of fs.readFileSync(path.join(po, code + ".po"), "utf8").split(/\n\s*\n/)) {
+    const f = {};
+    let key = null;
+    for (const line of block.split("\n")) {
+      const m = /^(msgctxt|msgid|msgid_plural|msgstr(?:\[\d\])?) (".*")$/.exec(line) || (key && /^()(".*")$/.exec(line));
+      if (!m) continue;
+      if (m[1]) f[(key = m[1].replace("msgstr[0]", "msgstr"))] = "";
+      f[key] += JSON.parse(m[2]);
     }
-    entry = {};
-    field = null;
-  };
-  for (const line of fs.readFileSync(path.join(po, code + ".po"), "utf8").split("\n")) {
-    const m = /^(msgctxt|msgid|msgid_plural|msgstr(?:\[(\d+)\])?) (".*")$/.exec(line);
-    if (m) {
-      if ((m[1] === "msgctxt" || m[1] === "msgid") && entry.msgstr) flush();
-      field = m[1].startsWith("msgstr") ? ["msgstr", Number(m[2] || 0)] : [m[1]];
-      if (field.length === 2) (entry.msgstr = entry.msgstr || [])[field[1]] = unquote(m[3]);
-      else entry[m[1]] = unquote(m[3]);
-    } else if (/^"/.test(line) && field) {
-      if (field.length === 2) entry.msgstr[field[1]] += unquote(line);
-      else entry[field[0]] += unquote(line);
-    } else if (line.trim() === "") {
-      if (entry.msgstr) flush();
+    if (f.msgid === "") header = f.msgstr;
+    else if (f.msgid !== undefined) {
+      entries.set((f.msgctxt !== undefined ? f.msgctxt + "\u0004" : "") + f.msgid,
+        [f.msgstr, ...Object.keys(f).filter((k) => k.startsWith("msgstr[")).sort().map((k) => f[k])]);
     }
   }
-  if (entry.msgstr) flush();
   // The catalog's own rule, a C expression that is JavaScript as well.
-  const rule = /plural=([^;]*);/.exec(entries.header || "");
-  const plural = rule ? new Function("n", "return Number(" + rule[1] + ");") : (n) => Number(n !== 1);
-  const tr = (msgid, context) => {
-    const found = entries.get((context ? context + "\u0004" : "") + msgid);
-    return found && found[0] ? found[0] : msgid;
+  const plural = new Function("n", "return Number(" + /plural=([^;]*);/.exec(header)[1] + ");");
+  return {
+    tr: (msgid, context) => (entries.get((context ? context + "\u0004" : "") + msgid) || [msgid])[0] || msgid,
+    trn: (singular, _, n) => entries.get(singular)[plural(n)],
+    size: entries.size,
   };
-  const trn = (singular, plural_, n) => {
-    const found = entries.get(singular);
-    return found ? found[plural(n)] : n === 1 ? singular : plural_;
-  };
-  return { tr, trn, size: entries.size };
 }
 
 const english = { tr: (msgid) => msgid, trn: (s, p, n) => (n === 1 ? s : p), size: 0 };
@@ -125,12 +110,7 @@ function state(page) {
 }
 
 async function setAngle(page, text) {
-  await page.focus("#txtAngle");
-  await page.keyboard.down("Control");
-  await page.keyboard.press("KeyA");
-  await page.keyboard.up("Control");
-  await page.keyboard.press("Backspace");
-  await page.keyboard.type(text);
+  await typeInBox(page, text);
   await page.click("#cmdAngle");
   return state(page);
 }
@@ -176,17 +156,11 @@ for (const engine of engines) describe(`${names[engine]}: languages`, { timeout:
     }
   }
 
-  test("the catalogs are read", () => {
-    for (const code of codes) assert.ok(catalogs[code].size > 40, `${code}: ${catalogs[code].size} texts`);
-    // "400,5" as English reads it today: neither the box nor the angle changes.
-    assert.equal(inEnglish.comma.box, "400,5");
-    assert.deepEqual(inEnglish.comma.lines, inEnglish.ninety.lines);
-  });
-
   for (const code of ["en", ...codes]) {
     test(`${code}: the catalog's captions fit, Play and Pause, the decimal mark, the same scene, the spoken frame`,
       () => withPage(async (page) => {
         const c = catalogs[code];
+        assert.ok(c === english || c.size > 40, `${code}: ${c.size} texts read`);
         const start = await state(page);
         assert.equal(start.lang, tagOf(code));
         assert.equal(start.dir, code === "ar" ? "rtl" : "ltr");

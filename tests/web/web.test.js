@@ -11,7 +11,7 @@ const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
 const fs = require("node:fs");
 const path = require("node:path");
-const { engines, names, launch, serve, open, fileUrl, sleep } = require("./browser.js");
+const { engines, names, launch, serve, open, fileUrl, sleep, typeInBox } = require("./browser.js");
 
 const root = path.resolve(__dirname, "../..");
 
@@ -36,12 +36,7 @@ function scene(page) {
 
 // Types into the box as a user would, then clicks Set Angle.
 async function setAngle(page, text, byEnter = false) {
-  await page.focus("#txtAngle");
-  await page.keyboard.down("Control");
-  await page.keyboard.press("KeyA");
-  await page.keyboard.up("Control");
-  await page.keyboard.press("Backspace");
-  await page.keyboard.type(text);
+  await typeInBox(page, text);
   if (byEnter) await page.keyboard.press("Enter");
   else await page.click("#cmdAngle");
   return scene(page);
@@ -65,16 +60,6 @@ function expectedMarks(phase, kind) {
   const on = kind === "cross" ? [...first, dot2] : kind === "dot" ? [dot1, ...second] : [];
   const all = [...first, dot1, ...second, dot2];
   return Object.fromEntries(all.map((m) => [m, on.includes(m)]));
-}
-
-// Types into the box without setting the angle.
-async function typeInBox(page, text) {
-  await page.focus("#txtAngle");
-  await page.keyboard.down("Control");
-  await page.keyboard.press("KeyA");
-  await page.keyboard.up("Control");
-  await page.keyboard.press("Backspace");
-  await page.keyboard.type(text);
 }
 
 // Each engine runs the whole suite with one browser of its own; an engine
