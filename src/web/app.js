@@ -292,9 +292,15 @@ var vantrel = (function () {
   }
 
   // Shrinks one caption, where it must, to its designed rectangle; nothing moves.
+  // A caption that changed only in its digits, as the read-out does on every
+  // tick, keeps its width: the fonts' digits are all as wide.
+  var fitted = {};
   function fit(name) {
     var n = nodes[name], def = defs[name];
     if (!n || !n.caption) return;
+    var shape = n.caption.textContent.replace(/[0-9]/g, "0");
+    if (fitted[name] === shape) return;
+    fitted[name] = shape;
     if (n.painted) {
       // Scaled about the point it hangs from, so the font shrinks in place.
       var text = n.caption, g = def.geometry, x = rightToLeft ? g[0] + g[2] : g[0];
@@ -324,7 +330,10 @@ var vantrel = (function () {
     }
   }
 
-  function fitAll() { tables.elements.forEach(function (def) { fit(def.name); }); }
+  function fitAll() {
+    fitted = {};
+    tables.elements.forEach(function (def) { fit(def.name); });
+  }
 
   function applyWords(words) {
     document.title = words.title;
