@@ -15,10 +15,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <string>
-#include <string_view>
-#include <vector>
-
 namespace vantrel {
 namespace {
 
@@ -148,19 +144,10 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_text_changed(const char* text)
     return answer(session().textChanged(text ? text : ""));
 }
 
-// The language the page asks for: one tag from its address ("pt-BR",
-// "pt_BR", "en-XA"), or the browser's list, most wanted first, separated by
-// commas. The animation goes on as it was; every caption and word comes again.
+// The language the page asks for, by its address or the browser's list.
 EMSCRIPTEN_KEEPALIVE const char* vantrel_set_language(const char* tags)
 {
-    std::vector<std::string> list;
-    for (std::string_view rest = tags ? tags : ""; !rest.empty();) {
-        const std::size_t comma = rest.find(',');
-        list.emplace_back(rest.substr(0, comma));
-        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-    }
-    const LanguageDef* one = list.size() == 1 ? findLanguage(list.front()) : nullptr;
-    return answer(session().setLanguage(one ? *one : languageFromPreferences(list)), true);
+    return answer(session().setLanguage(languageAskedFor(tags ? tags : "")), true);
 }
 
 // A picture's pixels: 0 the waveform chart, 1 the About picture. Width,

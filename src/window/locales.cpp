@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cctype>
+#include <vector>
 
 namespace vantrel {
 namespace {
@@ -138,6 +139,18 @@ const LanguageDef& languageFromPreferences(std::span<const std::string> tags)
             return *def;
     }
     return english();
+}
+
+const LanguageDef& languageAskedFor(std::string_view tags)
+{
+    std::vector<std::string> list;
+    for (std::string_view rest = tags; !rest.empty();) {
+        const std::size_t comma = rest.find(',');
+        list.emplace_back(rest.substr(0, comma));
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    }
+    const LanguageDef* one = list.size() == 1 ? findLanguage(list.front()) : nullptr;
+    return one ? *one : languageFromPreferences(list);
 }
 
 std::string pseudoTranslate(std::string_view english)

@@ -44,6 +44,11 @@ const LanguageDef& languageFromEnvironment(const std::function<const char*(const
 // The first of the browser's preferred languages that fits, else English.
 const LanguageDef& languageFromPreferences(std::span<const std::string> tags);
 
+// What a page asks for: one name from its address ("pt-BR", "pt_BR", the
+// testers' "en-XA"), or the browser's languages, most wanted first, separated
+// by commas.
+const LanguageDef& languageAskedFor(std::string_view tags);
+
 // The compiled catalog of a language; empty for English and the pseudo-locale.
 std::span<const std::uint8_t> compiledCatalog(std::string_view code);
 
