@@ -303,8 +303,16 @@ async function launchWebKit() {
     const left = children.flatMap((c) => descendants(c.pid));
     for (const c of children.reverse()) await stop(c);
     for (const p of left) if (startOf(p.pid) === p.start) process.kill(p.pid, "SIGTERM");
-    // A browser still ending may write its shader cache a moment longer.
-    fs.rmSync(scratch, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    // A process still ending may write its shader cache there a moment longer.
+    for (let tries = 0; ; ++tries) {
+      try {
+        fs.rmSync(scratch, { recursive: true, force: true });
+        break;
+      } catch (e) {
+        if (e.code !== "ENOTEMPTY" || tries === 50) throw e;
+        await sleep(100);
+      }
+    }
   };
   try {
     const { x, display } = await startX(scratch);
