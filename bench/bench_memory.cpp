@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     bench::Program program;
     const long atStart = bench::residentKiB();
     // Ticks come as fast as they can be drawn rather than every 20 ms.
-    program.form.Timer1()->stop();
+    program.form.ticker()->stop();
     program.form.run(vantrel::Command::PlayPause);
 
     std::printf("Resident memory (%s platform)\n", qPrintable(QGuiApplication::platformName()));

@@ -22,15 +22,15 @@ namespace {
 constexpr char kChildArgument[] = "--one-start";
 
 // The program's own window, with a note of when its first paint ended.
-class TimedForm : public vantrel::Form1 {
+class TimedForm : public vantrel::MainWindow {
 public:
-    using Form1::Form1;
+    using MainWindow::MainWindow;
     bench::Clock::time_point firstPaint{};
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        Form1::paintEvent(event);
+        MainWindow::paintEvent(event);
         if (firstPaint == bench::Clock::time_point{}) {
             firstPaint = bench::Clock::now();
             // The backing store is flushed once this paint pass returns.

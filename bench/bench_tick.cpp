@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     const QString view = bench::applyView(program, argc > 2 ? argv[2] : "1");
     // The benchmark drives the ticks itself; a real timer event in the middle
     // of a measurement would be counted twice.
-    program.form.Timer1()->stop();
+    program.form.ticker()->stop();
     program.form.run(vantrel::Command::PlayPause);
 
     constexpr int kCycle = 629;

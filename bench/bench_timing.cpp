@@ -51,12 +51,12 @@ int main(int argc, char* argv[])
     bench::Program program;
     const QString view = bench::applyView(program, argc > 2 ? argv[2] : "1");
     if (whole)
-        QObject::connect(program.form.Timer1(), &QTimer::timeout, &program.form, [&] { program.form.update(); });
+        QObject::connect(program.form.ticker(), &QTimer::timeout, &program.form, [&] { program.form.update(); });
     if (floor)
-        QObject::connect(program.form.Timer1(), &QTimer::timeout, &program.form, [&] { program.form.update(0, 0, 2, 2); });
-    program.form.optFast()->click();
+        QObject::connect(program.form.ticker(), &QTimer::timeout, &program.form, [&] { program.form.update(0, 0, 2, 2); });
+    program.form.fastOption()->click();
     if (!paused)
-        program.form.cmdPlay()->click();
+        program.form.playButton()->click();
 
     constexpr int kCycle = 629;
     const int ticks = kCycle * cycles;
@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
     // the repaint then runs in the same loop pass, as in the program. The
     // first tick after Play only starts the clock: Play falls anywhere
     // within an interval.
-    QObject::connect(program.form.Timer1(), &QTimer::timeout, &app, [&] {
+    QObject::connect(program.form.ticker(), &QTimer::timeout, &app, [&] {
         at.push_back(bench::Clock::now());
         if (at.size() == 1) {
             cpuStart = cpuSeconds();

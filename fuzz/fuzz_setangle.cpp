@@ -218,7 +218,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     new QApplication(*argc, *argv);
     vantrel::setUpApplication();
     window = new Window;
-    window->form.Timer1()->stop(); // only Set Angle moves the scene here
+    window->form.ticker()->stop(); // only Set Angle moves the scene here
     window->form.show();
     while (!window->form.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -247,7 +247,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same through the window: the box, the handler, the frame, the
     // repaint, from the starting angle as Set Angle reaches it.
-    QLineEdit* box = window->form.txtAngle();
+    QLineEdit* box = window->form.angleBox();
     box->setText(degreesFor(start));
     window->form.run(vantrel::Command::SetAngle);
     if (window->session.state().angle != start)

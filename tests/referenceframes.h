@@ -49,8 +49,8 @@ public:
         using vantrel::Id;
         const Frame& f = frames_.at(static_cast<std::size_t>(angle - kFirst));
         vantrel::SceneState want = before;
-        want[Id::lblAngle].caption = std::to_string(f.degrees) + " deg.";
-        want[Id::LineX].x1 = want[Id::LineX].x2 = static_cast<float>(f.cursor);
+        want[Id::readOut].caption = std::to_string(f.degrees) + " deg.";
+        want[Id::timeCursor].x1 = want[Id::timeCursor].x2 = static_cast<float>(f.cursor);
 
         // Each phase's two crosses (two lines each) and two dots, first
         // conductor then second, and its phasor.
@@ -58,9 +58,9 @@ public:
             Id cross1a, cross1b, dot1, cross2a, cross2b, dot2, phasor;
         };
         static constexpr Phase kPhases[] = {
-            {Id::Lr1, Id::Lr2, Id::Dr, Id::Lrr1, Id::Lrr2, Id::Drr, Id::LineR},
-            {Id::Ly1, Id::Ly2, Id::Dy, Id::Lyy1, Id::Lyy2, Id::Dyy, Id::LineY},
-            {Id::Lb1, Id::Lb2, Id::Db, Id::Lbb1, Id::Lbb2, Id::Dbb, Id::LineB},
+            {Id::r1CrossA, Id::r1CrossB, Id::r1Dot, Id::r2CrossA, Id::r2CrossB, Id::r2Dot, Id::rPhasor},
+            {Id::y1CrossA, Id::y1CrossB, Id::y1Dot, Id::y2CrossA, Id::y2CrossB, Id::y2Dot, Id::yPhasor},
+            {Id::b1CrossA, Id::b1CrossB, Id::b1Dot, Id::b2CrossA, Id::b2CrossB, Id::b2Dot, Id::bPhasor},
         };
         for (std::size_t p = 0; p < 3; ++p) {
             const Phase& ph = kPhases[p];
@@ -72,7 +72,7 @@ public:
                     want[id].visible = dot;
             }
         }
-        const Id lines[] = {Id::LineR, Id::LineY, Id::LineB, Id::LineW};
+        const Id lines[] = {Id::rPhasor, Id::yPhasor, Id::bPhasor, Id::resultant};
         for (std::size_t i = 0; i < 4; ++i) {
             vantrel::ElementState& line = want[lines[i]];
             line.x1 = line.y1 = 4500.0f;

@@ -16,13 +16,13 @@
 struct TestApp : vantrel::Program {
     TestApp() { form.show(); }
 
-    const vantrel::Module1& state = session.state();
+    const vantrel::AnimationState& state = session.state();
 
     // Types the degrees into the box and clicks "Set Angle".
     void setAngle(const QString& text)
     {
-        form.txtAngle()->setText(text);
-        QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);
+        form.angleBox()->setText(text);
+        QTest::mouseClick(form.setAngleButton(), Qt::LeftButton);
     }
 
     // Draws any angle, as the user can: through Set Angle. The degrees go

@@ -49,8 +49,8 @@ void TestEveryAngle::drawAndTick()
     QFETCH(int, last);
 
     TestApp app;
-    Form1& form = app.form;
-    form.Timer1()->stop(); // this test decides when a tick happens
+    MainWindow& form = app.form;
+    form.ticker()->stop(); // this test decides when a tick happens
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.run(Command::PlayPause);
 

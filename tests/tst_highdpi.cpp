@@ -12,7 +12,7 @@
 
 #include "desktop/program.h"
 #include "desktop/startup.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -30,10 +30,10 @@ namespace {
 QImage shootFrame()
 {
     Program program;
-    Form1& form = program.form;
+    MainWindow& form = program.form;
     form.show();
-    form.txtAngle()->setText(QStringLiteral("270"));
-    QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);
+    form.angleBox()->setText(QStringLiteral("270"));
+    QTest::mouseClick(form.setAngleButton(), Qt::LeftButton);
     QImage shot = form.grab().toImage();
     shot.setDevicePixelRatio(form.devicePixelRatio());
     return shot;

@@ -8,7 +8,7 @@
 
 #include "desktop/program.h"
 #include "desktop/startup.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 #include "window/commands.h"
 
 #include <QApplication>
@@ -101,7 +101,7 @@ void TestKeyboard::tabStops()
     App app;
     QVERIFY(QTest::qWaitForWindowActive(&app.form));
     static_cast<QRadioButton*>(app.byName(speed))->click();
-    app.form.cmdPlay()->setFocus(Qt::TabFocusReason);
+    app.form.playButton()->setFocus(Qt::TabFocusReason);
 
     QList<QWidget*> forward{QApplication::focusWidget()};
     for (int i = 0; i < 4; ++i) {
@@ -137,7 +137,7 @@ void TestKeyboard::spaceActivatesTheFocusedButton()
     app.byName(button)->setFocus(Qt::TabFocusReason);
     App::press(Qt::Key_Space);
     QCOMPARE(int{app.state.angle}, angle);
-    QCOMPARE(app.form.cmdPlay()->text(), caption);
+    QCOMPARE(app.form.playButton()->text(), caption);
     QCOMPARE(QApplication::focusWidget(), app.byName(button));
 }
 
@@ -173,7 +173,7 @@ void TestKeyboard::arrowsChangeTheSpeed()
     App app;
     QVERIFY(QTest::qWaitForWindowActive(&app.form));
     static_cast<QRadioButton*>(app.byName(from))->click();
-    app.form.cmdPlay()->setFocus(Qt::TabFocusReason);
+    app.form.playButton()->setFocus(Qt::TabFocusReason);
     App::press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), app.byName(from));
 
@@ -181,8 +181,8 @@ void TestKeyboard::arrowsChangeTheSpeed()
     QCOMPARE(QApplication::focusWidget(), app.byName(to));
     QVERIFY(static_cast<QRadioButton*>(app.byName(to))->isChecked());
     const QHash<QString, int> interval{{"optSlow", 300}, {"optMed", 75}, {"optFast", 20}};
-    QCOMPARE(app.form.Timer1()->interval(), interval[to]);
-    QCOMPARE(app.state.playing, std::int16_t{0});
+    QCOMPARE(app.form.ticker()->interval(), interval[to]);
+    QVERIFY(!app.state.playing);
 }
 
 void TestKeyboard::typeAnAngleAndEnter_data()
@@ -202,14 +202,14 @@ void TestKeyboard::typeAnAngleAndEnter()
     QVERIFY(QTest::qWaitForWindowActive(&app.form));
     App::press(Qt::Key_Tab);
     App::press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), app.form.txtAngle());
+    QCOMPARE(QApplication::focusWidget(), app.form.angleBox());
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("90"));
     App::press(key, modifiers);
-    QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("90"));
+    QCOMPARE(app.form.angleBox()->text(), QStringLiteral("90"));
     QCOMPARE(int{app.state.angle}, 157);
-    QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), QStringLiteral("90 deg."));
-    QCOMPARE(QApplication::focusWidget(), app.form.txtAngle());
+    QCOMPARE(QString::fromStdString(app.form.scene()[Id::readOut].caption), QStringLiteral("90 deg."));
+    QCOMPARE(QApplication::focusWidget(), app.form.angleBox());
 }
 
 void TestKeyboard::helpKeyOpensAbout_data()
@@ -237,9 +237,9 @@ void TestKeyboard::helpKeyOpensAbout()
     BoxWatcher watcher;
     QTest::keyClick(target, Qt::Key_F1);
     QCOMPARE(watcher.title, QStringLiteral("Vantrel"));
-    QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("60")); // F1 typed nothing
+    QCOMPARE(app.form.angleBox()->text(), QStringLiteral("60")); // F1 typed nothing
     QCOMPARE(int{app.state.angle}, 0);
-    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
+    QCOMPARE(app.form.playButton()->text(), QStringLiteral("Play"));
     if (!focus.isEmpty())
         QCOMPARE(app.form.focusWidget(), target);
 }
@@ -249,11 +249,11 @@ void TestKeyboard::aboutPictureTakesNoFocus()
 {
     App app;
     QVERIFY(QTest::qWaitForWindowActive(&app.form));
-    app.form.txtAngle()->setFocus(Qt::TabFocusReason);
+    app.form.angleBox()->setFocus(Qt::TabFocusReason);
     BoxWatcher watcher;
-    QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(Id::cmdAbout).center().toPoint());
+    QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(Id::aboutButton).center().toPoint());
     QCOMPARE(watcher.title, QStringLiteral("Vantrel"));
-    QCOMPARE(app.form.focusWidget(), app.form.txtAngle());
+    QCOMPARE(app.form.focusWidget(), app.form.angleBox());
 }
 
 // Every key the command table declares does what its command says, from the
@@ -279,12 +279,12 @@ void TestKeyboard::everyCommandKeyWorks()
     QVERIFY(QTest::qWaitForWindowActive(&app.form));
     app.form.setZoom(1.5);
     if (which == Command::LeaveFullScreen) {
-        QTest::keyClick(app.form.txtAngle(), Qt::Key_F11);
+        QTest::keyClick(app.form.angleBox(), Qt::Key_F11);
         QVERIFY(app.form.isFullScreen());
     }
-    app.form.txtAngle()->setFocus(Qt::TabFocusReason);
+    app.form.angleBox()->setFocus(Qt::TabFocusReason);
     BoxWatcher watcher;
-    QTest::keySequence(app.form.txtAngle(), QKeySequence::fromString(key, QKeySequence::PortableText));
+    QTest::keySequence(app.form.angleBox(), QKeySequence::fromString(key, QKeySequence::PortableText));
     // Zoom steps 1.5 -> 1.75 or 1.25; Set Angle turns the box's 60 into 105.
     switch (which) {
     case Command::SetAngle:
@@ -311,7 +311,7 @@ void TestKeyboard::everyCommandKeyWorks()
     default:
         QFAIL("a key for a command that has a control of its own");
     }
-    QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("60")); // no key typed into the box
+    QCOMPARE(app.form.angleBox()->text(), QStringLiteral("60")); // no key typed into the box
 }
 
 // The README's key table has one row per command that has keys: its keys,

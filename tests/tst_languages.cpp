@@ -55,14 +55,14 @@ struct Window {
     }
     ~Window() { QApplication::setLayoutDirection(Qt::LeftToRight); }
 
-    Form1& form() { return program->form; }
+    MainWindow& form() { return program->form; }
     std::unique_ptr<Program> program;
 };
 
 // The stator with its phasors, and the chart with its cursor: no words.
-QList<QImage> sceneOf(Form1& form)
+QList<QImage> sceneOf(MainWindow& form)
 {
-    return {form.grab(QRect(0, 0, 560, 565)).toImage(), form.grab(form.elementRect(Id::Image1).toAlignedRect()).toImage()};
+    return {form.grab(QRect(0, 0, 560, 565)).toImage(), form.grab(form.elementRect(Id::waveformChart).toAlignedRect()).toImage()};
 }
 
 } // namespace
@@ -100,16 +100,16 @@ void TstLanguages::languages()
     QList<QImage> english;
     {
         Window w(vantrel::english());
-        w.form().txtAngle()->setText(QStringLiteral("90"));
-        QTest::mouseClick(w.form().cmdAngle(), Qt::LeftButton);
+        w.form().angleBox()->setText(QStringLiteral("90"));
+        QTest::mouseClick(w.form().setAngleButton(), Qt::LeftButton);
         english = sceneOf(w.form());
     }
 
     Window w(*def);
-    Form1& form = w.form();
+    MainWindow& form = w.form();
     // Every caption is the catalog's, and fits its designed rectangle.
     for (const ElementDef& e : elementTable()) {
-        if (!e.caption || e.id == Id::txtAngle || std::string_view(e.name).starts_with("Label1"))
+        if (!e.caption || e.id == Id::angleBox || std::string_view(e.name).starts_with("Label1"))
             continue;
         const QString want = tr(e.caption);
         QVERIFY2(!want.isEmpty(), e.caption);
@@ -151,27 +151,27 @@ void TstLanguages::languages()
     }
 
     // Play turns into the language's Pause and back.
-    QTest::mouseClick(form.cmdPlay(), Qt::LeftButton);
-    QCOMPARE(form.cmdPlay()->text(), tr("Pause"));
-    QTest::mouseClick(form.cmdPlay(), Qt::LeftButton);
-    QCOMPARE(form.cmdPlay()->text(), tr("Play"));
+    QTest::mouseClick(form.playButton(), Qt::LeftButton);
+    QCOMPARE(form.playButton()->text(), tr("Pause"));
+    QTest::mouseClick(form.playButton(), Qt::LeftButton);
+    QCOMPARE(form.playButton()->text(), tr("Play"));
 
     // A decimal comma where the language writes one: 400.5 is reduced to 40.5
     // and drawn as angle 71, 40 whole degrees.
-    form.txtAngle()->setText(QStringLiteral("400,5"));
-    QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);
+    form.angleBox()->setText(QStringLiteral("400,5"));
+    QTest::mouseClick(form.setAngleButton(), Qt::LeftButton);
     if (def->decimalComma) {
-        QCOMPARE(form.txtAngle()->text(), QStringLiteral("40,5"));
-        QCOMPARE(QString::fromStdString(form.scene()[Id::lblAngle].caption), QStringLiteral("40") + tr(" deg."));
+        QCOMPARE(form.angleBox()->text(), QStringLiteral("40,5"));
+        QCOMPARE(QString::fromStdString(form.scene()[Id::readOut].caption), QStringLiteral("40") + tr(" deg."));
     } else {
-        QCOMPARE(form.txtAngle()->text(), QStringLiteral("400,5"));
-        QCOMPARE(QString::fromStdString(form.scene()[Id::lblAngle].caption), QStringLiteral("0") + tr(" deg."));
+        QCOMPARE(form.angleBox()->text(), QStringLiteral("400,5"));
+        QCOMPARE(QString::fromStdString(form.scene()[Id::readOut].caption), QStringLiteral("0") + tr(" deg."));
     }
 
     // At 90 degrees: the spoken frame in the catalog's words, and the scene
     // exactly as in English, never mirrored.
-    form.txtAngle()->setText(QStringLiteral("90"));
-    QTest::mouseClick(form.cmdAngle(), Qt::LeftButton);
+    form.angleBox()->setText(QStringLiteral("90"));
+    QTest::mouseClick(form.setAngleButton(), Qt::LeftButton);
     const QString comma = def->decimalComma ? QStringLiteral(",") : QStringLiteral(".");
     const QString spoken =
         tr("{0} {1} {2}", "spoken frame")
@@ -200,12 +200,12 @@ void TstLanguages::languages()
     // Right to left where the language writes so: the controls and the box
     // follow, an option's mark standing right of its text.
     const Qt::LayoutDirection direction = def->rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
-    QCOMPARE(form.txtAngle()->layoutDirection(), direction);
+    QCOMPARE(form.angleBox()->layoutDirection(), direction);
     QStyleOptionButton option;
-    option.initFrom(form.optMed());
-    const QStyle* style = form.optMed()->style();
-    const bool markRight = style->subElementRect(QStyle::SE_RadioButtonIndicator, &option, form.optMed()).x() >
-                           style->subElementRect(QStyle::SE_RadioButtonContents, &option, form.optMed()).x();
+    option.initFrom(form.mediumOption());
+    const QStyle* style = form.mediumOption()->style();
+    const bool markRight = style->subElementRect(QStyle::SE_RadioButtonIndicator, &option, form.mediumOption()).x() >
+                           style->subElementRect(QStyle::SE_RadioButtonContents, &option, form.mediumOption()).x();
     QCOMPARE(markRight, def->rightToLeft);
 }
 
@@ -214,15 +214,15 @@ void TstLanguages::languages()
 void TstLanguages::pseudoLocale()
 {
     Window w(vantrel::pseudoLocale());
-    Form1& form = w.form();
-    const QList<QAbstractButton*> buttons{form.cmdPlay(), form.cmdAngle(), form.optMed()};
+    MainWindow& form = w.form();
+    const QList<QAbstractButton*> buttons{form.playButton(), form.setAngleButton(), form.mediumOption()};
     for (QAbstractButton* button : buttons) {
         const QString text = button->text();
         QVERIFY2(text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']')), qPrintable(text));
         QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(text));
     }
-    QCOMPARE(form.txtAngle()->text(), QStringLiteral("60"));
-    QCOMPARE(QString::fromStdString(form.scene()[Id::Label1_0].caption), QStringLiteral("R1"));
+    QCOMPARE(form.angleBox()->text(), QStringLiteral("60"));
+    QCOMPARE(QString::fromStdString(form.scene()[Id::r1Caption].caption), QStringLiteral("R1"));
 }
 
 QTEST_MAIN(TstLanguages)

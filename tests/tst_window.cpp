@@ -8,7 +8,7 @@
 #include "desktop/program.h"
 #include "desktop/startup.h"
 #include "desktop/designlook.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 #include "desktop/qtpictures.h"
 #include "window/icons.h"
 
@@ -90,23 +90,23 @@ void TestWindow::startState()
 {
     App app;
     QCOMPARE(app.state.angle, std::int16_t{0});
-    QCOMPARE(app.state.playing, std::int16_t{0});
+    QVERIFY(!app.state.playing);
     QCOMPARE(app.form.windowTitle(), QStringLiteral("Vantrel"));
     QCOMPARE(app.form.size(), QSize(1010, 734));
-    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
-    QCOMPARE(app.form.txtAngle()->text(), QStringLiteral("60"));
-    QVERIFY(app.form.optMed()->isChecked());
-    QVERIFY(!app.form.optFast()->isChecked());
-    QVERIFY(!app.form.optSlow()->isChecked());
-    QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), QStringLiteral("Angle"));
-    QVERIFY(app.form.Timer1()->isActive());
-    QCOMPARE(app.form.Timer1()->interval(), 75);
+    QCOMPARE(app.form.playButton()->text(), QStringLiteral("Play"));
+    QCOMPARE(app.form.angleBox()->text(), QStringLiteral("60"));
+    QVERIFY(app.form.mediumOption()->isChecked());
+    QVERIFY(!app.form.fastOption()->isChecked());
+    QVERIFY(!app.form.slowOption()->isChecked());
+    QCOMPARE(QString::fromStdString(app.form.scene()[Id::readOut].caption), QStringLiteral("Angle"));
+    QVERIFY(app.form.ticker()->isActive());
+    QCOMPARE(app.form.ticker()->interval(), 75);
     QVERIFY(app.form.scene() == SceneState()); // no frame drawn at start
     for (const ElementDef& def : elementTable())
         QVERIFY2(app.form.scene()[def.id].visible, def.name);
 
     QVERIFY(QTest::qWaitForWindowActive(&app.form));
-    QCOMPARE(QApplication::focusWidget(), app.form.cmdPlay());
+    QCOMPARE(QApplication::focusWidget(), app.form.playButton());
 
     // Ticks while paused change nothing.
     QTest::qWait(200);
@@ -117,8 +117,8 @@ void TestWindow::startState()
 void TestWindow::designedGeometry()
 {
     Program program;
-    Form1& form = program.form;
-    QVERIFY(form.Timer1()->isActive()); // from the moment the window exists
+    MainWindow& form = program.form;
+    QVERIFY(form.ticker()->isActive()); // from the moment the window exists
     int controls = 0;
     for (const ElementDef& def : elementTable()) {
         QWidget* w = form.widget(def.id);
@@ -131,16 +131,16 @@ void TestWindow::designedGeometry()
         QCOMPARE(w->objectName(), QString::fromLatin1(def.name));
         QCOMPARE(w->geometry(), QRect(def.geometry.a / 15, def.geometry.b / 15, def.geometry.c / 15,
                                       def.geometry.d / 15));
-        const QWidget* expectedParent = def.in == In::Window ? &form : form.widget(def.in == In::Frame1 ? Id::Frame1 : Id::Frame2);
+        const QWidget* expectedParent = def.in == In::Window ? &form : form.widget(def.in == In::SpeedBox ? Id::speedBox : Id::legendBox);
         QCOMPARE(w->parentWidget(), expectedParent);
         // Everything lies inside the designed client area.
         QVERIFY2(QRect(QPoint(), form.size()).contains(w->geometry().translated(w->parentWidget()->mapTo(&form, QPoint()))),
                  def.name);
     }
     QCOMPARE(controls, 8); // two frames, two buttons, a box and three options
-    QCOMPARE(form.elementRect(Id::cmdAbout), QRectF(936, 16, 32, 32));
-    QCOMPARE(form.elementRect(Id::Image1), QRectF(613, 2000 / 15.0, 5320 / 15.0, 333));
-    QCOMPARE(form.elementRect(Id::Shape9), QRectF(40 + 4310 / 15.0, 600 + 590 / 15.0, 10, 10));
+    QCOMPARE(form.elementRect(Id::aboutButton), QRectF(936, 16, 32, 32));
+    QCOMPARE(form.elementRect(Id::waveformChart), QRectF(613, 2000 / 15.0, 5320 / 15.0, 333));
+    QCOMPARE(form.elementRect(Id::legendDot), QRectF(40 + 4310 / 15.0, 600 + 590 / 15.0, 10, 10));
 }
 
 void TestWindow::captionsFit_data()
@@ -156,7 +156,7 @@ void TestWindow::captionsFit_data()
     }
     // The read-out's widest texts: the whole cycle, and the ends of the 16-bit range.
     for (const char* text : {"-2350 deg.", "359 deg.", "-18789 deg.", "18788 deg."})
-        QTest::newRow(text) << int(Id::lblAngle) << QString::fromLatin1(text) << 0;
+        QTest::newRow(text) << int(Id::readOut) << QString::fromLatin1(text) << 0;
 }
 
 // With the designed fonts (or Liberation Sans in their place) every caption
@@ -203,13 +203,13 @@ void TestWindow::resizingMovesNothing()
 void TestWindow::playPause()
 {
     App app;
-    QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
-    QCOMPARE(app.state.playing, std::int16_t{1});
-    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Pause"));
+    QTest::mouseClick(app.form.playButton(), Qt::LeftButton);
+    QVERIFY(app.state.playing);
+    QCOMPARE(app.form.playButton()->text(), QStringLiteral("Pause"));
     QTRY_VERIFY(app.state.angle >= 2); // the real timer advances it
-    QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
-    QCOMPARE(app.state.playing, std::int16_t{0});
-    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
+    QTest::mouseClick(app.form.playButton(), Qt::LeftButton);
+    QVERIFY(!app.state.playing);
+    QCOMPARE(app.form.playButton()->text(), QStringLiteral("Play"));
     const std::int16_t frozen = app.state.angle;
     const SceneState scene = app.form.scene();
     QTest::qWait(250);
@@ -244,17 +244,17 @@ void TestWindow::setAngleFromTheBox()
     QFETCH(QString, caption);
     App app;
     app.setAngle(text); // Return in the box: tst_keyboard
-    QCOMPARE(app.form.txtAngle()->text(), box);
+    QCOMPARE(app.form.angleBox()->text(), box);
     QCOMPARE(int{app.state.angle}, angle);
-    QCOMPARE(QString::fromStdString(app.form.scene()[Id::lblAngle].caption), caption);
-    QCOMPARE(app.state.playing, std::int16_t{0});
-    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Play"));
+    QCOMPARE(QString::fromStdString(app.form.scene()[Id::readOut].caption), caption);
+    QVERIFY(!app.state.playing);
+    QCOMPARE(app.form.playButton()->text(), QStringLiteral("Play"));
 }
 
 void TestWindow::aboutBox()
 {
     App app;
-    QTest::mouseClick(app.form.cmdPlay(), Qt::LeftButton);
+    QTest::mouseClick(app.form.playButton(), Qt::LeftButton);
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
@@ -264,19 +264,19 @@ void TestWindow::aboutBox()
         icon = box->icon();
         buttons = box->standardButtons();
     });
-    const QPoint about = app.form.elementRect(Id::cmdAbout).center().toPoint();
+    const QPoint about = app.form.elementRect(Id::aboutButton).center().toPoint();
     QTest::mouseClick(&app.form, Qt::LeftButton, {}, about);
     QCOMPARE(title, QStringLiteral("Vantrel"));
     QCOMPARE(text, QStringLiteral(" This demo is developed by Oskendar"));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(app.state.playing, std::int16_t{1});
-    QCOMPARE(app.form.cmdPlay()->text(), QStringLiteral("Pause"));
+    QVERIFY(app.state.playing);
+    QCOMPARE(app.form.playButton()->text(), QStringLiteral("Pause"));
 
     // Nothing else in the scene answers a click; a pending poll would catch a box.
     bool opened = false;
     const auto stray = whenModalOpens([&](QMessageBox*) { opened = true; });
-    for (Id id : {Id::Image1, Id::lblAngle, Id::Shape1})
+    for (Id id : {Id::waveformChart, Id::readOut, Id::statorOuter})
         QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(id).center().toPoint());
     QTest::qWait(50);
     QVERIFY(!opened);
@@ -305,7 +305,7 @@ void TestWindow::aboutOpensOnALeftClickOnThePicture()
     App app;
     bool opened = false;
     const auto watch = whenModalOpens([&](QMessageBox*) { opened = true; });
-    const QPoint on = app.form.elementRect(Id::cmdAbout).center().toPoint();
+    const QPoint on = app.form.elementRect(Id::aboutButton).center().toPoint();
     const QPoint beside = on + QPoint(40, 0);
     const auto b = static_cast<Qt::MouseButton>(button);
     QTest::mousePress(&app.form, b, {}, pressOn ? on : beside);
@@ -425,7 +425,7 @@ void TestWindow::cursorMarksTheChart()
     App app;
     app.setAngle(degrees);
     const QImage img = app.shot();
-    const int left = qRound(app.form.scene()[Id::LineX].x1 / 15.0) - 2;
+    const int left = qRound(app.form.scene()[Id::timeCursor].x1 / 15.0) - 2;
     const int right = left + 3;
     // Right beside the cursor, on both sides, red is at its extreme: the
     // same row left and right, within a pixel.
@@ -465,7 +465,7 @@ void TestWindow::aboutPictureOnTheGrey()
 {
     App app;
     const QImage img = app.shot();
-    const QRect about = app.form.elementRect(Id::cmdAbout).toRect();
+    const QRect about = app.form.elementRect(Id::aboutButton).toRect();
     QCOMPARE(about.size(), QSize(32, 32)); // natural size, not stretched
     for (QPoint corner : {about.topLeft(), about.topRight(), about.bottomLeft(), about.bottomRight()})
         QCOMPARE(pixel(img, corner.x(), corner.y()), kGrey);

@@ -12,7 +12,7 @@
 #include "testapp.h"
 
 #include "desktop/startup.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -52,7 +52,7 @@ struct App : TestApp {
     void zoomBy(int presses)
     {
         for (int i = 0; i < std::abs(presses); ++i)
-            press(form.txtAngle(), presses > 0 ? Qt::Key_Plus : Qt::Key_Minus);
+            press(form.angleBox(), presses > 0 ? Qt::Key_Plus : Qt::Key_Minus);
     }
     QImage onScreen()
     {
@@ -200,9 +200,9 @@ void TestZoom::stepsPlaceEverything()
     checkFrameAt90(app.shot(), zoom, QPointF());
     // A control keeps its designed rectangle times the zoom: Set Angle at
     // (12480, 8280), 2055 x 450 twips.
-    compareEdges(QRectF(app.form.cmdAngle()->geometry()),
+    compareEdges(QRectF(app.form.setAngleButton()->geometry()),
                  pxRect(12480, 8280, 2055, 450, zoom), 1.0, "Set Angle");
-    QCOMPARE(app.form.cmdAngle()->font().pixelSize(), qRound(9.75 * 20 / kTwipsAt100 * zoom));
+    QCOMPARE(app.form.setAngleButton()->font().pixelSize(), qRound(9.75 * 20 / kTwipsAt100 * zoom));
 }
 
 // Zooming and coming back draws the designed window again, pixel for pixel.
@@ -216,7 +216,7 @@ void TestZoom::backTo100IsTheDesign()
     for (QWidget* w : children)
         places << w->geometry();
     app.zoomBy(5);
-    app.press(app.form.txtAngle(), Qt::Key_0);
+    app.press(app.form.angleBox(), Qt::Key_0);
     QCOMPARE(app.form.size(), QSize(1010, 734));
     QCOMPARE(app.shot(), designed);
     for (qsizetype i = 0; i < children.size(); ++i)
@@ -285,22 +285,22 @@ void TestZoom::keys()
     QFETCH(double, to);
     App app;
     app.form.setZoom(from);
-    QWidget* target = inBox ? static_cast<QWidget*>(app.form.txtAngle()) : app.form.cmdPlay();
+    QWidget* target = inBox ? static_cast<QWidget*>(app.form.angleBox()) : app.form.playButton();
     target->setFocus();
-    app.form.txtAngle()->end(false);
+    app.form.angleBox()->end(false);
     app.press(target, static_cast<Qt::Key>(key), mods);
     QCOMPARE(app.form.zoom(), to);
     QCOMPARE(app.form.size(), QSize(qRound(1010 * to), qRound(734 * to)));
     QCOMPARE(QApplication::focusWidget(), target);
     // Only a key without Ctrl reaches the box's text.
-    QCOMPARE(app.form.txtAngle()->text(), mods & Qt::ControlModifier ? QStringLiteral("60") : QStringLiteral("60+"));
+    QCOMPARE(app.form.angleBox()->text(), mods & Qt::ControlModifier ? QStringLiteral("60") : QStringLiteral("60+"));
     QCOMPARE(app.state.angle, std::int16_t{0});
 }
 
 void TestZoom::wheel()
 {
     App app;
-    QLineEdit* box = app.form.txtAngle();
+    QLineEdit* box = app.form.angleBox();
     const auto turn = [&](int delta, Qt::KeyboardModifiers mods) {
         const QPointF at = box->rect().center();
         QWheelEvent event(at, box->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase,
@@ -330,7 +330,7 @@ void TestZoom::fullScreen()
     app.setAngle(QStringLiteral("90"));
     const QRect before = app.form.geometry();
     const QImage windowed = app.shot();
-    QLineEdit* box = app.form.txtAngle();
+    QLineEdit* box = app.form.angleBox();
 
     app.press(box, Qt::Key_F11, {});
     QVERIFY(app.form.isFullScreen());
@@ -345,7 +345,7 @@ void TestZoom::fullScreen()
     checkFrameAt90(img, fit, app.form.sceneOrigin());
     QCOMPARE(img.pixelColor(100, 540), QColor(192, 192, 192)); // grey beside the scene
     QCOMPARE(img.pixelColor(1820, 540), QColor(192, 192, 192));
-    compareEdges(QRectF(app.form.cmdAngle()->geometry()),
+    compareEdges(QRectF(app.form.setAngleButton()->geometry()),
                  pxRect(12480, 8280, 2055, 450, fit).translated(app.form.sceneOrigin()), 1.0, "Set Angle");
 
     // Zooming out keeps the scene in the middle of the screen.
@@ -384,7 +384,7 @@ void TestZoom::escape()
     QFETCH(bool, about);
     App app;
     if (full) {
-        app.press(app.form.cmdPlay(), Qt::Key_F11, {});
+        app.press(app.form.playButton(), Qt::Key_F11, {});
         QTRY_COMPARE(app.form.size(), kScreen);
     }
     QCOMPARE(app.form.isFullScreen(), full);
@@ -401,7 +401,7 @@ void TestZoom::escape()
         });
         poll.start(10);
         // A click where the picture is drawn, centred on the screen.
-        QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(Id::cmdAbout).center().toPoint());
+        QTest::mouseClick(&app.form, Qt::LeftButton, {}, app.form.elementRect(Id::aboutButton).center().toPoint());
         QVERIFY(opened);
         QVERIFY(fullWhileOpen);
         QVERIFY(!QApplication::activeModalWidget());
@@ -417,8 +417,8 @@ void TestZoom::escape()
             return false;
         }
     } play;
-    app.form.cmdPlay()->installEventFilter(&play);
-    app.press(app.form.cmdPlay(), Qt::Key_Escape, {});
+    app.form.playButton()->installEventFilter(&play);
+    app.press(app.form.playButton(), Qt::Key_Escape, {});
     QCOMPARE(play.seen, !full);
     QVERIFY(!app.form.isFullScreen());
     QTRY_COMPARE(app.form.size(), QSize(1010, 734));
@@ -446,11 +446,11 @@ void TestZoom::ticksLeaveWhatAFullRepaintDraws()
     App app;
     app.zoomBy(presses);
     if (full) {
-        app.press(app.form.cmdPlay(), Qt::Key_F11, {});
+        app.press(app.form.playButton(), Qt::Key_F11, {});
         QTRY_COMPARE(app.form.size(), app.form.screen()->size());
     }
     QVERIFY(QTest::qWaitForWindowExposed(&app.form));
-    app.form.Timer1()->stop();
+    app.form.ticker()->stop();
     app.form.run(Command::PlayPause);
     app.form.tick(); // the first frame moves everything off its design place
     QCoreApplication::processEvents();
@@ -467,7 +467,7 @@ void TestZoom::ticksLeaveWhatAFullRepaintDraws()
         }
     } recorder(&painted);
     app.form.installEventFilter(&recorder);
-    double cursorPainted = app.form.elementRect(Id::LineX).center().x();
+    double cursorPainted = app.form.elementRect(Id::timeCursor).center().x();
     for (int tick = 0; tick < 629; ++tick) {
         painted = QRegion();
         app.form.tick();
@@ -478,7 +478,7 @@ void TestZoom::ticksLeaveWhatAFullRepaintDraws()
         QVERIFY2(area * 10 < windowArea, qPrintable(QStringLiteral("%1 of %2 pixels").arg(area).arg(windowArea)));
         // The cursor is drawn on whole pixels, so it need not be repainted
         // until it has moved by one.
-        const QPointF cursor = app.form.elementRect(Id::LineX).center();
+        const QPointF cursor = app.form.elementRect(Id::timeCursor).center();
         if (painted.contains(cursor.toPoint()))
             cursorPainted = cursor.x();
         QVERIFY2(cursor.x() - cursorPainted < 1, qPrintable(QStringLiteral("cursor at %1 last repainted at %2")
@@ -503,7 +503,7 @@ void TestZoom::accessibleRectsFollow()
     QVERIFY(about);
     app.zoomBy(3);
     QCOMPARE(about->rect(), QRect(app.form.mapToGlobal(QPoint(1404, 24)), QSize(48, 48)));
-    app.press(app.form.cmdPlay(), Qt::Key_F11, {});
+    app.press(app.form.playButton(), Qt::Key_F11, {});
     QTRY_COMPARE(app.form.size(), kScreen);
     const double fit = 1080.0 / 734;
     const QRect expected = pxRect(14040, 240, 480, 480, fit).translated(app.form.sceneOrigin()).toAlignedRect();

@@ -63,7 +63,7 @@ void writeElements(JsonWriter& json)
     json.key("elements").array();
     for (const ElementDef& d : elementTable()) {
         json.object().field("name", d.name).field("kind", nameOf(kKinds, d.kind)).field("role", nameOf(kRoles, roleOf(d.id)));
-        json.field("in", d.in == In::Window ? "Form1" : element(d.in == In::Frame1 ? Id::Frame1 : Id::Frame2).name);
+        json.field("in", d.in == In::Window ? "Form1" : element(d.in == In::SpeedBox ? Id::speedBox : Id::legendBox).name);
         const Geometry& g = d.geometry;
         json.key("geometry").array().value(g.a).value(g.b).value(g.c).value(g.d).end();
         colour(json, "colour", d.colour);
@@ -159,7 +159,7 @@ void writeLanguages(JsonWriter& json)
     json.key("chooser").object().field("name", kLanguageChooserName);
     json.key("geometry").array().value(g.a).value(g.b).value(g.c).value(g.d).end();
     // Its options read at the size of Set Angle's caption, the control beside it.
-    json.field("points", element(Id::cmdAngle).font.points).end();
+    json.field("points", element(Id::setAngleButton).font.points).end();
     json.field("smallestCaptionScale", kSmallestCaptionScale);
 }
 

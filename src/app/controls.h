@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The control properties that the handlers read and write. The program owns
-// them; a front end shows them, and tells the program what the user typed.
+// The control properties that the session owns beside the animation state. A
+// front end shows them, and tells the session what the user typed.
 #pragma once
 
 #include <string>
@@ -10,14 +10,11 @@
 namespace vantrel {
 
 struct Controls {
-    // "Play" while paused, "Pause" while running, in the user's language:
-    // Play/Pause goes by it.
-    std::string cmdPlayCaption;
-    // Timer1's period in milliseconds: the animation's speed.
-    int timerInterval = 0;
-    // txtAngle's text, UTF-8: degrees typed by the user, or written back
-    // by Set Angle.
-    std::string txtAngleText;
+    // The ticker's period in milliseconds: the animation's speed.
+    int tickMs = 0;
+    // The angle box's text, UTF-8: degrees typed by the user, or written
+    // back by Set Angle.
+    std::string angleText;
 
     friend bool operator==(const Controls&, const Controls&) = default;
 };

@@ -3,6 +3,7 @@
 
 #include "app/session.h"
 
+#include "scene/anglerules.h"
 #include "window/sceneframe.h"
 
 #include <algorithm>
@@ -15,50 +16,48 @@ Session::Session()
 {
 }
 
+// The ticker's designed period is replaced by Medium's before the first tick.
 Session::Session(Language language)
     : language_(std::move(language))
-    , controls_{language_.tr(element(Id::cmdPlay).caption), element(Id::Timer1).periodMs,
-                element(Id::txtAngle).caption}
+    , controls_{kMediumMs, element(Id::angleBox).caption}
     , scene_(language_)
-    , handlers_(state_, controls_, form_, language_)
 {
-    handlers_.Form_Load();
-    pending_ = {};
 }
 
-// The handlers tell the window of every control they set; the change
-// tells only of those that now read differently.
+// A step may set a control to what it already held; the change tells only
+// of those that now read differently.
 template <typename Step>
 Change Session::run(Step step)
 {
     pending_ = {};
     const Controls before = controls_;
+    const bool wasPlaying = state_.playing;
     step();
-    pending_.controls = !(controls_ == before);
+    pending_.controls = !(controls_ == before) || state_.playing != wasPlaying;
     return std::exchange(pending_, {});
 }
 
 Change Session::command(Command c)
 {
     return run([this, c] {
-        switch (vantrel::command(c).control) {
-        case Id::cmdPlay:
-            handlers_.cmdPlay_Click();
+        switch (c) {
+        case Command::PlayPause:
+            togglePlay();
             break;
-        case Id::optFast:
-            handlers_.optFast_Click();
+        case Command::Fast:
+            setSpeed(kFastMs);
             break;
-        case Id::optMed:
-            handlers_.optMed_Click();
+        case Command::Medium:
+            setSpeed(kMediumMs);
             break;
-        case Id::optSlow:
-            handlers_.optSlow_Click();
+        case Command::Slow:
+            setSpeed(kSlowMs);
             break;
-        case Id::cmdAngle:
-            handlers_.cmdAngle_Click();
+        case Command::SetAngle:
+            setAngle();
             break;
-        case Id::cmdAbout:
-            handlers_.cmdAbout_Click();
+        case Command::About:
+            showAbout();
             break;
         default: // the view's own
             break;
@@ -68,73 +67,98 @@ Change Session::command(Command c)
 
 Change Session::tick()
 {
-    return run([this] { handlers_.Timer1_Timer(); });
+    return run([this] {
+        if (!state_.playing)
+            return;
+        state_.angle = nextAngle(state_.angle);
+        drawFrame();
+    });
 }
 
 // The box shows the text already; nothing to tell.
 Change Session::textChanged(std::string text)
 {
-    controls_.txtAngleText = std::move(text);
+    controls_.angleText = std::move(text);
     return {};
 }
 
 Change Session::setLanguage(const LanguageDef& def)
 {
     return run([this, &def] {
-        const bool paused = controls_.cmdPlayCaption == language_.tr(kPlay);
         language_ = Language(def);
-        controls_.cmdPlayCaption = language_.tr(paused ? kPlay : kPause);
         const SceneState before = scene_;
         const SceneState worded(language_);
         for (const ElementDef& e : elementTable()) {
-            if (e.caption && e.id != Id::lblAngle)
+            if (e.caption && e.id != Id::readOut)
                 scene_[e.id].caption = worded[e.id].caption;
         }
-        scene_[Id::lblAngle].caption =
-            frame() ? readOutCaption(language_, frame()->degrees) : worded[Id::lblAngle].caption;
+        scene_[Id::readOut].caption =
+            frame() ? readOutCaption(language_, frame()->degrees) : worded[Id::readOut].caption;
         for (Id id : changedElements(before, scene_))
             pending_.elements.push_back({id, before[id], scene_[id]});
+        // Play's caption is in the new language, which the front end reads
+        // again for every word.
         pending_.language = true;
         pending_.settled = description();
     });
 }
 
-std::optional<Id> Session::chosenSpeed() const { return speedOption(controls_.timerInterval); }
+std::string Session::playCaption() const { return language_.tr(state_.playing ? kPause : kPlay); }
+
+std::optional<Id> Session::chosenSpeed() const { return speedOption(controls_.tickMs); }
 
 std::string Session::description() const { return spokenFrame(language_, frame()); }
 
-// The frame update: angle -> frame -> element state, and what that changed.
-void Session::Form::process()
+void Session::togglePlay()
 {
-    Session& s = session_;
-    const SceneState before = s.scene_;
-    writeFrame(s.frames_.next(s.state_.angle), s.scene_, s.language_);
-    std::vector<ElementChange>& changed = s.pending_.elements;
-    for (Id id : changedElements(before, s.scene_)) {
+    state_.playing = !state_.playing;
+    if (!state_.playing)
+        settle();
+}
+
+void Session::setSpeed(int tickMs) { controls_.tickMs = tickMs; }
+
+void Session::setAngle()
+{
+    const SetAngleOutcome outcome = setAngleFromText(controls_.angleText, state_.angle, language_.decimalMark() == ',');
+    if (outcome.writtenText)
+        controls_.angleText = *outcome.writtenText;
+    state_.angle = outcome.angle;
+    drawFrame();
+    settle();
+}
+
+void Session::showAbout()
+{
+    AboutWords about = aboutWords(language_);
+    pending_.about = AboutRequest{std::move(about.title), std::move(about.text), std::move(about.ok)};
+}
+
+void Session::drawFrame()
+{
+    const SceneState before = scene_;
+    writeFrame(frames_.next(state_.angle), scene_, language_);
+    std::vector<ElementChange>& changed = pending_.elements;
+    for (Id id : changedElements(before, scene_)) {
         const auto known = std::find_if(changed.begin(), changed.end(), [id](const auto& c) { return c.id == id; });
         if (known == changed.end())
-            changed.push_back({id, before[id], s.scene_[id]});
+            changed.push_back({id, before[id], scene_[id]});
         else
-            known->after = s.scene_[id];
+            known->after = scene_[id];
     }
 }
 
-void Session::Form::frameSettled() { session_.pending_.settled = session_.description(); }
+void Session::settle() { pending_.settled = description(); }
 
-void Session::Form::showAbout(const char* title, const char* text)
+std::optional<Id> speedOption(int tickMs)
 {
-    session_.pending_.about = AboutRequest{title, text, aboutWords(session_.language_).ok};
-}
-
-std::optional<Id> speedOption(int intervalMs)
-{
-    switch (intervalMs) {
+    switch (tickMs) {
     case kFastMs:
-        return Id::optFast;
+        return Id::fastOption;
     case kMediumMs:
-        return Id::optMed;
+        return Id::mediumOption;
     case kSlowMs:
-        return Id::optSlow;
+        return Id::slowOption;
     default:
         return std::nullopt;
     }

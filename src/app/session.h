@@ -1,15 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The running program, whole: the state, the controls, the handlers and the
-// scene they draw. A front end passes the user's actions in and shows what
+// The running program, whole: the animation state, the controls, every
+// command and the scene they draw. A front end passes the user's actions in and shows what
 // each one changed; it decides nothing itself.
 #pragma once
 
+#include "app/animationstate.h"
 #include "app/controls.h"
-#include "app/formview.h"
-#include "app/handlers.h"
-#include "app/module1.h"
 #include "scene/frame.h"
 #include "window/commands.h"
 #include "window/scenestate.h"
@@ -36,7 +34,8 @@ struct AboutRequest {
 // What one call changed. A paused tick, a view command and a keystroke in the
 // box change nothing that the session has to tell.
 struct Change {
-    // cmdPlay's caption, the tick interval or the box's text: show controls().
+    // Play's caption, the tick period or the box's text: show playCaption()
+    // and controls().
     bool controls = false;
     // In table order; each element once.
     std::vector<ElementChange> elements;
@@ -53,8 +52,8 @@ struct Change {
 
 class Session {
 public:
-    // The designed window after its load step. No frame is drawn: the
-    // designed scene shows until the first Set Angle or tick after Play.
+    // The designed window once loaded: paused, at Medium. No frame is drawn:
+    // the designed scene shows until the first Set Angle or tick after Play.
     Session();
     explicit Session(Language language);
     Session(const Session&) = delete;
@@ -63,17 +62,18 @@ public:
     // A control pressed, or its key: the command table says which. The
     // view's own commands (zoom, full screen) change nothing here.
     Change command(Command c);
-    // Timer1 fired.
+    // The ticker fired: one step on while playing, nothing while paused.
     Change tick();
     // The user edited the box: Set Angle reads what it holds then.
     Change textChanged(std::string text);
-    // Speaks another language from now on, the animation going on as it was:
-    // Play/Pause keeps its sense in the new caption.
+    // Speaks another language from now on, the animation going on as it was.
     Change setLanguage(const LanguageDef& def);
 
-    const Module1& state() const { return state_; }
+    const AnimationState& state() const { return state_; }
     const Controls& controls() const { return controls_; }
-    // The option button that shows the tick interval; none when no speed has it.
+    // "Play" while paused, "Pause" while playing, in the session's language.
+    std::string playCaption() const;
+    // The option button that shows the tick period; none when no speed has it.
     std::optional<Id> chosenSpeed() const;
     const SceneState& scene() const { return scene_; }
     // The frame on screen; none until the first is drawn.
@@ -83,38 +83,30 @@ public:
     const Language& language() const { return language_; }
 
 private:
-    // What the handlers ask of the window, gathered into the change of the
-    // call that runs them.
-    class Form final : public FormView {
-    public:
-        explicit Form(Session& session)
-            : session_(session)
-        {
-        }
-        void process() override;
-        // The session compares the controls before and after a call itself.
-        void controlsChanged() override {}
-        void frameSettled() override;
-        void showAbout(const char* title, const char* text) override;
-
-    private:
-        Session& session_;
-    };
+    void togglePlay();
+    void setSpeed(int tickMs);
+    void setAngle();
+    void showAbout();
+    // angle -> frame -> element state, and what that changed.
+    void drawFrame();
+    // The frame on screen has settled (a pause, or an angle set): a screen
+    // reader may now be told what it shows. Ticks do not settle it, which
+    // would flood a listener with a sentence many times a second.
+    void settle();
 
     template <typename Step>
     Change run(Step step);
 
     Language language_;
-    Module1 state_;
+    AnimationState state_;
     Controls controls_;
     SceneState scene_;
     FrameUpdate frames_;
-    Form form_{*this};
-    Handlers handlers_;
+    // What the running call changed so far.
     Change pending_;
 };
 
-// The option button that shows a tick interval, if any does.
-std::optional<Id> speedOption(int intervalMs);
+// The option button that shows a tick period, if any does.
+std::optional<Id> speedOption(int tickMs);
 
 } // namespace vantrel

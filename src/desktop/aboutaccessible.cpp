@@ -4,11 +4,11 @@
 #include "desktop/aboutaccessible.h"
 
 #include "desktop/commandkeys.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 
 namespace vantrel {
 
-AboutAccessible::AboutAccessible(Form1* form)
+AboutAccessible::AboutAccessible(MainWindow* form)
     : PartAccessible(form, QAccessible::Button)
 {
 }
@@ -17,7 +17,7 @@ QString AboutAccessible::text(QAccessible::Text t) const
 {
     if (!form())
         return {};
-    const SpokenWords words = spokenWords(Id::cmdAbout);
+    const SpokenWords words = spokenWords(Id::aboutButton);
     if (t == QAccessible::Name)
         return QString::fromStdString(form()->session().language().tr(words.name));
     if (t == QAccessible::Description)
@@ -49,6 +49,6 @@ QStringList AboutAccessible::keyBindingsForAction(const QString& name) const
     return keys;
 }
 
-QRectF AboutAccessible::localRect() const { return form()->elementRect(Id::cmdAbout); }
+QRectF AboutAccessible::localRect() const { return form()->elementRect(Id::aboutButton); }
 
 } // namespace vantrel

@@ -10,7 +10,7 @@ namespace vantrel {
 
 class AboutAccessible : public PartAccessible, public QAccessibleActionInterface {
 public:
-    explicit AboutAccessible(Form1* form);
+    explicit AboutAccessible(MainWindow* form);
 
     QString text(QAccessible::Text t) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;

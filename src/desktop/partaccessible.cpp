@@ -3,13 +3,13 @@
 
 #include "desktop/partaccessible.h"
 
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 
 #include <QWindow>
 
 namespace vantrel {
 
-PartAccessible::PartAccessible(Form1* form, QAccessible::Role role)
+PartAccessible::PartAccessible(MainWindow* form, QAccessible::Role role)
     : form_(form)
     , role_(role)
 {
@@ -35,7 +35,7 @@ QRect PartAccessible::toGlobal(const QRectF& local) const
     return QRect(form_->mapToGlobal(r.topLeft()), r.size());
 }
 
-AnimationAccessible::AnimationAccessible(Form1* form)
+AnimationAccessible::AnimationAccessible(MainWindow* form)
     : PartAccessible(form, QAccessible::Animation)
 {
 }
@@ -55,13 +55,13 @@ QAccessible::State AnimationAccessible::state() const
 {
     QAccessible::State s = PartAccessible::state();
     if (form())
-        s.animated = form()->session().state().playing == 1;
+        s.animated = form()->session().state().playing;
     return s;
 }
 
 QRectF AnimationAccessible::localRect() const
 {
-    return form()->elementRect(Id::Shape1).united(form()->elementRect(Id::Image1));
+    return form()->elementRect(Id::statorOuter).united(form()->elementRect(Id::waveformChart));
 }
 
 } // namespace vantrel

@@ -11,11 +11,11 @@
 
 namespace vantrel {
 
-class Form1;
+class MainWindow;
 
 class PartAccessible : public QAccessibleInterface {
 public:
-    PartAccessible(Form1* form, QAccessible::Role role);
+    PartAccessible(MainWindow* form, QAccessible::Role role);
 
     bool isValid() const override { return !form_.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -34,17 +34,17 @@ protected:
     // Where the part lies in the window's logical pixels.
     virtual QRectF localRect() const = 0;
     QRect toGlobal(const QRectF& local) const;
-    Form1* form() const { return form_.data(); }
+    MainWindow* form() const { return form_.data(); }
 
 private:
-    QPointer<Form1> form_;
+    QPointer<MainWindow> form_;
     QAccessible::Role role_;
 };
 
 // The scene itself: its name, and the frame in words as its description.
 class AnimationAccessible : public PartAccessible {
 public:
-    explicit AnimationAccessible(Form1* form);
+    explicit AnimationAccessible(MainWindow* form);
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
 

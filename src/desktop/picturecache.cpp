@@ -37,7 +37,7 @@ const QPixmap& PictureCache::chart(Scale scale, QPointF* topLeft)
         // Snap the element's rectangle to whole device pixels and stretch the
         // chart to exactly that, so painting is a plain copy on every frame.
         const qreal dpr = scale.dpr;
-        const QRect device = devicePixels(pixelRect(element(Id::Image1).geometry, scale.zoom), dpr);
+        const QRect device = devicePixels(pixelRect(element(Id::waveformChart).geometry, scale.zoom), dpr);
         chartPixmap_ = QPixmap::fromImage(chartImage_.scaled(device.size(), Qt::IgnoreAspectRatio,
                                                              Qt::SmoothTransformation));
         chartPixmap_.setDevicePixelRatio(dpr);
@@ -55,7 +55,7 @@ const QPixmap& PictureCache::about(Scale scale, QPointF* topLeft)
         // in between, pixels are repeated to the next whole multiple and only
         // that is smoothed down, which keeps the edges nearly as sharp.
         const qreal dpr = scale.dpr;
-        const QRect device = devicePixels(pixelRect(element(Id::cmdAbout).geometry, scale.zoom), dpr);
+        const QRect device = devicePixels(pixelRect(element(Id::aboutButton).geometry, scale.zoom), dpr);
         const int side = device.width();
         const int whole = std::max(1, (side + aboutImage_.width() - 1) / aboutImage_.width());
         QImage art = aboutImage_.scaled(aboutImage_.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);

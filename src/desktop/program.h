@@ -6,7 +6,7 @@
 #pragma once
 
 #include "app/session.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 #include "desktop/sceneaccessible.h"
 #include "desktop/viewcontrol.h"
 
@@ -15,7 +15,7 @@
 namespace vantrel {
 
 // What a screen reader finds, and zoom and full screen, around a window.
-inline void setUpView(Form1& form)
+inline void setUpView(MainWindow& form)
 {
     setUpAccessibility(form);
     new ViewControl(form);
@@ -23,7 +23,7 @@ inline void setUpView(Form1& form)
 
 struct Program {
     Session session;
-    Form1 form{session};
+    MainWindow form{session};
 
     explicit Program(Language language = {})
         : session(std::move(language))

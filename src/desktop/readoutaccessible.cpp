@@ -4,20 +4,20 @@
 #include "desktop/readoutaccessible.h"
 
 #include "desktop/designlook.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 
 #include <QFontMetricsF>
 
 namespace vantrel {
 
-ReadOutAccessible::ReadOutAccessible(Form1* form)
+ReadOutAccessible::ReadOutAccessible(MainWindow* form)
     : PartAccessible(form, QAccessible::StaticText)
 {
 }
 
 QString ReadOutAccessible::readOut() const
 {
-    return form() ? QString::fromStdString(form()->scene()[Id::lblAngle].caption) : QString();
+    return form() ? QString::fromStdString(form()->scene()[Id::readOut].caption) : QString();
 }
 
 QString ReadOutAccessible::text(QAccessible::Text t) const
@@ -27,8 +27,8 @@ QString ReadOutAccessible::text(QAccessible::Text t) const
     // The label in front of it is painted too, so the read-out carries it:
     // "Phase Angle: 90 deg.".
     if (t == QAccessible::Name)
-        return QString::fromStdString(readOutName(form()->session().language(), form()->scene()[Id::Label2].caption,
-                                                  form()->scene()[Id::lblAngle].caption));
+        return QString::fromStdString(readOutName(form()->session().language(), form()->scene()[Id::readOutLabel].caption,
+                                                  form()->scene()[Id::readOut].caption));
     if (t == QAccessible::Value)
         return readOut();
     return {};
@@ -66,7 +66,7 @@ QRect ReadOutAccessible::characterRect(int offset) const
     const QString s = readOut();
     if (!form() || offset < 0 || offset >= s.size())
         return {};
-    const QFontMetricsF metrics(designFont(element(Id::lblAngle).font, form()->zoom()));
+    const QFontMetricsF metrics(designFont(element(Id::readOut).font, form()->zoom()));
     const QPointF origin = localRect().topLeft();
     const double left = metrics.horizontalAdvance(s.left(offset));
     const double right = metrics.horizontalAdvance(s.left(offset + 1));
@@ -82,6 +82,6 @@ int ReadOutAccessible::offsetAtPoint(const QPoint& point) const
     return -1;
 }
 
-QRectF ReadOutAccessible::localRect() const { return form()->elementRect(Id::lblAngle); }
+QRectF ReadOutAccessible::localRect() const { return form()->elementRect(Id::readOut); }
 
 } // namespace vantrel

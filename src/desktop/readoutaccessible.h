@@ -11,7 +11,7 @@ namespace vantrel {
 
 class ReadOutAccessible : public PartAccessible, public QAccessibleTextInterface {
 public:
-    explicit ReadOutAccessible(Form1* form);
+    explicit ReadOutAccessible(MainWindow* form);
 
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;

@@ -4,7 +4,7 @@
 #include "desktop/sceneaccessible.h"
 
 #include "desktop/aboutaccessible.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 #include "desktop/partaccessible.h"
 #include "desktop/readoutaccessible.h"
 
@@ -15,7 +15,7 @@ namespace {
 constexpr std::array kParts{ScenePart::Scene, ScenePart::ReadOut, ScenePart::About};
 constexpr int kPartCount = static_cast<int>(kParts.size());
 
-QAccessibleInterface* makePart(Form1* form, ScenePart which)
+QAccessibleInterface* makePart(MainWindow* form, ScenePart which)
 {
     switch (which) {
     case ScenePart::Scene:
@@ -30,14 +30,14 @@ QAccessibleInterface* makePart(Form1* form, ScenePart which)
 
 QAccessibleInterface* windowFactory(const QString&, QObject* object)
 {
-    if (auto* form = qobject_cast<Form1*>(object))
+    if (auto* form = qobject_cast<MainWindow*>(object))
         return new SceneAccessible(form);
     return nullptr;
 }
 
 } // namespace
 
-SceneAccessible::SceneAccessible(Form1* form)
+SceneAccessible::SceneAccessible(MainWindow* form)
     : QAccessibleWidget(form, QAccessible::Window)
 {
     for (int i = 0; i < kPartCount; ++i)
@@ -93,7 +93,7 @@ QAccessibleInterface* SceneAccessible::childAt(int x, int y) const
     return nullptr;
 }
 
-void setUpAccessibility(Form1& form)
+void setUpAccessibility(MainWindow& form)
 {
     static const bool installed = [] {
         QAccessible::installFactory(windowFactory);
@@ -119,10 +119,10 @@ void setUpAccessibility(Form1& form)
         if (w && words.description)
             w->setAccessibleDescription(QString::fromStdString(language.tr(words.description)));
     }
-    QObject::connect(&form, &Form1::settled, &form, [&form] { announceFrame(form); });
+    QObject::connect(&form, &MainWindow::settled, &form, [&form] { announceFrame(form); });
 }
 
-void announceFrame(Form1& form)
+void announceFrame(MainWindow& form)
 {
     if (!QAccessible::isActive())
         return;

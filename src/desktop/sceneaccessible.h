@@ -13,14 +13,14 @@
 
 namespace vantrel {
 
-class Form1;
+class MainWindow;
 
 // The painted parts that the window exposes, in reading order.
 enum class ScenePart { Scene, ReadOut, About };
 
 class SceneAccessible : public QAccessibleWidget {
 public:
-    explicit SceneAccessible(Form1* form);
+    explicit SceneAccessible(MainWindow* form);
     ~SceneAccessible() override;
 
     int childCount() const override;
@@ -37,11 +37,11 @@ private:
 // Makes the window's own interface the one Qt hands out, names the controls
 // whose caption does not say what they are, and tells a reader when the
 // frame has settled. Called once the window's controls exist.
-void setUpAccessibility(Form1& form);
+void setUpAccessibility(MainWindow& form);
 
 // Tells assistive technology that the frame on screen has settled: after a
 // pause or a Set Angle. Not called on ticks, which would flood a listener
 // with a new sentence many times a second.
-void announceFrame(Form1& form);
+void announceFrame(MainWindow& form);
 
 } // namespace vantrel

@@ -5,7 +5,7 @@
 
 #include "desktop/commandkeys.h"
 #include "desktop/designlook.h"
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 #include "desktop/zoomsteps.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@
 
 namespace vantrel {
 
-ViewControl::ViewControl(Form1& form)
+ViewControl::ViewControl(MainWindow& form)
     : QObject(&form)
     , form_(form)
 {

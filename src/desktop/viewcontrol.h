@@ -14,7 +14,7 @@ class QShortcut;
 
 namespace vantrel {
 
-class Form1;
+class MainWindow;
 
 // Ctrl with Plus, Equals, Minus or 0, and Ctrl with the wheel, step the zoom
 // from wherever the focus is in the window; F11 toggles full screen and
@@ -24,7 +24,7 @@ class Form1;
 class ViewControl : public QObject {
     Q_OBJECT
 public:
-    explicit ViewControl(Form1& form);
+    explicit ViewControl(MainWindow& form);
 
     void zoomIn();
     void zoomOut();
@@ -40,7 +40,7 @@ private:
     void setLeaveKeysEnabled(bool enabled);
     void zoomTo(double zoom);
 
-    Form1& form_;
+    MainWindow& form_;
     QList<QShortcut*> leaveKeys_;
     // Full screen fits the scene to the screen until a zoom key is pressed.
     bool fitting_ = false;

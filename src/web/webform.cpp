@@ -28,7 +28,7 @@ void writeControls(JsonWriter& json)
 {
     const Controls& c = session().controls();
     json.key("controls").object();
-    json.field("cmdPlay", c.cmdPlayCaption).field("txtAngle", c.txtAngleText).field("interval", c.timerInterval);
+    json.field("cmdPlay", session().playCaption()).field("txtAngle", c.angleText).field("interval", c.tickMs);
     // The option button that shows the speed; none when no speed has it.
     const std::optional<Id> chosen = session().chosenSpeed();
     json.key("speed");
@@ -89,7 +89,7 @@ const char* answer(const Change& change, bool whole = false)
         for (const ElementDef& def : elementTable()) {
             // Play's caption and the box's text are the controls', sent above.
             if (whole && roleOf(def.id) != Role::None)
-                writeElement(json, def.id, s.scene()[def.id], def.id != Id::cmdPlay && def.id != Id::txtAngle);
+                writeElement(json, def.id, s.scene()[def.id], def.id != Id::playButton && def.id != Id::angleBox);
         }
         json.end();
     }

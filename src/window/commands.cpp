@@ -15,12 +15,12 @@ constexpr Id kView = Id::count_;
 // desktop. The About picture takes no focus, so the help key stands in for it.
 constexpr std::array<CommandDef, 11> kCommands{{
     // TRANSLATORS: a command as the list of keys and a screen reader name it.
-    {Command::PlayPause, N_("Play or pause"), Id::cmdPlay, KeyScope::None, {}},
-    {Command::Fast, N_("Fast"), Id::optFast, KeyScope::None, {}},
-    {Command::Medium, N_("Medium"), Id::optMed, KeyScope::None, {}},
-    {Command::Slow, N_("Slow"), Id::optSlow, KeyScope::None, {}},
-    {Command::SetAngle, N_("Set the angle typed in the box"), Id::cmdAngle, KeyScope::TextBox, {"Return", "Enter"}},
-    {Command::About, N_("Show the About box"), Id::cmdAbout, KeyScope::Window, {"F1"}},
+    {Command::PlayPause, N_("Play or pause"), Id::playButton, KeyScope::None, {}},
+    {Command::Fast, N_("Fast"), Id::fastOption, KeyScope::None, {}},
+    {Command::Medium, N_("Medium"), Id::mediumOption, KeyScope::None, {}},
+    {Command::Slow, N_("Slow"), Id::slowOption, KeyScope::None, {}},
+    {Command::SetAngle, N_("Set the angle typed in the box"), Id::setAngleButton, KeyScope::TextBox, {"Return", "Enter"}},
+    {Command::About, N_("Show the About box"), Id::aboutButton, KeyScope::Window, {"F1"}},
     {Command::ZoomIn, N_("Zoom in"), kView, KeyScope::Window, {"Ctrl++", "Ctrl+=", "Ctrl+Shift++"}},
     {Command::ZoomOut, N_("Zoom out"), kView, KeyScope::Window, {"Ctrl+-"}},
     {Command::ZoomReset, N_("Back to the designed size"), kView, KeyScope::Window, {"Ctrl+0"}},

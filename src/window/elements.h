@@ -23,15 +23,15 @@ inline constexpr int kClientHeightTwips = 11010;
 
 // One identifier per element, in table order. Id::count_ is not an element.
 enum class Id : std::uint8_t {
-    Frame2, Label4, Label3, Shape8, Line5, Line2, Shape10, Shape9,
-    cmdAngle, txtAngle, Frame1, optFast, optMed, optSlow, cmdPlay, Timer1,
-    cmdAbout, Label2, lblAngle,
-    Label1_5, Label1_4, Label1_3, Label1_2, Label1_1, Label1_0,
-    Lb1, Lb2, Db, Lyy1, Lyy2, Dyy, Ly1, Ly2, Dy, Lbb1, Lbb2, Dbb,
-    LineX, Line4, Line3, Line1,
-    Lrr1, Lrr2, Dr, Drr, Lr1, Lr2,
-    Shape7, Shape6, Shape5, Shape4, Shape3, Shape2,
-    LineB, LineY, Shape1, LineR, sh1, Image1, LineW,
+    legendBox, legendUpwards, legendDownwards, legendCrossRing, legendCrossA, legendCrossB, legendDotRing, legendDot,
+    setAngleButton, angleBox, speedBox, fastOption, mediumOption, slowOption, playButton, ticker,
+    aboutButton, readOutLabel, readOut,
+    b2Caption, b1Caption, y2Caption, y1Caption, r2Caption, r1Caption,
+    b1CrossA, b1CrossB, b1Dot, y2CrossA, y2CrossB, y2Dot, y1CrossA, y1CrossB, y1Dot, b2CrossA, b2CrossB, b2Dot,
+    timeCursor, bAxis, rAxis, yAxis,
+    r2CrossA, r2CrossB, r1Dot, r2Dot, r1CrossA, r1CrossB,
+    b1Ring, b2Ring, y2Ring, y1Ring, r2Ring, r1Ring,
+    bPhasor, yPhasor, statorOuter, rPhasor, statorInner, waveformChart, resultant,
     count_
 };
 
@@ -45,7 +45,7 @@ enum class Kind : std::uint8_t {
 };
 
 // The container an element is placed in; its geometry is relative to it.
-enum class In : std::uint8_t { Window, Frame1, Frame2 };
+enum class In : std::uint8_t { Window, SpeedBox, LegendBox };
 
 // A colour is either a fixed RGB value or one of the system scheme's colours.
 struct Colour {

@@ -27,7 +27,7 @@ constexpr std::array<RegionDef, kRegionCount> kRegions{{
 }};
 // clang-format on
 
-constexpr std::array<Move, 1> kMoves{{{Id::cmdAbout, 14715, 8265}}};
+constexpr std::array<Move, 1> kMoves{{{Id::aboutButton, 14715, 8265}}};
 
 constexpr auto E = R::count_;
 
@@ -63,8 +63,8 @@ constexpr double pointsToPixels(double points) { return points * 20 / kTwipsPerP
 Id containerOf(Id id)
 {
     switch (element(id).in) {
-    case In::Frame1: return Id::Frame1;
-    case In::Frame2: return Id::Frame2;
+    case In::SpeedBox: return Id::speedBox;
+    case In::LegendBox: return Id::legendBox;
     case In::Window: break;
     }
     return id;
@@ -84,17 +84,17 @@ const std::array<ArrangementDef, static_cast<std::size_t>(Arrangement::count_)>&
 RegionId regionOf(Id id)
 {
     switch (containerOf(id)) {
-    case Id::Frame2: return R::Legend;
-    case Id::Frame1: return R::Speeds;
-    case Id::Label2:
-    case Id::lblAngle: return R::ReadOut;
-    case Id::Image1:
-    case Id::LineX: return R::Chart;
-    case Id::cmdPlay:
-    case Id::txtAngle:
-    case Id::cmdAngle:
-    case Id::cmdAbout: return R::Buttons;
-    case Id::Timer1: return R::count_;
+    case Id::legendBox: return R::Legend;
+    case Id::speedBox: return R::Speeds;
+    case Id::readOutLabel:
+    case Id::readOut: return R::ReadOut;
+    case Id::waveformChart:
+    case Id::timeCursor: return R::Chart;
+    case Id::playButton:
+    case Id::angleBox:
+    case Id::setAngleButton:
+    case Id::aboutButton: return R::Buttons;
+    case Id::ticker: return R::count_;
     default: return R::Stator;
     }
 }

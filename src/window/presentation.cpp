@@ -11,8 +11,8 @@
 namespace vantrel {
 namespace {
 
-constexpr std::array kTabOrder{Id::cmdPlay, Id::optSlow, Id::optMed, Id::optFast,
-                               Id::txtAngle, Id::cmdAngle, Id::cmdAbout};
+constexpr std::array kTabOrder{Id::playButton, Id::slowOption, Id::mediumOption, Id::fastOption,
+                               Id::angleBox, Id::setAngleButton, Id::aboutButton};
 
 bool someCommandClicks(Id id)
 {

@@ -15,9 +15,9 @@ struct PhaseElements {
 };
 
 constexpr std::array<PhaseElements, 3> kPhases{{
-    {Id::Lr1, Id::Lr2, Id::Dr, Id::Lrr1, Id::Lrr2, Id::Drr, Id::LineR},
-    {Id::Ly1, Id::Ly2, Id::Dy, Id::Lyy1, Id::Lyy2, Id::Dyy, Id::LineY},
-    {Id::Lb1, Id::Lb2, Id::Db, Id::Lbb1, Id::Lbb2, Id::Dbb, Id::LineB},
+    {Id::r1CrossA, Id::r1CrossB, Id::r1Dot, Id::r2CrossA, Id::r2CrossB, Id::r2Dot, Id::rPhasor},
+    {Id::y1CrossA, Id::y1CrossB, Id::y1Dot, Id::y2CrossA, Id::y2CrossB, Id::y2Dot, Id::yPhasor},
+    {Id::b1CrossA, Id::b1CrossB, Id::b1Dot, Id::b2CrossA, Id::b2CrossB, Id::b2Dot, Id::bPhasor},
 }};
 
 // The second conductor carries the same current the other way, so it shows
@@ -45,17 +45,17 @@ void writeLine(Id id, Point end, SceneState& s)
 
 void writeFrame(const Frame& frame, SceneState& s, const Language& language)
 {
-    s[Id::lblAngle].caption = readOutCaption(language, frame.degrees);
+    s[Id::readOut].caption = readOutCaption(language, frame.degrees);
 
     const auto x = static_cast<float>(frame.cursor);
-    s[Id::LineX].x1 = x;
-    s[Id::LineX].x2 = x;
+    s[Id::timeCursor].x1 = x;
+    s[Id::timeCursor].x2 = x;
 
     for (Phase p : {R, Y, B}) {
         writeMarks(kPhases[p], frame.phases[p].marks, s);
         writeLine(kPhases[p].phasor, frame.phases[p].end, s);
     }
-    writeLine(Id::LineW, frame.resultant, s);
+    writeLine(Id::resultant, frame.resultant, s);
 }
 
 } // namespace vantrel

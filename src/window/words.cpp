@@ -56,9 +56,9 @@ std::string captionOf(const Language& language, const ElementDef& def)
     if (!def.caption)
         return {};
     switch (def.id) {
-    case Id::Label1_0: case Id::Label1_1: case Id::Label1_2:
-    case Id::Label1_3: case Id::Label1_4: case Id::Label1_5:
-    case Id::txtAngle:
+    case Id::r1Caption: case Id::r2Caption: case Id::y1Caption:
+    case Id::y2Caption: case Id::b1Caption: case Id::b2Caption:
+    case Id::angleBox:
         return def.caption;
     default:
         return language.tr(def.caption);
@@ -93,13 +93,13 @@ AboutWords aboutWords(const Language& language)
 SpokenWords spokenWords(Id id)
 {
     switch (id) {
-    case Id::txtAngle:
+    case Id::angleBox:
         // TRANSLATORS: the angle box's name for a screen reader; it has no caption of its own.
         return {N_("Angle in degrees"), N_("Type an angle and press Enter to show it")};
-    case Id::cmdAbout:
+    case Id::aboutButton:
         // TRANSLATORS: the About picture, which works as a button, as a screen reader names it.
         return {NC_("picture button", "About"), N_("Shows who made this demo")};
-    case Id::Frame2:
+    case Id::legendBox:
         // TRANSLATORS: the legend "Current Direction" in words; its marks are painted.
         return {{}, N_("A dot in a conductor means current upwards, a cross downwards.")};
     default:

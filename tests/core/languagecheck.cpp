@@ -246,16 +246,16 @@ void checkSwitching()
             if (running)
                 s.command(Command::PlayPause);
             s.tick();
-            const Module1 before = s.state();
+            const AnimationState before = s.state();
             const Change change = s.setLanguage(def);
             const std::string what = std::string(def.code) + (running ? ", running" : ", paused");
             if (s.state().angle != before.angle || s.state().playing != before.playing || !change.language)
                 fail("switching to " + what + " changed the animation or told nothing");
             s.command(Command::PlayPause);
-            line("switch to " + what + ", then Play/Pause -> playing " + std::to_string(s.state().playing));
-            if (s.state().playing != (running ? 0 : 1))
+            line("switch to " + what + ", then Play/Pause -> playing " + std::to_string(s.state().playing ? 1 : 0));
+            if (s.state().playing != !running)
                 fail("after switching to " + what + ", Play/Pause went the wrong way");
-            if (s.scene()[Id::Label1_0].caption != "R1" || s.controls().txtAngleText != "90")
+            if (s.scene()[Id::r1Caption].caption != "R1" || s.controls().angleText != "90")
                 fail("switching to " + what + " translated a name or the box");
         }
     }

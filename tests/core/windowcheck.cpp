@@ -28,9 +28,9 @@ namespace corecheck {
 
 std::string marksOf(const SceneState& s)
 {
-    const Id ids[3][6] = {{Id::Lr1, Id::Lr2, Id::Dr, Id::Lrr1, Id::Lrr2, Id::Drr},
-                          {Id::Ly1, Id::Ly2, Id::Dy, Id::Lyy1, Id::Lyy2, Id::Dyy},
-                          {Id::Lb1, Id::Lb2, Id::Db, Id::Lbb1, Id::Lbb2, Id::Dbb}};
+    const Id ids[3][6] = {{Id::r1CrossA, Id::r1CrossB, Id::r1Dot, Id::r2CrossA, Id::r2CrossB, Id::r2Dot},
+                          {Id::y1CrossA, Id::y1CrossB, Id::y1Dot, Id::y2CrossA, Id::y2CrossB, Id::y2Dot},
+                          {Id::b1CrossA, Id::b1CrossB, Id::b1Dot, Id::b2CrossA, Id::b2CrossB, Id::b2Dot}};
     std::string out;
     for (const auto& m : ids) {
         // The two lines of one cross always go together.
@@ -82,35 +82,35 @@ void checkScene()
         std::vector<End> ends;
     } rows[] = {
         {0, "0 deg.", 9340, "---- -ox- x--o",
-         {{Id::LineR, 4500, 4500}, {Id::LineY, 3631.5, 6004.242}, {Id::LineB, 5368, 6003.376},
-          {Id::LineW, 4499.5, 7507.618}}},
-        {10, "5 deg.", 9420, "x--o -ox- x--o", {{Id::LineR, 4301, 4500}}},
-        {157, "90 deg.", 10596, "x--o -ox- -ox-", {{Id::LineR, 2501, 4500}, {Id::LineW, 1508.5, 4502.598}}},
-        {209, "119 deg.", 11012, "", {{Id::LineY, 4500, 4500}}},
-        {314, "180 deg.", 11852, "---- x--o -ox-", {{Id::LineW, 4494.5, 1492.382}}},
-        {471, "270 deg.", 13108, "-ox- x--o x--o", {{Id::LineR, 6500, 4500}, {Id::LineW, 7492, 4493.072}}},
+         {{Id::rPhasor, 4500, 4500}, {Id::yPhasor, 3631.5, 6004.242}, {Id::bPhasor, 5368, 6003.376},
+          {Id::resultant, 4499.5, 7507.618}}},
+        {10, "5 deg.", 9420, "x--o -ox- x--o", {{Id::rPhasor, 4301, 4500}}},
+        {157, "90 deg.", 10596, "x--o -ox- -ox-", {{Id::rPhasor, 2501, 4500}, {Id::resultant, 1508.5, 4502.598}}},
+        {209, "119 deg.", 11012, "", {{Id::yPhasor, 4500, 4500}}},
+        {314, "180 deg.", 11852, "---- x--o -ox-", {{Id::resultant, 4494.5, 1492.382}}},
+        {471, "270 deg.", 13108, "-ox- x--o x--o", {{Id::rPhasor, 6500, 4500}, {Id::resultant, 7492, 4493.072}}},
         {-174, "-100 deg.", 7948, "-ox- x--o x--o", {}},
         // Beyond 16 bits the frame is still whole: the cursor lies off the chart.
         {2929, "1679 deg.", 32772, "", {}},
     };
     const SceneState designed;
-    const std::set<Id> dynamic{Id::lblAngle, Id::LineX, Id::Lr1, Id::Lr2, Id::Dr, Id::Lrr1, Id::Lrr2, Id::Drr,
-                               Id::Ly1, Id::Ly2, Id::Dy, Id::Lyy1, Id::Lyy2, Id::Dyy, Id::Lb1, Id::Lb2, Id::Db,
-                               Id::Lbb1, Id::Lbb2, Id::Dbb, Id::LineR, Id::LineY, Id::LineB, Id::LineW};
+    const std::set<Id> dynamic{Id::readOut, Id::timeCursor, Id::r1CrossA, Id::r1CrossB, Id::r1Dot, Id::r2CrossA, Id::r2CrossB, Id::r2Dot,
+                               Id::y1CrossA, Id::y1CrossB, Id::y1Dot, Id::y2CrossA, Id::y2CrossB, Id::y2Dot, Id::b1CrossA, Id::b1CrossB, Id::b1Dot,
+                               Id::b2CrossA, Id::b2CrossB, Id::b2Dot, Id::rPhasor, Id::yPhasor, Id::bPhasor, Id::resultant};
     for (const auto& r : rows) {
         Drawing d;
         d.process(r.angle);
         const SceneState& s = d.s;
         const std::string at = "frame " + std::to_string(r.angle) + ": ";
-        line(at + s[Id::lblAngle].caption + ", x " + coordinate(s[Id::LineX].x1) + ", " + marksOf(s));
-        if (s[Id::lblAngle].caption != r.caption)
+        line(at + s[Id::readOut].caption + ", x " + coordinate(s[Id::timeCursor].x1) + ", " + marksOf(s));
+        if (s[Id::readOut].caption != r.caption)
             fail(at + "read-out, expected " + r.caption);
-        const ElementState& x = s[Id::LineX];
+        const ElementState& x = s[Id::timeCursor];
         if (x.x1 != float(r.cursor) || x.x2 != float(r.cursor) || x.y1 != 2040.0f || x.y2 != 6960.0f)
             fail(at + "cursor, expected a vertical line at " + std::to_string(r.cursor));
         if (!r.marks.empty() && marksOf(s) != r.marks)
             fail(at + "marks, expected " + r.marks);
-        for (Id id : {Id::LineR, Id::LineY, Id::LineB, Id::LineW})
+        for (Id id : {Id::rPhasor, Id::yPhasor, Id::bPhasor, Id::resultant})
             if (s[id].x1 != 4500.0f || s[id].y1 != 4500.0f)
                 fail(at + element(id).name + " leaves the centre");
         for (const End& e : r.ends)
@@ -132,7 +132,7 @@ void checkScene()
         d.process(203);
         const std::string y = marksOf(d.s).substr(5, 4);
         line("threshold after " + std::to_string(t.before) + ": Y " + y);
-        if (y != t.marksY || d.s[Id::lblAngle].caption != "116 deg.")
+        if (y != t.marksY || d.s[Id::readOut].caption != "116 deg.")
             fail("threshold after " + std::to_string(t.before) + ", expected Y " + t.marksY);
         d.process(204);
         if (marksOf(d.s).substr(5, 4) != "----")
@@ -142,10 +142,10 @@ void checkScene()
     // What both front ends read. Wide lines end round, as a wide pen draws
     // them; thin ones along an axis are laid on whole pixels with flat ends.
     const struct { Id line; float x1, y1, x2, y2; double width; bool round; } ends[] = {
-        {Id::Line1, 1920, 3000, 7080, 6000, 1, false}, {Id::Line1, 1920, 3000, 7080, 6000, 2, true},
-        {Id::Line3, 4500, 1560, 4500, 7440, 2, false}, {Id::LineX, 9348, 2040, 9348, 6960, 2.5, false},
-        {Id::Lr1, 4370, 1270, 4620, 1020, 3, true},    {Id::LineR, 4200, 4320, 4800, 4320, 10, true},
-        {Id::LineR, 4500, 4500, 4500, 4500, 10, false}, // no length, nothing drawn
+        {Id::yAxis, 1920, 3000, 7080, 6000, 1, false}, {Id::yAxis, 1920, 3000, 7080, 6000, 2, true},
+        {Id::rAxis, 4500, 1560, 4500, 7440, 2, false}, {Id::timeCursor, 9348, 2040, 9348, 6960, 2.5, false},
+        {Id::r1CrossA, 4370, 1270, 4620, 1020, 3, true},    {Id::rPhasor, 4200, 4320, 4800, 4320, 10, true},
+        {Id::rPhasor, 4500, 4500, 4500, 4500, 10, false}, // no length, nothing drawn
     };
     for (const auto& e : ends) {
         ElementState s;
@@ -160,7 +160,7 @@ void checkScene()
             clickable.push_back(def.id);
     std::vector<Id> order(tabOrder().begin(), tabOrder().end());
     if (!std::is_permutation(order.begin(), order.end(), clickable.begin(), clickable.end()) ||
-        order.back() != Id::cmdAbout || roleOf(Id::cmdAbout) != Role::PictureButton || roleOf(Id::Timer1) != Role::None)
+        order.back() != Id::aboutButton || roleOf(Id::aboutButton) != Role::PictureButton || roleOf(Id::ticker) != Role::None)
         fail("tab order or roles");
 }
 
@@ -470,7 +470,7 @@ void checkLayout()
             rgt = std::max(g.a, g.c) + half;
             t = std::min(g.b, g.d) - half;
             b = std::max(g.b, g.d) + half;
-            if (d.id == Id::LineX)
+            if (d.id == Id::timeCursor)
                 rgt += 628 * 8;
         } else if (d.kind == Kind::Circle) {
             l -= half, t -= half, rgt += half, b += half;

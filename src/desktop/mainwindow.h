@@ -22,23 +22,23 @@ namespace vantrel {
 
 // Shows the session: its controls as widgets, its scene painted. Every
 // control, key and tick goes to the session; what comes back is shown.
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(Session& session, QWidget* parent = nullptr);
+    explicit MainWindow(Session& session, QWidget* parent = nullptr);
 
     // A control pressed or its key: the session runs it, the window shows it.
     void run(Command c);
-    // Timer1 fired.
+    // The ticker fired.
     void tick();
 
-    QPushButton* cmdPlay() const;
-    QPushButton* cmdAngle() const;
-    QLineEdit* txtAngle() const;
-    QRadioButton* optFast() const;
-    QRadioButton* optMed() const;
-    QRadioButton* optSlow() const;
-    QTimer* Timer1() const { return timer_; }
+    QPushButton* playButton() const;
+    QPushButton* setAngleButton() const;
+    QLineEdit* angleBox() const;
+    QRadioButton* fastOption() const;
+    QRadioButton* mediumOption() const;
+    QRadioButton* slowOption() const;
+    QTimer* ticker() const { return ticker_; }
     QWidget* widget(Id id) const { return widgets_[indexOf(id)]; }
 
     const Session& session() const { return session_; }
@@ -84,7 +84,7 @@ private:
     Session& session_;
     PictureCache pictures_;
     std::array<QWidget*, kElementCount> widgets_{};
-    QTimer* timer_ = nullptr;
+    QTimer* ticker_ = nullptr;
     bool aboutPressed_ = false;
     DirtyRects invalidated_;
     double zoom_ = 1.0;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "desktop/form1.h"
+#include "desktop/mainwindow.h"
 
 #include "desktop/commandkeys.h"
 #include "desktop/designlook.h"
@@ -29,7 +29,7 @@
 
 namespace vantrel {
 
-Form1::Form1(Session& session, QWidget* parent)
+MainWindow::MainWindow(Session& session, QWidget* parent)
     : QWidget(parent)
     , session_(session)
 {
@@ -43,11 +43,11 @@ Form1::Form1(Session& session, QWidget* parent)
     createControls();
     placeControls();
 
-    const ElementDef& timerDef = element(Id::Timer1);
-    timer_ = new QTimer(this);
-    timer_->setObjectName(QString::fromLatin1(timerDef.name));
-    timer_->setTimerType(Qt::PreciseTimer); // a cycle must take its nominal time
-    timer_->start(session_.controls().timerInterval);
+    const ElementDef& timerDef = element(Id::ticker);
+    ticker_ = new QTimer(this);
+    ticker_->setObjectName(QString::fromLatin1(timerDef.name));
+    ticker_->setTimerType(Qt::PreciseTimer); // a cycle must take its nominal time
+    ticker_->start(session_.controls().tickMs);
     showControls();
 
     // A picture button is painted and takes no focus here: its key stands in.
@@ -66,21 +66,21 @@ Form1::Form1(Session& session, QWidget* parent)
     // and the arrows move on from there. Left alone, Qt would stop at the
     // first option in the chain until one of them had been focused.
     const auto tabToChosenSpeed = [this] {
-        for (QRadioButton* option : {optSlow(), optMed(), optFast()})
+        for (QRadioButton* option : {slowOption(), mediumOption(), fastOption()})
             option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     };
-    for (QRadioButton* option : {optSlow(), optMed(), optFast()})
+    for (QRadioButton* option : {slowOption(), mediumOption(), fastOption()})
         connect(option, &QRadioButton::toggled, this, tabToChosenSpeed);
     tabToChosenSpeed();
-    new OptionRowKeys({optSlow(), optMed(), optFast()}, this);
+    new OptionRowKeys({slowOption(), mediumOption(), fastOption()}, this);
     bindCommands();
 }
 
 // Every control and key reaches the session by the command table.
-void Form1::bindCommands()
+void MainWindow::bindCommands()
 {
-    connect(timer_, &QTimer::timeout, this, &Form1::tick);
-    connect(txtAngle(), &QLineEdit::textChanged, this,
+    connect(ticker_, &QTimer::timeout, this, &MainWindow::tick);
+    connect(angleBox(), &QLineEdit::textChanged, this,
             [this](const QString& text) { showChange(session_.textChanged(text.toStdString())); });
     for (const CommandDef& def : commandTable()) {
         const Command c = def.command;
@@ -91,7 +91,7 @@ void Form1::bindCommands()
         switch (def.scope) {
         case KeyScope::TextBox:
             // The box takes Return and Enter for itself and says so with this signal.
-            connect(txtAngle(), &QLineEdit::returnPressed, this, [this, c] { run(c); });
+            connect(angleBox(), &QLineEdit::returnPressed, this, [this, c] { run(c); });
             break;
         case KeyScope::Window:
             for (const QKeySequence& key : keysOf(c))
@@ -105,11 +105,11 @@ void Form1::bindCommands()
     }
 }
 
-void Form1::run(Command c) { showChange(session_.command(c)); }
+void MainWindow::run(Command c) { showChange(session_.command(c)); }
 
-void Form1::tick() { showChange(session_.tick()); }
+void MainWindow::tick() { showChange(session_.tick()); }
 
-void Form1::createControls()
+void MainWindow::createControls()
 {
     const auto& table = elementTable();
     // Group boxes first: they hold other controls.
@@ -129,14 +129,14 @@ void Form1::createControls()
     }
 }
 
-QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
+QWidget* MainWindow::createControl(const ElementDef& def, QWidget* parent)
 {
     const QString caption = QString::fromStdString(captionOf(session_.language(), def));
     QWidget* w = nullptr;
     switch (def.kind) {
     case Kind::GroupBox: {
         auto* box = new ElementGroupBox(caption, parent);
-        const In inside = def.id == Id::Frame2 ? In::Frame2 : In::Frame1;
+        const In inside = def.id == Id::legendBox ? In::LegendBox : In::SpeedBox;
         box->setElementPainter([this, inside](QPainter& p, const QRegion& region) {
             paintElements(p, inside, session_.scene(), region, pictures_, zoom_);
         });
@@ -164,14 +164,14 @@ QWidget* Form1::createControl(const ElementDef& def, QWidget* parent)
 
 // The designed font, smaller where the language's caption needs it to fit
 // the room the style leaves for text. Play keeps one size for both captions.
-QFont Form1::captionFont(const ElementDef& def, QWidget& w) const
+QFont MainWindow::captionFont(const ElementDef& def, QWidget& w) const
 {
     const QFont designed = designFont(def.font, zoom_);
     QString caption;
     double room = 0;
     if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
         caption = button->text();
-        if (def.id == Id::cmdPlay) {
+        if (def.id == Id::playButton) {
             const Language& language = session_.language();
             const QString play = QString::fromStdString(language.tr(kPlay));
             const QString pause = QString::fromStdString(language.tr(kPause));
@@ -199,7 +199,7 @@ QFont Form1::captionFont(const ElementDef& def, QWidget& w) const
     return fittedFont(designed, caption, room);
 }
 
-void Form1::placeControls()
+void MainWindow::placeControls()
 {
     for (const ElementDef& def : elementTable()) {
         QWidget* w = widget(def.id);
@@ -213,7 +213,7 @@ void Form1::placeControls()
     }
 }
 
-void Form1::setZoom(double zoom)
+void MainWindow::setZoom(double zoom)
 {
     if (zoom == zoom_)
         return;
@@ -225,7 +225,7 @@ void Form1::setZoom(double zoom)
     update();
 }
 
-void Form1::placeScene()
+void MainWindow::placeScene()
 {
     QPoint origin;
     if (isFullScreen()) {
@@ -239,33 +239,33 @@ void Form1::placeScene()
     update();
 }
 
-void Form1::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeScene();
 }
 
-QWidget* Form1::container(In in) const
+QWidget* MainWindow::container(In in) const
 {
     switch (in) {
-    case In::Frame1:
-        return widget(Id::Frame1);
-    case In::Frame2:
-        return widget(Id::Frame2);
+    case In::SpeedBox:
+        return widget(Id::speedBox);
+    case In::LegendBox:
+        return widget(Id::legendBox);
     case In::Window:
         break;
     }
-    return const_cast<Form1*>(this);
+    return const_cast<MainWindow*>(this);
 }
 
-QPushButton* Form1::cmdPlay() const { return static_cast<QPushButton*>(widget(Id::cmdPlay)); }
-QPushButton* Form1::cmdAngle() const { return static_cast<QPushButton*>(widget(Id::cmdAngle)); }
-QLineEdit* Form1::txtAngle() const { return static_cast<QLineEdit*>(widget(Id::txtAngle)); }
-QRadioButton* Form1::optFast() const { return static_cast<QRadioButton*>(widget(Id::optFast)); }
-QRadioButton* Form1::optMed() const { return static_cast<QRadioButton*>(widget(Id::optMed)); }
-QRadioButton* Form1::optSlow() const { return static_cast<QRadioButton*>(widget(Id::optSlow)); }
+QPushButton* MainWindow::playButton() const { return static_cast<QPushButton*>(widget(Id::playButton)); }
+QPushButton* MainWindow::setAngleButton() const { return static_cast<QPushButton*>(widget(Id::setAngleButton)); }
+QLineEdit* MainWindow::angleBox() const { return static_cast<QLineEdit*>(widget(Id::angleBox)); }
+QRadioButton* MainWindow::fastOption() const { return static_cast<QRadioButton*>(widget(Id::fastOption)); }
+QRadioButton* MainWindow::mediumOption() const { return static_cast<QRadioButton*>(widget(Id::mediumOption)); }
+QRadioButton* MainWindow::slowOption() const { return static_cast<QRadioButton*>(widget(Id::slowOption)); }
 
-QRectF Form1::elementRect(Id id) const
+QRectF MainWindow::elementRect(Id id) const
 {
     const ElementDef& def = element(id);
     if (def.kind == Kind::Line) {
@@ -279,7 +279,7 @@ QRectF Form1::elementRect(Id id) const
     return pixelRect(def.geometry, zoom_).translated(surface == this ? origin_ : surface->pos());
 }
 
-void Form1::showChange(const Change& change)
+void MainWindow::showChange(const Change& change)
 {
     if (change.controls)
         showControls();
@@ -298,7 +298,7 @@ void Form1::showChange(const Change& change)
         showAbout(*change.about);
 }
 
-void Form1::invalidate(const ElementDef& def, const ElementState& state)
+void MainWindow::invalidate(const ElementDef& def, const ElementState& state)
 {
     if (!state.visible)
         return;
@@ -309,14 +309,14 @@ void Form1::invalidate(const ElementDef& def, const ElementState& state)
         container(def.in)->update(toQRect(r)); // the legend's marks never change
 }
 
-void Form1::repaintInvalidated()
+void MainWindow::repaintInvalidated()
 {
     for (const Rect& r : invalidated_.rects())
         update(toQRect(r));
     invalidated_.clear();
 }
 
-void Form1::paintEvent(QPaintEvent* event)
+void MainWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     if (!origin_.isNull())
@@ -326,25 +326,25 @@ void Form1::paintEvent(QPaintEvent* event)
 
 // A widget already showing its control's state is left alone, so the box
 // keeps its caret and selection.
-void Form1::showControls()
+void MainWindow::showControls()
 {
     const Controls& controls = session_.controls();
-    const QString caption = QString::fromStdString(controls.cmdPlayCaption);
-    if (cmdPlay()->text() != caption)
-        cmdPlay()->setText(caption);
-    if (timer_->interval() != controls.timerInterval)
-        timer_->setInterval(controls.timerInterval);
+    const QString caption = QString::fromStdString(session_.playCaption());
+    if (playButton()->text() != caption)
+        playButton()->setText(caption);
+    if (ticker_->interval() != controls.tickMs)
+        ticker_->setInterval(controls.tickMs);
     if (const std::optional<Id> speed = session_.chosenSpeed()) {
         auto* option = static_cast<QRadioButton*>(widget(*speed));
         if (!option->isChecked())
             option->setChecked(true);
     }
-    const QString text = QString::fromStdString(controls.txtAngleText);
-    if (txtAngle()->text() != text)
-        txtAngle()->setText(text);
+    const QString text = QString::fromStdString(controls.angleText);
+    if (angleBox()->text() != text)
+        angleBox()->setText(text);
 }
 
-void Form1::showAbout(const AboutRequest& about)
+void MainWindow::showAbout(const AboutRequest& about)
 {
     QMessageBox box(QMessageBox::Information, QString::fromStdString(about.title), QString::fromStdString(about.text),
                     QMessageBox::Ok, this);
@@ -352,16 +352,16 @@ void Form1::showAbout(const AboutRequest& about)
     box.exec();
 }
 
-bool Form1::overAbout(const QPointF& pos) const { return elementRect(Id::cmdAbout).contains(pos); }
+bool MainWindow::overAbout(const QPointF& pos) const { return elementRect(Id::aboutButton).contains(pos); }
 
 // The About picture clicks like a button: press and release on it.
-void Form1::mousePressEvent(QMouseEvent* event)
+void MainWindow::mousePressEvent(QMouseEvent* event)
 {
     aboutPressed_ = event->button() == Qt::LeftButton && overAbout(event->position());
     QWidget::mousePressEvent(event);
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent* event)
+void MainWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = aboutPressed_ && event->button() == Qt::LeftButton && overAbout(event->position());
     aboutPressed_ = false;
