@@ -14,12 +14,10 @@ namespace {
 // smaller currents show nothing.
 constexpr double kThreshold = 120.0;
 
-constexpr std::array<int, 3> kOffsets{0, -kPhaseOffset, kPhaseOffset};
-
-PhaseFrame phaseAt(Phase p, std::int16_t angle, Marks before)
+PhaseFrame phaseAt(Phase p, double value, Marks before)
 {
     PhaseFrame f;
-    f.value = phaseValue(int{angle} + kOffsets[p]);
+    f.value = value;
     const double v = f.value;
     if (v < -kThreshold)
         f.marks = {true, false};
@@ -70,28 +68,39 @@ Point resultantOf(const std::array<PhaseFrame, 3>& phases)
 
 } // namespace
 
-double phaseValue(int argument)
+// 20 × 100 % is exactly the designed 2000, so the designed currents keep
+// their floor to the bit.
+double phaseValue(int argument, int percent)
 {
-    return -1.0 * std::floor(2000.0 * std::sin(argument / 100.0));
+    return -1.0 * std::floor(20.0 * percent * std::sin(argument / 100.0));
 }
 
 std::int32_t cursorX(std::int16_t angle) { return std::int32_t{angle} * kCursorStep + kCursorOrigin; }
 
-Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before)
+Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before) { return frameAt(angle, before, {}); }
+
+Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before, const Experiment& experiment)
 {
     Frame f;
     f.angle = angle;
     f.degrees = static_cast<long long>(std::floor(angle / kReadOutFactor));
     f.cursor = cursorX(angle);
+    const std::array<double, 3> currents = phaseCurrents(angle, experiment);
     for (Phase p : {R, Y, B})
-        f.phases[p] = phaseAt(p, angle, before[p]);
+        f.phases[p] = phaseAt(p, currents[p], before[p]);
     f.resultant = resultantOf(f.phases);
     return f;
 }
 
-const Frame& FrameUpdate::next(std::int16_t angle)
+double fieldSize(const Frame& frame)
 {
-    current_ = frameAt(angle, current_ ? current_->marks() : kDesignedMarks);
+    const double x = frame.resultant.x - kPhasorCentre, y = frame.resultant.y - kPhasorCentre;
+    return std::hypot(x, y) / kPeakTwips;
+}
+
+const Frame& FrameUpdate::next(std::int16_t angle, const Experiment& experiment)
+{
+    current_ = frameAt(angle, current_ ? current_->marks() : kDesignedMarks, experiment);
     return *current_;
 }
 

@@ -5,6 +5,8 @@
 // angle, and from the marks before it where a current lies on a threshold.
 #pragma once
 
+#include "scene/experiment.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -21,6 +23,10 @@ inline constexpr int kCursorStep = 8;
 
 // Offset of the Y and B phase arguments from R, in hundredths of a radian.
 inline constexpr int kPhaseOffset = 209;
+
+// A designed phase current's peak, in twips of phasor length.
+inline constexpr double kPeakTwips = 2000.0;
+
 
 // A line's end point in twips, held as 32-bit floats as the lines hold them.
 struct Point {
@@ -55,9 +61,10 @@ struct Frame {
     std::array<Marks, 3> marks() const { return {phases[R].marks, phases[Y].marks, phases[B].marks}; }
 };
 
-// A phase current in twips of phasor length: -floor(2000 sin(argument / 100)).
-// Always a whole number from -2000 to 2000.
-double phaseValue(int argument);
+// A phase current in twips of phasor length at `percent` of the designed
+// amplitude: -floor(20 percent sin(argument / 100)). At 100 % always a whole
+// number from -2000 to 2000.
+double phaseValue(int argument, int percent = 100);
 
 // The time cursor's x in twips. Wider than 16 bits on purpose: an angle that
 // Set Angle stores far outside the cycle puts the cursor off the chart
@@ -66,6 +73,12 @@ std::int32_t cursorX(std::int16_t angle);
 
 // The frame for `angle`, drawn over a frame whose marks were `before`.
 Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before);
+// The same in one of the lab's experiments.
+Frame frameAt(std::int16_t angle, const std::array<Marks, 3>& before, const Experiment& experiment);
+
+// The field's size: the resultant's length in multiples of one designed
+// phase's peak, 1.5 for a balanced supply.
+double fieldSize(const Frame& frame);
 
 // The designed scene shows every mark, so a current on a threshold in the
 // first frame leaves them all shown.
@@ -76,7 +89,8 @@ inline constexpr std::array<Marks, 3> kDesignedMarks{Marks{true, true}, Marks{tr
 class FrameUpdate {
 public:
     // Draws the frame for `angle` over the last one.
-    const Frame& next(std::int16_t angle);
+    const Frame& next(std::int16_t angle) { return next(angle, {}); }
+    const Frame& next(std::int16_t angle, const Experiment& experiment);
     // The frame on screen; none before the first.
     const std::optional<Frame>& current() const { return current_; }
 

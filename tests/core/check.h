@@ -35,6 +35,7 @@ void checkLanguages();
 // Set Angle takes off.
 std::string degreesFor(int angle);
 void checkLayout();
+void checkLab();
 
 // Outputs that the runtimes must write alike.
 int writeSession();

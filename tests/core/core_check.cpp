@@ -246,6 +246,7 @@ int check(const char* localeName)
     checkPictures();
     checkLanguages();
     checkLayout();
+    checkLab();
     return failures() == 0 ? 0 : 1;
 }
 
