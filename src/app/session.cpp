@@ -11,6 +11,31 @@
 
 namespace vantrel {
 
+namespace {
+
+FieldSweep sweepOf(const Experiment& experiment)
+{
+    FieldSweep sweep;
+    std::array<Marks, 3> marks = kDesignedMarks;
+    sweep.smallest = 1e9;
+    for (int angle = 0; angle <= kLastTick; ++angle) {
+        const Frame f = frameAt(static_cast<std::int16_t>(angle), marks, experiment);
+        marks = f.marks();
+        sweep.path.push_back(f.resultant);
+        sweep.smallest = std::min(sweep.smallest, fieldSize(f));
+        sweep.largest = std::max(sweep.largest, fieldSize(f));
+    }
+    return sweep;
+}
+
+int nearestStep(int percent)
+{
+    const int clamped = std::clamp(percent, 0, kLargestAmplitude);
+    return (clamped + kAmplitudeStep / 2) / kAmplitudeStep * kAmplitudeStep;
+}
+
+} // namespace
+
 Session::Session()
     : Session(Language{})
 {
@@ -21,6 +46,7 @@ Session::Session(Language language)
     : language_(std::move(language))
     , controls_{kMediumMs, element(Id::angleBox).caption}
     , scene_(language_)
+    , sweep_(sweepOf(experiment_))
 {
 }
 
@@ -137,7 +163,7 @@ void Session::showAbout()
 void Session::drawFrame()
 {
     const SceneState before = scene_;
-    writeFrame(frames_.next(state_.angle), scene_, language_);
+    writeFrame(frames_.next(state_.angle, experiment_), scene_, language_);
     std::vector<ElementChange>& changed = pending_.elements;
     for (Id id : changedElements(before, scene_)) {
         const auto known = std::find_if(changed.begin(), changed.end(), [id](const auto& c) { return c.id == id; });
@@ -149,6 +175,57 @@ void Session::drawFrame()
 }
 
 void Session::settle() { pending_.settled = description(); }
+
+
+Change Session::setExperiment(Experiment experiment)
+{
+    return run([this, &experiment] {
+        for (int& a : experiment.amplitude)
+            a = nearestStep(a);
+        if (experiment == experiment_)
+            return;
+        experiment_ = experiment;
+        sweep_ = sweepOf(experiment_);
+        pending_.lab = true;
+        drawFrame();
+        settle();
+    });
+}
+
+Change Session::setLabView(LabView view)
+{
+    return run([this, view] {
+        if (view == labView_)
+            return;
+        labView_ = view;
+        pending_.lab = true;
+        const SceneState before = scene_;
+        scene_[Id::resultant].visible = !labView_.fieldHidden;
+        for (Id id : changedElements(before, scene_))
+            pending_.elements.push_back({id, before[id], scene_[id]});
+    });
+}
+
+// Steps go round the cycle that the tick runs, from wherever Set Angle left
+// the angle.
+Change Session::stepForward() { return run([this] { step(nextAngle(state_.angle)); }); }
+
+Change Session::stepBack()
+{
+    return run([this] {
+        const int angle = state_.angle;
+        step(static_cast<std::int16_t>(angle <= 0 || angle > kLastTick ? kLastTick : angle - 1));
+    });
+}
+
+void Session::step(std::int16_t angle)
+{
+    if (state_.playing)
+        return;
+    state_.angle = angle;
+    drawFrame();
+    settle();
+}
 
 std::optional<Id> speedOption(int tickMs)
 {

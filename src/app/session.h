@@ -27,6 +27,24 @@ struct ElementChange {
     ElementState after;
 };
 
+// How the lab shows the experiment, beside what it changes of the supply.
+struct LabView {
+    bool open = false;
+    // The resultant's path over a cycle.
+    bool path = false;
+    // The resultant hidden, for "predict, then look".
+    bool fieldHidden = false;
+
+    friend bool operator==(const LabView&, const LabView&) = default;
+};
+
+// The field over one whole cycle of an experiment: every frame's resultant
+// end point, and its smallest and largest size in multiples of a phase's peak.
+struct FieldSweep {
+    std::vector<Point> path;
+    double smallest = 0, largest = 0;
+};
+
 struct AboutRequest {
     std::string title, text, ok;
 };
@@ -46,8 +64,11 @@ struct Change {
     std::optional<AboutRequest> about;
     // The language changed: every word shown anywhere is to be read again.
     bool language = false;
+    // The lab's experiment or view changed: show experiment(), labView()
+    // and fieldSweep() again.
+    bool lab = false;
 
-    bool empty() const { return !controls && elements.empty() && !settled && !about && !language; }
+    bool empty() const { return !controls && elements.empty() && !settled && !about && !language && !lab; }
 };
 
 class Session {
@@ -68,6 +89,14 @@ public:
     Change textChanged(std::string text);
     // Speaks another language from now on, the animation going on as it was.
     Change setLanguage(const LanguageDef& def);
+    // The lab: another experiment, drawn at once at the present angle. An
+    // amplitude is taken to the nearest step within 0..150 %.
+    Change setExperiment(Experiment experiment);
+    Change setLabView(LabView view);
+    // One tick on or back while paused, within the cycle 0..628; nothing
+    // while playing.
+    Change stepForward();
+    Change stepBack();
 
     const AnimationState& state() const { return state_; }
     const Controls& controls() const { return controls_; }
@@ -81,6 +110,9 @@ public:
     // The frame on screen in words.
     std::string description() const;
     const Language& language() const { return language_; }
+    const Experiment& experiment() const { return experiment_; }
+    const LabView& labView() const { return labView_; }
+    const FieldSweep& fieldSweep() const { return sweep_; }
 
 private:
     void togglePlay();
@@ -93,6 +125,7 @@ private:
     // reader may now be told what it shows. Ticks do not settle it, which
     // would flood a listener with a sentence many times a second.
     void settle();
+    void step(std::int16_t angle);
 
     template <typename Step>
     Change run(Step step);
@@ -102,6 +135,9 @@ private:
     Controls controls_;
     SceneState scene_;
     FrameUpdate frames_;
+    Experiment experiment_;
+    LabView labView_;
+    FieldSweep sweep_;
     // What the running call changed so far.
     Change pending_;
 };

@@ -14,7 +14,7 @@ std::int16_t nextAngle(std::int16_t angle)
 {
     // int arithmetic: 32767 + 1 must not wrap to -32768 before the test.
     const int next = int{angle} + 1;
-    return next > 628 ? std::int16_t{0} : static_cast<std::int16_t>(next);
+    return next > kLastTick ? std::int16_t{0} : static_cast<std::int16_t>(next);
 }
 
 std::optional<std::int16_t> nearestInt16(double value)

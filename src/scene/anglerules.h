@@ -11,6 +11,9 @@
 
 namespace vantrel {
 
+// The cycle's last tick: 2 pi in hundredths of a radian, 628.3, cut down.
+inline constexpr int kLastTick = 628;
+
 // The angle after one running tick: one more, back to 0 once past 628.
 std::int16_t nextAngle(std::int16_t angle);
 

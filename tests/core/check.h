@@ -36,6 +36,7 @@ void checkLanguages();
 std::string degreesFor(int angle);
 void checkLayout();
 void checkLab();
+void checkLabSession();
 
 // Outputs that the runtimes must write alike.
 int writeSession();

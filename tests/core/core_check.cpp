@@ -247,6 +247,7 @@ int check(const char* localeName)
     checkLanguages();
     checkLayout();
     checkLab();
+    checkLabSession();
     return failures() == 0 ? 0 : 1;
 }
 

@@ -6,6 +6,7 @@
 // others, and the sum over one cycle traces a circle, an ellipse or a line.
 #include "check.h"
 
+#include "app/session.h"
 #include "scene/frame.h"
 
 #include <algorithm>
@@ -133,6 +134,68 @@ void checkLab()
     const Frame f = frameAt(157, kDesignedMarks, with([](Experiment& e) { e.connected[R] = false; }));
     if (f.phases[R].marks != Marks{false, false} || f.phases[Y].marks != Marks{false, true})
         fail("lab: an open phase shows a mark, or a connected one lost its own");
+}
+
+// The lab through the session, as a front end drives it.
+void checkLabSession()
+{
+    Session s;
+    s.textChanged("90");
+    s.command(Command::SetAngle); // angle 157
+
+    // Amplitudes go to the nearest 5 % within 0..150.
+    const std::array<std::array<int, 2>, 5> amplitudes{{{147, 145}, {148, 150}, {-5, 0}, {999, 150}, {2, 0}}};
+    for (const auto& [asked, kept] : amplitudes) {
+        Experiment e;
+        e.amplitude[Y] = asked;
+        s.setExperiment(e);
+        if (s.experiment().amplitude[Y] != kept)
+            fail("lab: amplitude " + std::to_string(asked) + " kept as " + std::to_string(s.experiment().amplitude[Y]));
+    }
+
+    // R's line open, three wires: at once the field stands on the vertical
+    // axis through the centre, and the cycle's sweep runs from 0 to 1.5.
+    Experiment singlePhasing;
+    singlePhasing.connected[R] = false;
+    singlePhasing.neutral = false;
+    const Change opened = s.setExperiment(singlePhasing);
+    const Point w = s.frame()->resultant;
+    const FieldSweep& sweep = s.fieldSweep();
+    if (!opened.lab || !opened.settled || w.x != 4500.0f || sweep.path.size() != 629 || sweep.smallest > 0.015 ||
+        std::abs(sweep.largest - 1.5) > 0.015)
+        fail("lab: single phasing not drawn at once, or its sweep off");
+
+    // Back to the designed lesson: the designed frame of 90 degrees, the
+    // resultant at (1508.5, 4502.598) pointing left.
+    s.setExperiment({});
+    if (std::abs(s.frame()->resultant.x - 1508.5f) > 1e-3f || std::abs(s.frame()->resultant.y - 4502.598f) > 1e-3f)
+        fail("lab: the designed lesson did not come back");
+
+    // Hiding the field hides the resultant, and says so.
+    const Change hidden = s.setLabView({true, false, true});
+    if (s.scene()[Id::resultant].visible || hidden.elements.size() != 1 || !hidden.lab)
+        fail("lab: hiding the field");
+    s.setLabView({});
+
+    // Steps go round the tick's cycle while paused, and do nothing while playing.
+    struct StepRow {
+        const char* degrees;
+        bool forward;
+        int angle;
+    };
+    const StepRow steps[] = {{"360", true, 0}, {"0", false, 628}, {"1000", false, 628}, {"-90", false, 628},
+                             {"90", true, 158}, {"90", false, 156}};
+    for (const StepRow& row : steps) {
+        s.textChanged(row.degrees);
+        s.command(Command::SetAngle);
+        const Change c = row.forward ? s.stepForward() : s.stepBack();
+        if (s.state().angle != row.angle || !c.settled)
+            fail(std::string("lab: a step from ") + row.degrees + " went to " + std::to_string(s.state().angle));
+    }
+    s.command(Command::PlayPause);
+    const std::int16_t running = s.state().angle;
+    if (!s.stepForward().empty() || !s.stepBack().empty() || s.state().angle != running)
+        fail("lab: a step while playing");
 }
 
 } // namespace corecheck
