@@ -17,7 +17,7 @@ find_program(VANTREL_MSGGREP msggrep REQUIRED)
 # The sources whose words are extracted: every word lives in src/window, the
 # desktop entry and the metainfo in data/.
 set(VANTREL_POT_CXX_SOURCES)
-foreach(name IN ITEMS commands.cpp elements.cpp presentation.cpp words.cpp words.h)
+foreach(name IN ITEMS commands.cpp elements.cpp lab.cpp presentation.cpp words.cpp words.h)
   if(EXISTS ${VANTREL_ROOT}/src/window/${name})
     list(APPEND VANTREL_POT_CXX_SOURCES src/window/${name})
   endif()

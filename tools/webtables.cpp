@@ -30,12 +30,13 @@ constexpr std::array<const char*, 9> kKinds{"groupbox", "label", "button", "text
                                             "line", "circle"};
 constexpr std::array<const char*, 4> kRoles{"none", "painted", "control", "pictureButton"};
 constexpr std::array<const char*, 4> kScopes{"control", "window", "textbox", "fullscreen"};
-constexpr std::array<const char*, 11> kCommands{"PlayPause", "Fast", "Medium", "Slow", "SetAngle", "About",
-                                                "ZoomIn", "ZoomOut", "ZoomReset", "FullScreen", "LeaveFullScreen"};
+constexpr std::array<const char*, 14> kCommands{"PlayPause", "Fast",     "Medium",     "Slow",       "SetAngle",
+                                                "About",     "ZoomIn",   "ZoomOut",    "ZoomReset",  "FullScreen",
+                                                "LeaveFullScreen", "Lab", "StepBack", "StepForward"};
 static_assert(kKinds.size() == static_cast<std::size_t>(Kind::Circle) + 1);
 static_assert(kRoles.size() == static_cast<std::size_t>(Role::PictureButton) + 1);
 static_assert(kScopes.size() == static_cast<std::size_t>(KeyScope::FullScreen) + 1);
-static_assert(kCommands.size() == static_cast<std::size_t>(Command::LeaveFullScreen) + 1);
+static_assert(kCommands.size() == static_cast<std::size_t>(Command::StepForward) + 1);
 
 template <std::size_t N, typename E>
 const char* nameOf(const std::array<const char*, N>& names, E e)

@@ -85,6 +85,15 @@ Change Session::command(Command c)
         case Command::About:
             showAbout();
             break;
+        case Command::Lab:
+            applyLabView({!labView_.open, labView_.path, labView_.fieldHidden});
+            break;
+        case Command::StepBack:
+            step(false);
+            break;
+        case Command::StepForward:
+            step(true);
+            break;
         default: // the view's own
             break;
         }
@@ -133,7 +142,12 @@ std::string Session::playCaption() const { return language_.tr(state_.playing ? 
 
 std::optional<Id> Session::chosenSpeed() const { return speedOption(controls_.tickMs); }
 
-std::string Session::description() const { return spokenFrame(language_, frame()); }
+std::string Session::description() const
+{
+    std::string words = spokenFrame(language_, frame());
+    const std::string lab = spokenExperiment(language_, experiment_, sweep_.smallest, sweep_.largest);
+    return lab.empty() ? words : words + ' ' + lab;
+}
 
 void Session::togglePlay()
 {
@@ -179,50 +193,85 @@ void Session::settle() { pending_.settled = description(); }
 
 Change Session::setExperiment(Experiment experiment)
 {
-    return run([this, &experiment] {
-        for (int& a : experiment.amplitude)
-            a = nearestStep(a);
-        if (experiment == experiment_)
-            return;
-        experiment_ = experiment;
-        sweep_ = sweepOf(experiment_);
-        pending_.lab = true;
-        drawFrame();
-        settle();
-    });
+    return run([this, &experiment] { applyExperiment(experiment); });
 }
 
 Change Session::setLabView(LabView view)
 {
-    return run([this, view] {
-        if (view == labView_)
-            return;
-        labView_ = view;
-        pending_.lab = true;
-        const SceneState before = scene_;
-        scene_[Id::resultant].visible = !labView_.fieldHidden;
-        for (Id id : changedElements(before, scene_))
-            pending_.elements.push_back({id, before[id], scene_[id]});
+    return run([this, view] { applyLabView(view); });
+}
+
+Change Session::lab(LabId id)
+{
+    return run([this, id] {
+        switch (id) {
+        case LabId::stepBack:
+            step(false);
+            break;
+        case LabId::stepForward:
+            step(true);
+            break;
+        case LabId::designed:
+            applyExperiment({});
+            applyLabView({labView_.open, false, false});
+            break;
+        default: {
+            Experiment experiment = experiment_;
+            LabView view = labView_;
+            labToggle(id, experiment, view);
+            applyExperiment(experiment);
+            applyLabView(view);
+            break;
+        }
+        }
     });
+}
+
+Change Session::setAmplitude(Phase phase, int percent)
+{
+    return run([this, phase, percent] {
+        Experiment experiment = experiment_;
+        experiment.amplitude[phase] = percent;
+        applyExperiment(experiment);
+    });
+}
+
+void Session::applyExperiment(Experiment experiment)
+{
+    for (int& a : experiment.amplitude)
+        a = nearestStep(a);
+    if (experiment == experiment_)
+        return;
+    experiment_ = experiment;
+    sweep_ = sweepOf(experiment_);
+    pending_.lab = true;
+    drawFrame();
+    settle();
+}
+
+void Session::applyLabView(LabView view)
+{
+    if (view == labView_)
+        return;
+    labView_ = view;
+    pending_.lab = true;
+    const SceneState before = scene_;
+    scene_[Id::resultant].visible = !labView_.fieldHidden;
+    for (Id id : changedElements(before, scene_))
+        pending_.elements.push_back({id, before[id], scene_[id]});
 }
 
 // Steps go round the cycle that the tick runs, from wherever Set Angle left
 // the angle.
-Change Session::stepForward() { return run([this] { step(nextAngle(state_.angle)); }); }
-
-Change Session::stepBack()
+void Session::step(bool forward)
 {
-    return run([this] {
-        const int angle = state_.angle;
-        step(static_cast<std::int16_t>(angle <= 0 || angle > kLastTick ? kLastTick : angle - 1));
-    });
-}
-
-void Session::step(std::int16_t angle)
-{
-    if (state_.playing)
+    if (state_.playing || !labView_.open)
         return;
-    state_.angle = angle;
+    const int angle = state_.angle;
+    if (forward)
+        state_.angle = nextAngle(state_.angle);
+    else
+        state_.angle = static_cast<std::int16_t>(angle <= 0 || angle > kLastTick ? kLastTick : angle - 1);
     drawFrame();
     settle();
 }

@@ -10,6 +10,7 @@
 #include "app/controls.h"
 #include "scene/frame.h"
 #include "window/commands.h"
+#include "window/lab.h"
 #include "window/scenestate.h"
 #include "window/words.h"
 
@@ -25,17 +26,6 @@ struct ElementChange {
     Id id;
     ElementState before;
     ElementState after;
-};
-
-// How the lab shows the experiment, beside what it changes of the supply.
-struct LabView {
-    bool open = false;
-    // The resultant's path over a cycle.
-    bool path = false;
-    // The resultant hidden, for "predict, then look".
-    bool fieldHidden = false;
-
-    friend bool operator==(const LabView&, const LabView&) = default;
 };
 
 // The field over one whole cycle of an experiment: every frame's resultant
@@ -93,10 +83,9 @@ public:
     // amplitude is taken to the nearest step within 0..150 %.
     Change setExperiment(Experiment experiment);
     Change setLabView(LabView view);
-    // One tick on or back while paused, within the cycle 0..628; nothing
-    // while playing.
-    Change stepForward();
-    Change stepBack();
+    // One of the lab panel's check boxes or buttons pressed.
+    Change lab(LabId id);
+    Change setAmplitude(Phase phase, int percent);
 
     const AnimationState& state() const { return state_; }
     const Controls& controls() const { return controls_; }
@@ -125,7 +114,11 @@ private:
     // reader may now be told what it shows. Ticks do not settle it, which
     // would flood a listener with a sentence many times a second.
     void settle();
-    void step(std::int16_t angle);
+    void applyExperiment(Experiment experiment);
+    void applyLabView(LabView view);
+    // One tick on or back, within the cycle 0..628, while the lab is open
+    // and the animation paused.
+    void step(bool forward);
 
     template <typename Step>
     Change run(Step step);

@@ -7,9 +7,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace vantrel {
+
+enum Phase : std::size_t { R, Y, B };
 
 enum class Sequence : std::uint8_t {
     RYB, // as designed: Y lags R, B leads it

@@ -42,8 +42,6 @@ struct Marks {
     friend bool operator==(const Marks&, const Marks&) = default;
 };
 
-enum Phase : std::size_t { R, Y, B };
-
 struct PhaseFrame {
     double value = 0; // the phase current in twips of phasor length
     Marks marks;

@@ -13,7 +13,7 @@ constexpr Id kView = Id::count_;
 // Play/Pause and the speeds are controls of their own: Tab reaches them,
 // Space presses them and the arrows move between the speeds, as on every
 // desktop. The About picture takes no focus, so the help key stands in for it.
-constexpr std::array<CommandDef, 11> kCommands{{
+constexpr std::array<CommandDef, 14> kCommands{{
     // TRANSLATORS: a command as the list of keys and a screen reader name it.
     {Command::PlayPause, N_("Play or pause"), Id::playButton, KeyScope::None, {}},
     {Command::Fast, N_("Fast"), Id::fastOption, KeyScope::None, {}},
@@ -26,6 +26,11 @@ constexpr std::array<CommandDef, 11> kCommands{{
     {Command::ZoomReset, N_("Back to the designed size"), kView, KeyScope::Window, {"Ctrl+0"}},
     {Command::FullScreen, N_("Full screen on and off"), kView, KeyScope::Window, {"F11"}},
     {Command::LeaveFullScreen, N_("Leave full screen"), kView, KeyScope::FullScreen, {"Esc"}},
+    // The lab's keys hold the Control key, so that no key of the designed
+    // window changes its sense; a box keeps Ctrl+arrows for moving by words.
+    {Command::Lab, N_("Open or close the lab"), kView, KeyScope::Window, {"Ctrl+L"}},
+    {Command::StepBack, N_("One tick back"), kView, KeyScope::Window, {"Ctrl+Left"}},
+    {Command::StepForward, N_("One tick forward"), kView, KeyScope::Window, {"Ctrl+Right"}},
 }};
 
 } // namespace

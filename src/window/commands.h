@@ -17,6 +17,7 @@ namespace vantrel {
 enum class Command : std::uint8_t {
     PlayPause, Fast, Medium, Slow, SetAngle, About,
     ZoomIn, ZoomOut, ZoomReset, FullScreen, LeaveFullScreen,
+    Lab, StepBack, StepForward,
 };
 
 // Where a command's keys work.
@@ -30,7 +31,8 @@ enum class KeyScope : std::uint8_t {
 struct CommandDef {
     Command command;
     const char* name; // English; a front end shows it through Language::tr
-    // The control that the command clicks; Id::count_ for the view's own commands.
+    // The control that the command clicks; Id::count_ for the view's own
+    // commands and the lab's, which no designed control stands for.
     Id control;
     KeyScope scope;
     // In portable form, "Ctrl++", "F11": the same text Qt's key sequences and

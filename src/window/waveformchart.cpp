@@ -54,17 +54,42 @@ constexpr GridLine GridLines[] = {
     {{241, 178}, {{240, 188}, {239, 193}, {242, 194}}, 174, 223},  // -1
 };
 
-// Drawn in this order, each over the ones before.
+constexpr Rgba CurveColours[] = {Rgba{255, 0, 0}, Rgba{255, 255, 0}, Rgba{0, 0, 255}};  // R, Y, B
+
+// One phase's current over the cycle, drawn in this order R, Y, B, each over
+// the ones before. Designed, v(t) = sin(t - lag); the lab scales it, swaps
+// the lags, or puts two phases in series.
 struct Curve {
     Rgba colour;
-    double lagDegrees;  // v(t) = sin(t - lag)
+    Phase phase;
+    const Experiment &experiment;
 };
 
-constexpr Curve Curves[] = {
-    {Rgba{255, 0, 0}, 0.0},      // R
-    {Rgba{255, 255, 0}, 120.0},  // Y
-    {Rgba{0, 0, 255}, 240.0},    // B
-};
+double drivenValue(Phase p, double t, const Experiment &e)
+{
+    if (!e.connected[p])
+        return 0.0;
+    const double lag = p == R ? 0.0 : (p == Y) == (e.sequence == Sequence::RYB) ? 120.0 : 240.0;
+    const double v = std::sin((t - lag) * std::numbers::pi / 180.0);
+    // 100 % leaves the designed sine untouched, to the bit.
+    return e.amplitude[p] == 100 ? v : v * e.amplitude[p] / 100.0;
+}
+
+// The same rule as the frames' currents: one line open without a neutral
+// leaves the other two in series, carrying half the difference.
+double curveValue(const Curve &curve, double t)
+{
+    const Experiment &e = curve.experiment;
+    const auto open = std::count(e.connected.begin(), e.connected.end(), false);
+    if (e.neutral || open == 0)
+        return drivenValue(curve.phase, t, e);
+    if (open > 1 || !e.connected[curve.phase])
+        return 0.0;
+    const auto gone = static_cast<std::size_t>(std::find(e.connected.begin(), e.connected.end(), false) - e.connected.begin());
+    const auto a = static_cast<Phase>((gone + 1) % 3), b = static_cast<Phase>((gone + 2) % 3);
+    const double series = (drivenValue(a, t, e) - drivenValue(b, t, e)) / 2;
+    return curve.phase == a ? series : -series;
+}
 
 // Chart position of the point at phase t (degrees) with value v. Fractional
 // positions are pixel centres: column c's centre is c.
@@ -133,7 +158,7 @@ double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
 
 Vec curvePoint(const Curve &curve, double t)
 {
-    const double v = std::sin((t - curve.lagDegrees) * std::numbers::pi / 180.0);
+    const double v = curveValue(curve, t);
     return {ColumnAtZero + ColumnsPerDegree * t, RowAtZero - RowsPerUnit * v};
 }
 
@@ -199,13 +224,15 @@ void paintCurve(Pixels &image, const Curve &curve)
 
 }  // namespace
 
-Pixels makeWaveformChart()
+Pixels makeWaveformChart() { return makeWaveformChart({}); }
+
+Pixels makeWaveformChart(const Experiment &experiment)
 {
     Pixels image(WaveformChartWidth, WaveformChartHeight, Rgba{255, 255, 255});
     paintRegions(image);
     paintGridLines(image);
-    for (const Curve &curve : Curves)
-        paintCurve(image, curve);
+    for (Phase p : {R, Y, B})
+        paintCurve(image, Curve{CurveColours[p], p, experiment});
     return image;
 }
 

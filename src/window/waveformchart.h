@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "scene/experiment.h"
 #include "window/pixels.h"
 
 namespace vantrel {
@@ -16,5 +17,7 @@ inline constexpr int WaveformChartHeight = 295;
 // with five horizontal grid lines, WaveformChartWidth x WaveformChartHeight
 // opaque pixels. Its nominal resolution is 72 dots per inch.
 Pixels makeWaveformChart();
+// The same three currents as an experiment of the lab drives them.
+Pixels makeWaveformChart(const Experiment &experiment);
 
 } // namespace vantrel

@@ -37,6 +37,7 @@ std::string degreesFor(int angle);
 void checkLayout();
 void checkLab();
 void checkLabSession();
+void checkLabChart();
 
 // Outputs that the runtimes must write alike.
 int writeSession();

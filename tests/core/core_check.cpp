@@ -248,6 +248,7 @@ int check(const char* localeName)
     checkLayout();
     checkLab();
     checkLabSession();
+    checkLabChart();
     return failures() == 0 ? 0 : 1;
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/session.h"
 #include "scene/frame.h"
+#include "window/waveformchart.h"
 
 #include <algorithm>
 #include <cmath>
@@ -153,31 +154,40 @@ void checkLabSession()
             fail("lab: amplitude " + std::to_string(asked) + " kept as " + std::to_string(s.experiment().amplitude[Y]));
     }
 
-    // R's line open, three wires: at once the field stands on the vertical
-    // axis through the centre, and the cycle's sweep runs from 0 to 1.5.
-    Experiment singlePhasing;
-    singlePhasing.connected[R] = false;
-    singlePhasing.neutral = false;
-    const Change opened = s.setExperiment(singlePhasing);
+    // R's line open, three wires, by the panel's check boxes: at once the
+    // field stands on the vertical axis through the centre, the cycle's
+    // sweep runs from 0 to 1.5, and a listener hears what the experiment is.
+    s.setExperiment({});
+    s.lab(LabId::connectR);
+    const Change opened = s.lab(LabId::neutral);
     const Point w = s.frame()->resultant;
     const FieldSweep& sweep = s.fieldSweep();
     if (!opened.lab || !opened.settled || w.x != 4500.0f || sweep.path.size() != 629 || sweep.smallest > 0.015 ||
         std::abs(sweep.largest - 1.5) > 0.015)
         fail("lab: single phasing not drawn at once, or its sweep off");
+    if (opened.settled->find("Phase R open, three wires: the field pulses along one line and does not turn.") ==
+        std::string::npos)
+        fail("lab: single phasing not told: " + printable(*opened.settled));
 
     // Back to the designed lesson: the designed frame of 90 degrees, the
     // resultant at (1508.5, 4502.598) pointing left.
-    s.setExperiment({});
-    if (std::abs(s.frame()->resultant.x - 1508.5f) > 1e-3f || std::abs(s.frame()->resultant.y - 4502.598f) > 1e-3f)
+    s.lab(LabId::designed);
+    if (s.experiment() != Experiment{} || std::abs(s.frame()->resultant.x - 1508.5f) > 1e-3f || std::abs(s.frame()->resultant.y - 4502.598f) > 1e-3f)
         fail("lab: the designed lesson did not come back");
 
     // Hiding the field hides the resultant, and says so.
-    const Change hidden = s.setLabView({true, false, true});
+    const Change hidden = s.lab(LabId::hideField);
     if (s.scene()[Id::resultant].visible || hidden.elements.size() != 1 || !hidden.lab)
         fail("lab: hiding the field");
-    s.setLabView({});
+    s.lab(LabId::designed);
+    if (!s.scene()[Id::resultant].visible)
+        fail("lab: the field stays hidden in the designed lesson");
 
-    // Steps go round the tick's cycle while paused, and do nothing while playing.
+    // Steps go round the tick's cycle while paused with the lab open, and do
+    // nothing while playing or with the lab closed, where their keys are free.
+    if (!s.lab(LabId::stepForward).empty())
+        fail("lab: a step with the lab closed");
+    s.command(Command::Lab);
     struct StepRow {
         const char* degrees;
         bool forward;
@@ -188,14 +198,41 @@ void checkLabSession()
     for (const StepRow& row : steps) {
         s.textChanged(row.degrees);
         s.command(Command::SetAngle);
-        const Change c = row.forward ? s.stepForward() : s.stepBack();
+        const Change c = s.command(row.forward ? Command::StepForward : Command::StepBack);
         if (s.state().angle != row.angle || !c.settled)
             fail(std::string("lab: a step from ") + row.degrees + " went to " + std::to_string(s.state().angle));
     }
     s.command(Command::PlayPause);
     const std::int16_t running = s.state().angle;
-    if (!s.stepForward().empty() || !s.stepBack().empty() || s.state().angle != running)
+    if (!s.lab(LabId::stepForward).empty() || !s.lab(LabId::stepBack).empty() || s.state().angle != running)
         fail("lab: a step while playing");
+}
+
+// The chart draws the currents the experiment drives: the red curve's
+// crest stands at its amplitude, the chart's +1 grid line (row 54) at
+// 100 % and half-way to the zero line (row 147) at 50 %; an open phase
+// with its neutral is flat on the zero line.
+void checkLabChart()
+{
+    const auto crest = [](const Experiment& e) {
+        const Pixels chart = makeWaveformChart(e);
+        for (int y = 0; y < chart.height(); ++y)
+            for (int x = 0; x < chart.width(); ++x) {
+                const Rgba p = chart.at(x, y);
+                if (p.r > p.g + 40 && p.r > p.b + 40) // red ink, however thin
+                    return y;
+            }
+        return -1;
+    };
+    Experiment half;
+    half.amplitude[R] = 50;
+    Experiment open;
+    open.connected[R] = false;
+    const std::array<std::array<int, 2>, 3> rows{{{crest({}), 54}, {crest(half), 101}, {crest(open), 147}}};
+    for (const auto& [found, expected] : rows) {
+        if (std::abs(found - expected) > 1)
+            fail("lab chart: the red crest in row " + std::to_string(found) + ", not " + std::to_string(expected));
+    }
 }
 
 } // namespace corecheck
