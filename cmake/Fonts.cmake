@@ -56,6 +56,6 @@ function(vantrel_fonts_json out)
   file(CONFIGURE OUTPUT ${out} CONTENT "[\n${rows}\n]\n" @ONLY)
 endfunction()
 
-if(CMAKE_SCRIPT_MODE_FILE AND OUT)
+if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE AND OUT)
   vantrel_fonts_json(${OUT})
 endif()
