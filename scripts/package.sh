@@ -12,13 +12,16 @@ scripts/install-deps.sh package
 # Debian's hardening flags, as a package build gets them from dpkg-buildflags.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { dpkg-buildflags --get "$1"; }
-cmake --preset release \
-  -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
+# The folder is the one the preset names.
+dir=$(cmake --preset release \
+  -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" |
+  sed -n 's/^-- Build files have been written to: //p')
+dir=$(realpath --relative-to=. "$dir")
 cmake --build --preset release -j"$(nproc)"
 # Only the package this build makes is replaced: one of another version or
 # architecture that lies there may be someone's to keep.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-release/CMakeCache.txt)
-deb=build-release/vantrel_${version}_$(dpkg --print-architecture).deb
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
+deb=$dir/vantrel_${version}_$(dpkg --print-architecture).deb
 rm -f -- "$deb"
-(cd build-release && cpack -G DEB >/dev/null)
+(cd "$dir" && cpack -G DEB >/dev/null)
 ls -- "$deb"
