@@ -22,8 +22,8 @@ foreach(name IN ITEMS commands.cpp elements.cpp lab.cpp presentation.cpp words.c
     list(APPEND VANTREL_POT_CXX_SOURCES src/window/${name})
   endif()
 endforeach()
-set(VANTREL_POT_DESKTOP data/io.github.vantrel.Vantrel.desktop.in)
-set(VANTREL_POT_METAINFO data/io.github.vantrel.Vantrel.metainfo.xml.in)
+set(VANTREL_POT_DESKTOP data/${VANTREL_APP_ID}.desktop.in)
+set(VANTREL_POT_METAINFO data/${VANTREL_APP_ID}.metainfo.xml.in)
 
 # Compiles every catalog and writes them into a C++ source of the target:
 # only the texts the program shows, not those of the desktop entry and the
@@ -73,3 +73,18 @@ if(VANTREL_XGETTEXT)
         -DCOMPARE=${VANTREL_PO_DIR}/vantrel.pot -P ${VANTREL_ROOT}/cmake/Pot.cmake)
   endif()
 endif()
+
+# Debian's own Python, which has polib and the font tools, whatever else is
+# on PATH; another where there is none.
+find_program(VANTREL_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+find_program(VANTREL_PYTHON python3)
+
+# The catalogs as their translators wrote them, in one JSON file for the
+# tests, read by scripts/catalogs.py and not by the program's own reader.
+function(vantrel_catalogs_json out)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${VANTREL_PYTHON} ${VANTREL_ROOT}/scripts/catalogs.py ${VANTREL_PO_DIR} ${out}
+    DEPENDS ${VANTREL_ROOT}/scripts/catalogs.py ${VANTREL_PO_DIR}/LINGUAS ${VANTREL_PO_FILES}
+    COMMENT "Reading the catalogs for the tests"
+    VERBATIM)
+endfunction()

@@ -8,10 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
-# The default preset (Release, with the benchmarks) in a folder of its own.
-cmake --preset default -B build-bench >/dev/null
-cmake --build build-bench -j"$(nproc)" --target bench_tick bench_timing bench_startup bench_memory >/dev/null
-bench=build-bench/bench
+# The default preset: Release, with the benchmarks.
+cmake --preset default >/dev/null
+cmake --build --preset default -j"$(nproc)" --target bench_tick bench_timing bench_startup bench_memory >/dev/null
+bench=build/bench
 # Everything the run writes goes here, and goes with it however it ends.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

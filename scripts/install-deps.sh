@@ -5,8 +5,9 @@
 # Usage: scripts/install-deps.sh run|package|test|web|fonts
 set -euo pipefail
 
-# zlib writes the icons' PNG files; gettext compiles the catalogs.
-build=(cmake g++ make qt6-base-dev libgl-dev zlib1g-dev gettext)
+# zlib writes the icons' PNG files; gettext compiles the catalogs; polib
+# reads them for the tests, apart from the program.
+build=(cmake g++ make qt6-base-dev libgl-dev zlib1g-dev gettext python3 python3-polib)
 # cpack's dependency scan runs dpkg-shlibdeps (dpkg-dev), which uses file.
 package=(dpkg-dev file)
 test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14-dev desktop-file-utils appstream
@@ -14,13 +15,13 @@ test=(xvfb xauth xdotool x11-utils x11-apps openbox python3 clang libclang-rt-14
   python3-fonttools)
 # The browser edition and its tests. Node comes from Debian only where none
 # is installed: Debian's packages conflict with other builds of it.
-web=(cmake g++ make zlib1g-dev gettext emscripten python3 python3-fonttools python3-brotli chromium firefox-esr webkit2gtk-driver xvfb
+web=(cmake g++ make zlib1g-dev gettext emscripten python3 python3-polib python3-fonttools python3-brotli chromium firefox-esr webkit2gtk-driver xvfb
   xauth)
 command -v node >/dev/null || web+=(nodejs)
 command -v npm >/dev/null || web+=(npm)
 # The shipped Arabic, Devanagari and Chinese fonts are cut from Noto by
 # scripts/subset-fonts.sh, which shapes every catalog text to find the glyphs.
-fonts=(fonts-noto-core fonts-noto-cjk python3 python3-fonttools python3-brotli libharfbuzz-bin)
+fonts=(fonts-noto-core fonts-noto-cjk cmake python3 python3-polib python3-fonttools python3-brotli libharfbuzz-bin)
 
 case "${1:-run}" in
   run) wanted=("${build[@]}") ;;

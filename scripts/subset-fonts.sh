@@ -31,25 +31,26 @@ trap 'rm -rf -- "$work"' EXIT
 import glob, re, subprocess, sys
 from fontTools.ttLib import TTFont
 
-work, catalogs = sys.argv[1], sys.argv[2:]
+sys.path.insert(0, "scripts")
+import catalogs
 
-NOTO = "/usr/share/fonts/truetype/noto/"
-CJK = "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"
-# name, source, face in the collection, the script's characters, whether the
-# font also keeps ASCII digits and punctuation. The Chinese one leaves them to
-# the Latin font, which comes first wherever a font is named: 33 more glyphs
-# would cost it 3.6 KB of the page's zip.
-FONTS = [
-    ("VantrelArabic-Bold", NOTO + "NotoSansArabic-Bold.ttf", 0,
-     lambda u: 0x0600 <= u <= 0x06FF or 0x0750 <= u <= 0x077F or 0xFB50 <= u <= 0xFDFF or 0xFE70 <= u <= 0xFEFF,
-     True),
-    ("VantrelDevanagari-Bold", NOTO + "NotoSansDevanagari-Bold.ttf", 0,
-     lambda u: 0x0900 <= u <= 0x097F or 0xA8E0 <= u <= 0xA8FF or 0x1CD0 <= u <= 0x1CFF,
-     True),
-    ("VantrelCJK-Bold", CJK, 2,  # face 2 of the collection is Noto Sans CJK SC
-     lambda u: 0x2E80 <= u <= 0x9FFF or 0xF900 <= u <= 0xFAFF or 0xFF00 <= u <= 0xFFEF,
-     False),
-]
+work, paths = sys.argv[1], sys.argv[2:]
+
+# The script's characters of each cut font (named and sourced as
+# cmake/Fonts.cmake declares), and whether it also keeps ASCII digits and
+# punctuation. The Chinese one leaves them to the Latin font, which comes
+# first wherever a font is named: 33 more glyphs would cost it 3.6 KB of the
+# page's zip.
+SCRIPTS = {
+    "VantrelArabic-Bold":
+        (lambda u: 0x0600 <= u <= 0x06FF or 0x0750 <= u <= 0x077F or 0xFB50 <= u <= 0xFDFF or 0xFE70 <= u <= 0xFEFF,
+         True),
+    "VantrelDevanagari-Bold": (lambda u: 0x0900 <= u <= 0x097F or 0xA8E0 <= u <= 0xA8FF or 0x1CD0 <= u <= 0x1CFF, True),
+    "VantrelCJK-Bold": (lambda u: 0x2E80 <= u <= 0x9FFF or 0xF900 <= u <= 0xFAFF or 0xFF00 <= u <= 0xFFEF, False),
+}
+shipped = catalogs.fonts()
+FONTS = [(f["file"][:-4], f["cutFrom"], f["face"]) + SCRIPTS[f["file"][:-4]] for f in shipped if "cutFrom" in f]
+LATIN = shipped[0]["file"]
 ASCII_MARKS = [u for u in range(0x20, 0x7F) if not chr(u).isalpha()]
 # Joiners and direction marks steer shaping; the dotted circle is what a
 # shaper draws under a mark that has lost its base.
@@ -59,35 +60,9 @@ def unquote(s):
     return re.sub(r'\\(.)', lambda m: {"n": "\n", "t": "\t"}.get(m.group(1), m.group(1)), s)
 
 def catalog_texts(path):
-    """The translations the program can show: every msgstr but the header,
-    fuzzy ones and those only the desktop entry and metainfo use (a software
-    centre draws those, in its own fonts)."""
-    language, texts = "und", []
-    for block in re.split(r"\n\s*\n", open(path, encoding="utf-8").read()):
-        lines = [l for l in block.strip().splitlines() if not l.startswith("#~")]  # obsolete entries
-        if not any(l.startswith("msgid") for l in lines):
-            continue
-        refs = [r for l in lines if l.startswith("#:") for r in l[2:].split()]
-        flags = [f.strip() for l in lines if l.startswith("#,") for f in l[2:].split(",")]
-        fields, key = {}, None
-        for l in lines:
-            if l.startswith("#"):
-                continue
-            m = re.match(r'(msgctxt|msgid_plural|msgid|msgstr(?:\[\d+\])?)\s+"(.*)"\s*$', l)
-            if m:
-                key = m.group(1)
-                fields[key] = unquote(m.group(2))
-            elif key and l.strip().startswith('"'):
-                fields[key] += unquote(l.strip()[1:-1])
-        if fields.get("msgid") == "":
-            m = re.search(r"^Language:\s*(\S+)", fields.get("msgstr", ""), re.M)
-            if m:
-                language = m.group(1).replace("_", "-")
-            continue
-        if "fuzzy" in flags or (refs and all(r.startswith("data/") for r in refs)):
-            continue
-        texts += [v for k, v in fields.items() if k.startswith("msgstr") and v]
-    return language, texts
+    """The catalog's language and the translations the program can show."""
+    catalog = catalogs.read(path)
+    return (catalog["language"] or "und").replace("_", "-"), [text for _, text in catalogs.shown_texts(catalog)]
 
 # The program's own words outside the catalogs: each language's name in the
 # page's chooser, shown whatever the language.
@@ -99,11 +74,11 @@ def program_texts():
                 out.append(unquote(lit))
     return out
 
-texts = [(lang, t) for path in catalogs for lang, ts in [catalog_texts(path)] for t in ts]
+texts = [(lang, t) for path in paths for lang, ts in [catalog_texts(path)] for t in ts]
 texts += [("und", t) for t in program_texts()]
 # Every font list names the Latin font first, so whatever it has (Latin,
 # Cyrillic, digits, quotes, the degree sign) never comes from these fonts.
-latin = set(TTFont("data/fonts/LiberationSans-Bold.ttf", lazy=True).getBestCmap())
+latin = set(TTFont("data/fonts/" + LATIN, lazy=True).getBestCmap())
 
 for name, source, face, in_script, ascii_marks in FONTS:
     cmap = TTFont(source, fontNumber=face, lazy=True).getBestCmap()
@@ -142,7 +117,8 @@ for name, source, face, in_script, ascii_marks in FONTS:
     print(f"{name}: {len(unicodes)} characters, {len(gids)} glyphs", file=sys.stderr)
 PY
 
-for name in VantrelArabic-Bold VantrelDevanagari-Bold VantrelCJK-Bold; do
+for source_file in "$work"/*.source; do
+  name=$(basename "$source_file" .source)
   { read -r source; read -r face; } <"$work/$name.source"
   # Only the glyphs found above: layout rules are kept where all their glyphs
   # are, instead of growing the set by every feature's alternates.
@@ -154,8 +130,9 @@ for name in VantrelArabic-Bold VantrelDevanagari-Bold VantrelCJK-Bold; do
 done
 
 # Renamed, as the licence asks of a modified font (the Latin font is renamed
-# the same way by scripts/web.sh). The Chinese face's PostScript outlines
-# become TrueType ones, so that every shipped .ttf is what its name says.
+# the same way by the page's build, scripts/webpage.py). The Chinese face's
+# PostScript outlines become TrueType ones, so that every shipped .ttf is
+# what its name says.
 /usr/bin/python3 - "$work" <<'PY'
 import sys
 from fontTools.pens.cu2quPen import Cu2QuPen
@@ -163,8 +140,9 @@ from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont, newTable
 
 work = sys.argv[1]
-FAMILIES = {"VantrelArabic-Bold": "Vantrel Arabic", "VantrelDevanagari-Bold": "Vantrel Devanagari",
-            "VantrelCJK-Bold": "Vantrel CJK"}
+sys.path.insert(0, "scripts")
+import catalogs
+FAMILIES = {f["file"][:-4]: f["family"] for f in catalogs.fonts() if "cutFrom" in f}
 
 def to_truetype(font):
     order = font.getGlyphOrder()
@@ -205,7 +183,8 @@ for ps_name, family in FAMILIES.items():
     font.save(f"{work}/{ps_name}.woff2")
 PY
 
-for name in VantrelArabic-Bold VantrelDevanagari-Bold VantrelCJK-Bold; do
+for source_file in "$work"/*.source; do
+  name=$(basename "$source_file" .source)
   printf '%-24s %7d bytes TTF %7d bytes WOFF2\n' "$name" \
     "$(stat -c %s "data/fonts/$name.ttf")" "$(stat -c %s "$work/$name.woff2")"
 done

@@ -16,9 +16,12 @@ scratch=$(mktemp -d)
 trap 'WINEPREFIX=$scratch/wine wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 presets=(core clang-libcxx mingw)
-declare -A dirs=([core]=build-core [clang-libcxx]=build-libcxx [mingw]=build-mingw)
+# Each build's folder as its preset names it, relative: Wine maps the
+# current directory, not every Unix path.
+declare -A dirs
 for preset in "${presets[@]}"; do
-  cmake --preset "$preset" >/dev/null
+  dir=$(cmake --preset "$preset" | sed -n 's/^-- Build files have been written to: //p')
+  dirs[$preset]=$(realpath --relative-to=. "$dir")
   cmake --build --preset "$preset" -j"$jobs" >/dev/null
 done
 
@@ -56,12 +59,12 @@ for preset in "${presets[@]}"; do
   echo "$preset: checked in $((SECONDS - started)) s"
 done
 
-gcc=build-core/tests/core
+gcc=${dirs[core]}/tests/core
 python3 tests/reference/frames.py >"$scratch/frames-reference.txt"
 cmp $gcc/frames.txt "$scratch/frames-reference.txt"
 for out in rules.txt frames.txt corpus.txt session.txt pictures.txt; do
-  cmp $gcc/$out build-libcxx/tests/core/$out
-  cmp $gcc/$out build-mingw/tests/core/$out
+  cmp $gcc/$out "${dirs[clang-libcxx]}/tests/core/$out"
+  cmp $gcc/$out "${dirs[mingw]}/tests/core/$out"
 done
 echo "The three runtimes agree: $(wc -l <$gcc/frames.txt) frames," \
   "$(wc -l <$gcc/rules.txt) rules, $(wc -l <$gcc/corpus.txt) corpus inputs," \

@@ -38,7 +38,7 @@ preset clang-debug
 
 # The release package, checked as Debian checks packages: any error fails.
 scripts/package.sh
-lintian --fail-on error build-package/vantrel_*.deb
+lintian --fail-on error build-release/vantrel_*.deb
 
 # The browser edition, built from the same C++ and driven in Chromium, Firefox
 # and WebKitGTK, and on phones and tablets in Chromium's device emulation.

@@ -6,76 +6,45 @@ ships, and the cut-down Noto fonts shape every such text exactly as the
 fonts they were cut from (same glyph shapes, advances and offsets), so no
 joined Arabic form or Devanagari conjunct went missing in the cut.
 
-Usage: tests/font_coverage.py [PO_DIR] [FONT_DIR]   (defaults: po, data/fonts)
+Usage: tests/font_coverage.py [PO_DIR] [FONT_DIR] [FONTS_JSON]
+(defaults: po, data/fonts, and the fonts cmake/Fonts.cmake declares)
 Exit status 0 when all is covered, 1 with the list of what is missing, 77
-when fontTools is not installed. The shaping comparison needs hb-shape and
-Debian's Noto fonts (scripts/install-deps.sh fonts) and is skipped, with a
-note, without them."""
+when fontTools or polib is not installed. The shaping comparison needs
+hb-shape and Debian's Noto fonts (scripts/install-deps.sh fonts) and is
+skipped, with a note, without them."""
 import glob
+import json
 import os
 import re
 import shutil
 import subprocess
 import sys
 
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "scripts"))
 try:
     from fontTools.ttLib import TTFont
-except ImportError:
-    print("fontTools is missing: scripts/install-deps.sh fonts installs it")
+    import catalogs
+except ImportError as missing_module:
+    print(f"{missing_module.name} is missing: scripts/install-deps.sh fonts installs it")
     sys.exit(77)
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 po_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "po")
 font_dir = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "data", "fonts")
+if len(sys.argv) > 3:
+    with open(sys.argv[3], encoding="utf-8") as f:
+        shipped = json.load(f)
+else:
+    shipped = catalogs.fonts()
 
-# Where each shipped cut comes from, to compare their shaping.
-SOURCES = {
-    "VantrelArabic-Bold.ttf": ("/usr/share/fonts/truetype/noto/NotoSansArabic-Bold.ttf", 0),
-    "VantrelDevanagari-Bold.ttf": ("/usr/share/fonts/truetype/noto/NotoSansDevanagari-Bold.ttf", 0),
-    "VantrelCJK-Bold.ttf": ("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc", 2),
-}
-LATIN = "LiberationSans-Bold.ttf"
+# Where each shipped cut comes from, to compare their shaping; the Latin font,
+# named first everywhere, is the one not cut here.
+SOURCES = {font["file"]: (font["cutFrom"], font["face"]) for font in shipped if "cutFrom" in font}
+LATIN = shipped[0]["file"]
 
 
 def unescape(s):
     return re.sub(r"\\(.)", lambda m: {"n": "\n", "t": "\t"}.get(m.group(1), m.group(1)), s)
-
-
-def shown_texts(path):
-    """(msgid, translation) of each entry the program can show: not the
-    header, not fuzzy, not one that only the desktop entry or the metainfo
-    use (a software centre draws those)."""
-    out = []
-    entry = {"refs": [], "flags": [], "fields": {}}
-    key = None
-
-    def flush():
-        f = entry["fields"]
-        refs = entry["refs"]
-        if f.get("msgid") and "fuzzy" not in entry["flags"] and not (refs and all(r.startswith("data/") for r in refs)):
-            out.extend((f["msgid"], v) for k, v in f.items() if k.startswith("msgstr") and v)
-        entry.update(refs=[], flags=[], fields={})
-
-    for line in open(path, encoding="utf-8").read().splitlines() + [""]:
-        line = line.strip()
-        if not line:
-            flush()
-            key = None
-        elif line.startswith("#:"):
-            entry["refs"] += line[2:].split()
-        elif line.startswith("#,"):
-            entry["flags"] += [f.strip() for f in line[2:].split(",")]
-        elif line.startswith("#"):
-            continue
-        elif line.startswith('"') and key:
-            entry["fields"][key] += unescape(line[1:-1])
-        else:
-            m = re.match(r'(msgctxt|msgid_plural|msgid|msgstr(?:\[\d+\])?)\s+"(.*)"$', line)
-            if not m:
-                raise SystemExit(f"{path}: cannot read the line {line!r}")
-            key = m.group(1)
-            entry["fields"][key] = unescape(m.group(2))
-    return out
 
 
 def program_texts():
@@ -89,17 +58,19 @@ def program_texts():
     return out
 
 
-catalogs = sorted(glob.glob(os.path.join(po_dir, "*.po")))
-if not catalogs:
+read = catalogs.read_all(po_dir)
+if not read["languages"]:
     print(f"no catalogs in {po_dir}")
     sys.exit(1)
-texts = [(os.path.basename(p), msgid, text) for p in catalogs for msgid, text in shown_texts(p)]
+texts = [(code + ".po", msgid, text) for code, catalog in read["catalogs"].items()
+         for msgid, text in catalogs.shown_texts(catalog)]
 texts += [(where, "", text) for where, text in program_texts()]
 
-fonts = {os.path.basename(p): TTFont(p, lazy=True).getBestCmap() for p in sorted(glob.glob(os.path.join(font_dir, "*.ttf")))}
-if LATIN not in fonts:
-    print(f"{LATIN} is not in {font_dir}")
+absent = [f["file"] for f in shipped if not os.path.exists(os.path.join(font_dir, f["file"]))]
+if absent:
+    print(f"not in {font_dir}: {', '.join(absent)}")
     sys.exit(1)
+fonts = {f["file"]: TTFont(os.path.join(font_dir, f["file"]), lazy=True).getBestCmap() for f in shipped}
 
 # Coverage: a line breaks at \n, and nothing else is exempt.
 missing = {}
@@ -109,7 +80,7 @@ for where, msgid, text in texts:
             missing.setdefault(c, []).append(f"{where}: {msgid or text!r}")
 for c, uses in sorted(missing.items()):
     print(f"MISSING U+{ord(c):04X} {c!r} ({len(uses)} texts), e.g. {uses[0]}")
-print(f"{len(texts)} texts from {len(catalogs)} catalogs, {len(fonts)} fonts: "
+print(f"{len(texts)} texts from {len(read['languages'])} catalogs, {len(fonts)} fonts: "
       f"{len(missing)} characters missing")
 
 # Shaping: each run that a cut font draws (what the Latin font, named first

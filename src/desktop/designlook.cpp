@@ -3,6 +3,8 @@
 
 #include "desktop/designlook.h"
 
+#include "buildfacts.h"
+
 #include "window/palette.h"
 #include "window/presentation.h"
 
@@ -16,8 +18,10 @@ QFont designFont(const FontDef& def, double zoom)
 {
     QFont font;
     // The scripts Liberation Sans lacks come from the fonts cut for them.
-    font.setFamilies({QString::fromLatin1(def.family), QStringLiteral("Liberation Sans"), QStringLiteral("Vantrel Arabic"),
-                      QStringLiteral("Vantrel Devanagari"), QStringLiteral("Vantrel CJK")});
+    QStringList families{QString::fromLatin1(def.family)};
+    for (const char* family : kFontFamilies)
+        families.append(QString::fromLatin1(family));
+    font.setFamilies(families);
     // 1 pt is 20 twips; sizing in pixels keeps the text in step with the
     // 15-twip pixel whatever dpi the screen reports.
     font.setPixelSize(qRound(toPixels(def.points * 20.0, zoom)));

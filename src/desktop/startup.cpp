@@ -3,6 +3,8 @@
 
 #include "desktop/startup.h"
 
+#include "buildfacts.h"
+
 #include "window/words.h"
 
 #include <QApplication>
@@ -19,12 +21,11 @@ void setUpApplication(const Language& language)
 {
     QApplication::setApplicationName(QString::fromUtf8(kProgramName));
     QApplication::setApplicationDisplayName(QString::fromUtf8(kProgramName));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     // The captions are designed in Liberation Sans Bold's metrics; the program
     // carries the font, so they fit on machines that have no such font.
     // The scripts it lacks come from fonts cut for the catalogs' words.
-    for (const char* file : {"LiberationSans-Bold.ttf", "VantrelArabic-Bold.ttf", "VantrelDevanagari-Bold.ttf",
-                             "VantrelCJK-Bold.ttf"})
+    for (const char* file : kFontFiles)
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QString::fromLatin1(file));
     if (language.def().rightToLeft)
         QApplication::setLayoutDirection(Qt::RightToLeft);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page in every language, in each engine: the words expected are read
-// from po/<code>.po by the small reader below, never from the program, and
+// from po/<code>.po as build-web/catalogs.json holds them, never from the program, and
 // the scene each language draws is held against the English one.
 "use strict";
 
@@ -12,31 +12,19 @@ const fs = require("node:fs");
 const path = require("node:path");
 const { engines, names, launch, serve, open, fileUrl, typeInBox } = require("./browser.js");
 
-const po = path.resolve(__dirname, "../../po");
-const codes = fs.readFileSync(path.join(po, "LINGUAS"), "utf8").split(/\s+/).filter(Boolean);
+// The catalogs as their translators wrote them in po/, read by
+// scripts/catalogs.py (polib) when the page is built, never by the program.
+const read = JSON.parse(fs.readFileSync(path.resolve(__dirname, "../../build-web/catalogs.json"), "utf8"));
+const codes = read.languages;
 // The languages that write a decimal comma, as the issue names them.
 const commaLanguages = ["de", "es", "fr", "pt_BR", "ru", "id"];
 
-// A PO file's translations, "context\u0004msgid" -> [msgstr, msgstr[1], ...],
-// and its plural rule. Its strings are quoted as JSON's are.
+// A catalog's translations, "context\u0004msgid" -> [msgstr, msgstr[1], ...],
+// and its plural rule.
 function readCatalog(code) {
-  const entries = new Map();
-  let header = "";
-  for (const block of fs.readFileSync(path.join(po, code + ".po"), "utf8").split(/\n\s*\n/)) {
-    const f = {};
-    let key = null;
-    for (const line of block.split("\n")) {
-      const m = /^(msgctxt|msgid|msgid_plural|msgstr(?:\[\d\])?) (".*")$/.exec(line) || (key && /^()(".*")$/.exec(line));
-      if (!m) continue;
-      if (m[1]) f[(key = m[1].replace("msgstr[0]", "msgstr"))] = "";
-      f[key] += JSON.parse(m[2]);
-    }
-    if (f.msgid === "") header = f.msgstr;
-    else if (f.msgid !== undefined) {
-      entries.set((f.msgctxt !== undefined ? f.msgctxt + "\u0004" : "") + f.msgid,
-        [f.msgstr, ...Object.keys(f).filter((k) => k.startsWith("msgstr[")).sort().map((k) => f[k])]);
-    }
-  }
+  const catalog = read.catalogs[code];
+  const entries = new Map(catalog.entries.map((e) => [(e.context ? e.context + "\u0004" : "") + e.id, e.strings]));
+  const header = catalog.pluralForms;
   // The catalog's own rule, a C expression that is JavaScript as well.
   const plural = new Function("n", "return Number(" + /plural=([^;]*);/.exec(header)[1] + ");");
   return {
