@@ -4,9 +4,21 @@
 #include "scene/numbertext.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+// Floating-point to_chars came to libc++ with version 14: the browser
+// edition's Emscripten 3.1.6 carries libc++ 13, which has it for integers
+// only. libstdc++ has it from GCC 11 on, MinGW's included.
+#ifndef VANTREL_FLOAT_TO_CHARS
+#if defined(_LIBCPP_VERSION) && _LIBCPP_VERSION < 14000
+#define VANTREL_FLOAT_TO_CHARS 0
+#else
+#define VANTREL_FLOAT_TO_CHARS 1
+#endif
+#endif
 
 namespace vantrel {
 namespace {
@@ -98,6 +110,23 @@ std::optional<double> unsignedNumber(std::string_view s)
     return fromDigits(digits, exponent);
 }
 
+#if VANTREL_FLOAT_TO_CHARS
+
+// The shortest text that reads back as `value`, and of those the nearest.
+std::string shortestText(double value, bool positionally)
+{
+    // The longest: a sign, 17 digits, a point and "e-308"; or positionally
+    // a sign, "0.0000" and 17 digits.
+    std::array<char, 32> buffer{};
+    const auto format = positionally ? std::chars_format::fixed : std::chars_format::scientific;
+    const std::to_chars_result r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
+    return std::string(buffer.data(), r.ptr);
+}
+
+#else
+
+// What to_chars does, by hand, for a library without it: printf's digits
+// at each precision, read back by strtod.
 // The significant digits of `value` (positive, finite) rounded to
 // `precision` places, and the decimal exponent of the first one.
 struct Decimal {
@@ -109,9 +138,8 @@ struct Decimal {
 
 Decimal rounded(double value, int precision)
 {
-    // printf's own digits: a stream would bring the whole of the library's
-    // locale machinery into the browser edition. Whatever the C locale's
-    // decimal point, only the digits and the exponent are read below.
+    // Whatever the C locale's decimal point, only the digits and the
+    // exponent are read below.
     char buffer[64];
     const int length = std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
     const std::string_view text(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
@@ -192,6 +220,22 @@ std::string withExponent(const std::string& digits, int exponent)
     return text + std::to_string(magnitude);
 }
 
+
+// The shortest text, positional or with an exponent, as to_chars writes it.
+std::string shortestText(double value, bool positionally)
+{
+    const std::string sign = std::signbit(value) ? "-" : "";
+    const double magnitude = std::abs(value);
+    if (magnitude == 0)
+        return sign + "0";
+    Decimal d = shortest(magnitude);
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    return sign + (positionally ? positional(d.digits, d.exponent + 1) : withExponent(d.digits, d.exponent));
+}
+
+#endif
+
 } // namespace
 
 std::optional<double> textToNumber(std::string_view text)
@@ -210,18 +254,11 @@ std::string numberToText(double value)
 {
     if (!std::isfinite(value))
         return {};
-    const std::string sign = std::signbit(value) ? "-" : "";
-    const double magnitude = std::abs(value);
-    if (magnitude == 0)
-        return sign + "0";
-    Decimal d = shortest(magnitude);
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
     // Positional for any magnitude a person types; the shortest form alone
-    // would write 100000 as "1e+05".
-    if (magnitude >= 1e-5 && magnitude < 1e15)
-        return sign + positional(d.digits, d.exponent + 1);
-    return sign + withExponent(d.digits, d.exponent);
+    // would write 100000 as "1e+05". Below 1e15 a double's whole part is
+    // exact, so the positional digits are the shortest ones too.
+    const double magnitude = std::abs(value);
+    return shortestText(value, magnitude == 0 || (magnitude >= 1e-5 && magnitude < 1e15));
 }
 
 } // namespace vantrel

@@ -157,6 +157,16 @@ private:
     std::size_t pos_ = 0;
 };
 
+// The 32-bit word at `at` (within the data, as the caller has checked), in
+// the byte order of the machine that wrote the catalog: the magic number
+// read the other way round says it differs from little-endian.
+std::uint32_t wordAt(std::span<const std::uint8_t> data, std::size_t at, bool swapped)
+{
+    const std::uint32_t v = std::uint32_t{data[at]} | std::uint32_t{data[at + 1]} << 8 |
+                            std::uint32_t{data[at + 2]} << 16 | std::uint32_t{data[at + 3]} << 24;
+    return swapped ? (v >> 24 | (v >> 8 & 0xff00) | (v << 8 & 0xff0000) | v << 24) : v;
+}
+
 // The value of "name=value;" in a header line, up to the semicolon.
 std::optional<std::string_view> headerField(std::string_view header, std::string_view name)
 {
@@ -208,20 +218,15 @@ std::optional<Catalog> Catalog::parse(std::span<const std::uint8_t> mo)
     c.data_ = mo;
     if (mo.size() < 28)
         return std::nullopt;
-    const auto word = [&](std::size_t at, bool swapped) -> std::uint32_t {
-        const std::uint32_t v = std::uint32_t{mo[at]} | std::uint32_t{mo[at + 1]} << 8 |
-                                std::uint32_t{mo[at + 2]} << 16 | std::uint32_t{mo[at + 3]} << 24;
-        return swapped ? (v >> 24 | (v >> 8 & 0xff00) | (v << 8 & 0xff0000) | v << 24) : v;
-    };
-    const std::uint32_t magic = word(0, false);
+    const std::uint32_t magic = wordAt(mo, 0, false);
     if (magic != kMagic && magic != kMagicSwapped)
         return std::nullopt;
     c.swapped_ = magic == kMagicSwapped;
-    if (word(4, c.swapped_) >> 16 != 0) // a major revision this reader does not know
+    if (wordAt(mo, 4, c.swapped_) >> 16 != 0) // a major revision this reader does not know
         return std::nullopt;
-    c.count_ = word(8, c.swapped_);
-    c.originals_ = word(12, c.swapped_);
-    c.translations_ = word(16, c.swapped_);
+    c.count_ = wordAt(mo, 8, c.swapped_);
+    c.originals_ = wordAt(mo, 12, c.swapped_);
+    c.translations_ = wordAt(mo, 16, c.swapped_);
     // Each table holds count pairs of 32-bit words, inside the data.
     for (std::size_t table : {c.originals_, c.translations_}) {
         if (table > mo.size() || c.count_ > (mo.size() - table) / 8)
@@ -253,13 +258,8 @@ std::optional<Catalog> Catalog::parse(std::span<const std::uint8_t> mo)
 std::optional<std::string_view> Catalog::entry(std::size_t table, std::size_t i) const
 {
     const std::size_t at = table + 8 * i;
-    const auto word = [&](std::size_t p) {
-        const std::uint32_t v = std::uint32_t{data_[p]} | std::uint32_t{data_[p + 1]} << 8 |
-                                std::uint32_t{data_[p + 2]} << 16 | std::uint32_t{data_[p + 3]} << 24;
-        return swapped_ ? (v >> 24 | (v >> 8 & 0xff00) | (v << 8 & 0xff0000) | v << 24) : v;
-    };
-    const std::size_t length = word(at);
-    const std::size_t offset = word(at + 4);
+    const std::size_t length = wordAt(data_, at, swapped_);
+    const std::size_t offset = wordAt(data_, at + 4, swapped_);
     if (offset > data_.size() || length >= data_.size() - offset || data_[offset + length] != 0)
         return std::nullopt;
     return std::string_view(reinterpret_cast<const char*>(data_.data()) + offset, length);

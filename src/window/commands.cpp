@@ -3,7 +3,7 @@
 
 #include "window/commands.h"
 
-#include "window/words.h"
+#include "window/msg.h"
 
 namespace vantrel {
 namespace {

@@ -4,7 +4,7 @@
 #include "window/elements.h"
 
 #include "scene/frame.h"
-#include "window/words.h"
+#include "window/msg.h"
 
 namespace vantrel {
 namespace {

@@ -26,6 +26,29 @@ constexpr std::array<LanguageDef, 10> kLanguages{{
 // clang-format on
 constexpr LanguageDef kPseudo{"en_XA", "en-XA", "English (pseudo-locale)", false, false};
 
+// Each language again with the other decimal mark, for the regions below:
+// the same catalog, chooser entry and tag.
+constexpr std::array<LanguageDef, kLanguages.size()> kOtherMark = [] {
+    std::array<LanguageDef, kLanguages.size()> all = kLanguages;
+    for (LanguageDef& def : all)
+        def.decimalComma = !def.decimalComma;
+    return all;
+}();
+
+// The regions that write the decimal mark otherwise than their language's
+// row above, where CLDR and glibc's locales agree: Spanish as Latin America
+// (CLDR's 419), Mexico, the United States, Central America and the
+// Caribbean write it with a point, German as Switzerland and Liechtenstein
+// do. Where the two disagree the language's mark stays: Spanish of Cuba and
+// Peru, French of Switzerland, Arabic of the Maghreb.
+struct Region {
+    std::string_view language, region;
+};
+constexpr std::array<Region, 12> kOtherMarkRegions{{
+    {"es", "419"}, {"es", "MX"}, {"es", "US"}, {"es", "DO"}, {"es", "GT"}, {"es", "HN"},
+    {"es", "NI"},  {"es", "PA"}, {"es", "PR"}, {"es", "SV"}, {"de", "CH"}, {"de", "LI"},
+}};
+
 char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 bool sameIgnoringCase(std::string_view a, std::string_view b)
@@ -78,15 +101,9 @@ bool traditionalChinese(const Parts& p)
     return false;
 }
 
-} // namespace
-
-std::span<const LanguageDef> languages() { return kLanguages; }
-const LanguageDef& english() { return kLanguages[0]; }
-const LanguageDef& pseudoLocale() { return kPseudo; }
-
-const LanguageDef* findLanguage(std::string_view name)
+// The row of kLanguages whose catalog a name asks for, or the pseudo-locale.
+const LanguageDef* catalogFor(const Parts& want)
 {
-    const Parts want = split(name);
     if (want.language.empty() || traditionalChinese(want))
         return nullptr;
     if (sameIgnoringCase(want.language, "en") && sameIgnoringCase(want.region, "XA"))
@@ -105,6 +122,31 @@ const LanguageDef* findLanguage(std::string_view name)
     return byLanguage;
 }
 
+// A row of kLanguages as a region writes numbers.
+const LanguageDef* inRegion(const LanguageDef* def, std::string_view region)
+{
+    if (!def || def == &kPseudo)
+        return def;
+    const std::string_view language = split(def->code).language;
+    for (const Region& r : kOtherMarkRegions) {
+        if (r.language == language && sameIgnoringCase(r.region, region))
+            return &kOtherMark[static_cast<std::size_t>(def - kLanguages.data())];
+    }
+    return def;
+}
+
+} // namespace
+
+std::span<const LanguageDef> languages() { return kLanguages; }
+const LanguageDef& english() { return kLanguages[0]; }
+const LanguageDef& pseudoLocale() { return kPseudo; }
+
+const LanguageDef* findLanguage(std::string_view name)
+{
+    const Parts want = split(name);
+    return inRegion(catalogFor(want), want.region);
+}
+
 const LanguageDef& languageFromEnvironment(const std::function<const char*(const char*)>& getenv)
 {
     const auto value = [&](const char* name) -> std::string_view {
@@ -120,15 +162,31 @@ const LanguageDef& languageFromEnvironment(const std::function<const char*(const
     // gettext ignores LANGUAGE in the C locale, where programs speak English.
     if (locale.empty() || locale == "C" || locale == "POSIX" || locale.starts_with("C."))
         return english();
-    std::string_view list = value("LANGUAGE");
-    while (!list.empty()) {
+    std::string_view chosen = locale;
+    const LanguageDef* def = nullptr;
+    for (std::string_view list = value("LANGUAGE"); !list.empty() && !def;) {
         const std::size_t colon = list.find(':');
-        if (const LanguageDef* def = findLanguage(list.substr(0, colon)))
-            return *def;
+        chosen = list.substr(0, colon);
+        def = catalogFor(split(chosen));
         list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
     }
-    const LanguageDef* def = findLanguage(locale);
-    return def ? *def : english();
+    if (!def) {
+        chosen = locale;
+        def = catalogFor(split(chosen));
+    }
+    if (!def)
+        return english();
+    // Numbers are written as LC_NUMERIC's locale says, when it is of the
+    // same language; otherwise as the region of the name that chose it.
+    std::string_view numeric;
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        numeric = value(name);
+        if (!numeric.empty())
+            break;
+    }
+    const Parts numbers = split(numeric);
+    const bool sameLanguage = sameIgnoringCase(numbers.language, split(def->code).language);
+    return *inRegion(def, (sameLanguage ? numbers : split(chosen)).region);
 }
 
 const LanguageDef& languageFromPreferences(std::span<const std::string> tags)

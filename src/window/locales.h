@@ -18,7 +18,7 @@ struct LanguageDef {
     const char* code;       // as gettext names catalogs: "pt_BR"
     const char* tag;        // as BCP 47 and <html lang> name it: "pt-BR"
     const char* nativeName; // as its speakers call it, for the chooser
-    bool decimalComma;      // writes 40,5 for 40.5
+    bool decimalComma;      // writes 40,5 for 40.5, in the region asked for
     bool rightToLeft;
 };
 
@@ -33,12 +33,16 @@ const LanguageDef& pseudoLocale();
 // The language a locale name or language tag asks for, in any of the forms
 // "pt_BR", "pt-BR", "pt_BR.UTF-8@euro", "pt-br" or "pt"; nullptr where none
 // fits. A tag that names only a language takes that language's catalog;
-// Chinese written in traditional characters takes none.
+// Chinese written in traditional characters takes none. A region that writes
+// the decimal mark otherwise than the language's row ("es-MX", "de_CH")
+// gets the language with that mark: the same code, tag and catalog.
 const LanguageDef* findLanguage(std::string_view name);
 
 // gettext's order: LANGUAGE's list first (unless the locale is C or
 // POSIX), then LC_ALL, LC_MESSAGES and LANG, the first that is set. Unlike
-// gettext it needs no installed locale. English where nothing fits.
+// gettext it needs no installed locale. English where nothing fits. The
+// decimal mark is the region's of LC_ALL, LC_NUMERIC or LANG, the first set,
+// where that locale is of the same language; else of the name that chose it.
 const LanguageDef& languageFromEnvironment(const std::function<const char*(const char*)>& getenv);
 
 // The first of the browser's preferred languages that fits, else English.

@@ -164,8 +164,11 @@ std::string spokenFrame(const Language& language, const std::optional<Frame>& fr
 
     const FrameFacts facts = frameFacts(*frame);
     const auto magnitude = static_cast<unsigned long>(facts.degrees < 0 ? -facts.degrees : facts.degrees);
-    // TRANSLATORS: {0} is the phase angle in whole degrees, as the read-out shows it.
     const std::string angle = fillIn(
+        // TRANSLATORS: {0} is the phase angle in whole degrees with its sign,
+        // as the read-out shows it; the form is chosen by its size. Where no
+        // form of "degree" suits every count, a wording without one may serve
+        // every form: "Phase angle in degrees: {0}.".
         language.trn("Phase angle {0} degree.", "Phase angle {0} degrees.", magnitude), {std::to_string(facts.degrees)});
     // TRANSLATORS: R, Y and B name the three phases and stay as they are; each
     // current is a signed fraction of its peak, "+1.00".

@@ -3,49 +3,23 @@
 
 // Every word the window shows or a screen reader speaks, and the one object
 // that turns them into the user's language. Front ends hold no words of their
-// own: they ask the session's Language for these.
-//
-// Translatable texts are marked for xgettext, which finds them with
-//   --keyword=N_ --keyword=NC_:1c,2 --keyword=tr:1 --keyword=tr:1c,2
-//   --keyword=trn:1,2 --add-comments=TRANSLATORS:
-// The marks themselves do nothing: the lookup happens where a text is shown.
+// own: they ask the session's Language for these. The marks that make a
+// text translatable are in window/msg.h.
 #pragma once
 
 #include "window/catalog.h"
 #include "window/elements.h"
 #include "window/locales.h"
+#include "window/msg.h"
 
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// A translatable text kept for later lookup.
-#define N_(msgid) msgid
-// The same, for a text whose sense depends on where it stands.
-#define NC_(context, msgid) ::vantrel::Msg(context, msgid)
-
 namespace vantrel {
 
 struct Frame;
-
-// A text to translate, with the context that tells its senses apart.
-struct Msg {
-    constexpr Msg() = default;
-    constexpr Msg(const char* msgid) // NOLINT: a plain text is a message without context
-        : id(msgid)
-    {
-    }
-    constexpr Msg(const char* ctx, const char* msgid)
-        : context(ctx)
-        , id(msgid)
-    {
-    }
-    explicit constexpr operator bool() const { return id != nullptr; }
-
-    const char* context = nullptr;
-    const char* id = nullptr;
-};
 
 // The one way to a text in the user's language: the language's compiled
 // catalog where it has the text, English as written here where not.
@@ -82,9 +56,9 @@ std::string captionOf(const Language& language, const ElementDef& def);
 // The program's name: never translated.
 inline constexpr const char* kProgramName = "Vantrel";
 
-// TRANSLATORS: cmdPlay's caption while the animation is paused; pressing it starts the animation.
+// TRANSLATORS: the Play button's caption while the animation is paused; pressing it starts the animation.
 inline constexpr const char* kPlay = N_("Play");
-// TRANSLATORS: cmdPlay's caption while the animation runs; pressing it stops the animation.
+// TRANSLATORS: the Play button's caption while the animation runs; pressing it stops the animation.
 inline constexpr const char* kPause = N_("Pause");
 
 // The About message box.

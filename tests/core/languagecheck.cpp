@@ -9,6 +9,7 @@
 #include "scene/anglerules.h"
 #include "window/catalog.h"
 #include "window/locales.h"
+#include "window/words.h"
 
 #include <cstring>
 #include <map>
@@ -49,7 +50,8 @@ void checkEnvironment()
     };
     for (const auto& r : rows) {
         const std::map<std::string, const char*> env{
-            {"LANGUAGE", r.language}, {"LC_ALL", r.all}, {"LC_MESSAGES", r.messages}, {"LANG", r.lang}};
+            {"LANGUAGE", r.language}, {"LC_ALL", r.all}, {"LC_MESSAGES", r.messages}, {"LC_NUMERIC", nullptr},
+            {"LANG", r.lang}};
         const LanguageDef& got = languageFromEnvironment([&](const char* name) { return env.at(name); });
         const std::string what = std::string("LANGUAGE=") + (r.language ? r.language : "-") +
                                  " LC_ALL=" + (r.all ? r.all : "-") + " LC_MESSAGES=" +
@@ -80,6 +82,68 @@ void checkPreferences()
         line("preferences " + what + " -> " + got.code);
         if (std::strcmp(got.code, r.want) != 0)
             fail("preferences " + what + ", expected " + r.want);
+    }
+}
+
+// The decimal mark by region, as CLDR's number symbols for Latin digits give
+// it; a name without a region writes as the language's own. A region keeps
+// its language's catalog and chooser entry.
+void checkDecimalMarks()
+{
+    const struct { const char *name, *code; char mark; } rows[] = {
+        {"es", "es", ','}, {"es-ES", "es", ','}, {"es_ES.UTF-8@euro", "es", ','}, {"es-MX", "es", '.'},
+        {"es_MX.UTF-8", "es", '.'}, {"ES-mx", "es", '.'}, {"es-US", "es", '.'}, {"es_US.utf8", "es", '.'},
+        {"es-419", "es", '.'}, {"es-PR", "es", '.'}, {"es_GT", "es", '.'}, {"es-Latn-MX", "es", '.'},
+        {"es-MX-x-school", "es", '.'}, {"es-AR", "es", ','}, {"es_CO.UTF-8", "es", ','}, {"es-CL", "es", ','},
+        {"es-UY", "es", ','}, {"es-VE", "es", ','}, {"de", "de", ','}, {"de-AT", "de", ','},
+        {"de_CH.UTF-8", "de", '.'}, {"de-LI", "de", '.'}, {"de-CH-1996", "de", '.'}, {"fr-CA", "fr", ','},
+        {"fr-BE", "fr", ','}, {"pt-PT", "pt_BR", ','}, {"pt_BR", "pt_BR", ','}, {"ru-UA", "ru", ','},
+        {"id-ID", "id", ','}, {"ar", "ar", '.'}, {"ar-EG", "ar", '.'}, {"ar_SA.UTF-8", "ar", '.'},
+        {"hi-IN", "hi", '.'}, {"zh-CN", "zh_CN", '.'}, {"zh-SG", "zh_CN", '.'}, {"en-XA", "en_XA", '.'},
+    };
+    for (const auto& r : rows) {
+        const LanguageDef* def = findLanguage(r.name);
+        const char mark = def ? Language(*def).decimalMark() : '?';
+        line(std::string("decimal mark ") + r.name + " -> " + (def ? def->code : "none") + " " + mark);
+        if (!def || std::strcmp(def->code, r.code) != 0 || mark != r.mark)
+            fail(std::string("decimal mark of ") + r.name + ", expected " + r.code + " " + r.mark);
+    }
+
+    // Numbers as LC_NUMERIC's locale writes them (LC_ALL before it, LANG
+    // after) where it is of the language chosen; else as the chosen name's region.
+    const struct { const char *language, *all, *numeric, *lang; char mark; } env[] = {
+        {nullptr, nullptr, nullptr, "es_MX.UTF-8", '.'},
+        {"es", nullptr, nullptr, "es_MX.UTF-8", '.'},
+        {"es_MX:es", nullptr, nullptr, "es_ES.UTF-8", ','},
+        {"es_MX:es", nullptr, nullptr, "en_US.UTF-8", '.'},
+        {"es", nullptr, nullptr, "en_US.UTF-8", ','},
+        {nullptr, nullptr, "de_CH.UTF-8", "de_DE.UTF-8", '.'},
+        {nullptr, "es_ES.UTF-8", "es_MX.UTF-8", "es_MX.UTF-8", ','},
+        {"de", nullptr, "es_MX.UTF-8", "de_DE.UTF-8", ','},
+        {"de_CH", nullptr, "C", "de_DE.UTF-8", '.'},
+    };
+    for (const auto& r : env) {
+        const std::map<std::string, const char*> vars{{"LANGUAGE", r.language}, {"LC_ALL", r.all},
+                                                      {"LC_MESSAGES", nullptr}, {"LC_NUMERIC", r.numeric},
+                                                      {"LANG", r.lang}};
+        const char got = Language(languageFromEnvironment([&](const char* name) { return vars.at(name); })).decimalMark();
+        const std::string what = std::string("LANGUAGE=") + (r.language ? r.language : "-") + " LC_ALL=" +
+                                 (r.all ? r.all : "-") + " LC_NUMERIC=" + (r.numeric ? r.numeric : "-") +
+                                 " LANG=" + (r.lang ? r.lang : "-");
+        line("decimal mark " + what + " -> " + got);
+        if (got != r.mark)
+            fail("decimal mark of " + what + ", expected " + r.mark);
+    }
+
+    // Set Angle as a region reads the box: 400,5 is a number in Spain, not in Mexico.
+    for (const auto& [name, written] : {std::pair{"es-ES", "40,5"}, std::pair{"es-MX", "400,5"}}) {
+        Session s;
+        s.setLanguage(*findLanguage(name));
+        s.textChanged("400,5");
+        s.command(Command::SetAngle);
+        line(std::string("set angle 400,5 in ") + name + " -> box " + printable(s.controls().angleText));
+        if (s.controls().angleText != written)
+            fail(std::string("Set Angle of 400,5 in ") + name + ", expected " + written);
     }
 }
 
@@ -269,6 +333,7 @@ void checkLanguages()
     checkDecimalComma();
     checkEnvironment();
     checkPreferences();
+    checkDecimalMarks();
     checkPluralRules();
     checkCatalogs();
     checkPseudoLocale();
