@@ -6,18 +6,16 @@
 // press, nothing changes. Otherwise the scene is shown as regions, each a
 // rectangle of the designed scene at one scale of its own, arranged in one
 // column on an upright screen or two on a phone held sideways. The regions,
-// their elements, the thresholds and the arrangements come from the program;
-// this script only measures the screen and moves what app.js built.
+// their elements, the thresholds, the margins and which arrangement a screen
+// gets come from the program; this script only measures the screen and
+// moves what app.js built.
 "use strict";
 
 (function () {
   var SVG = "http://www.w3.org/2000/svg";
-  // Liberation Sans's ascent, as app.js hangs a label's text from its top.
-  var ASCENT = 0.905;
-  // Around the page and between regions, CSS pixels.
-  var MARGIN = 4, GAP = 6;
 
-  var table, client, twipsPerPixel;
+  var table, client, twipsPerPixel, ascent;
+  var margin, gap;         // around the page and between regions, CSS pixels
   var stage, scene;
   var home = null;         // where everything lay as app.js built it
   var moved = [];          // [element, attribute or "style", its value as built]
@@ -27,13 +25,17 @@
   var coarse = window.matchMedia ? window.matchMedia("(pointer: coarse)") : null;
 
   // The event carries the program's tables: the layout, the client area in
-  // twips and the twips a pixel.
+  // twips, the twips a pixel and the font's ascent, as app.js hangs a
+  // label's text from its top.
   document.addEventListener("vantrel-built", function (event) {
     var design = event.detail && event.detail.layout ? event.detail : window.vantrelTables;
     if (!design || !design.layout) return;
     table = design.layout;
     client = design.client;
     twipsPerPixel = design.twipsPerPixel;
+    ascent = design.ascent;
+    margin = table.margin;
+    gap = table.gap;
     stage = document.getElementById("stage");
     scene = document.getElementById("scene");
     // The box answers the on-screen keyboard's Go as Enter, which is Set Angle.
@@ -53,12 +55,9 @@
     return [document.documentElement.clientWidth || window.innerWidth, window.innerHeight];
   }
 
-  // The designed window stays wherever it is big enough; with a mouse it
-  // always does, and only scales, as the desktop's window does.
+  // The program says which arrangement a screen of this size and pointer gets.
   function choose(w, h) {
-    var designedScale = Math.min(w * twipsPerPixel / client[0], h * twipsPerPixel / client[1]);
-    if (!(coarse && coarse.matches) || designedScale >= table.designedMinScale) return "designed";
-    return w < h ? "upright" : "sideways";
+    return table.arrangements[Module._vantrel_arrangement(w, h, coarse && coarse.matches ? 1 : 0)].name;
   }
 
   // Elements move only when the arrangement changes, as when the device
@@ -111,29 +110,29 @@
   // Each region's scale, and where it goes, for one arrangement.
   function plan(name, w, h) {
     var arrangement = table.arrangements.filter(function (a) { return a.name === name; })[0];
-    var columns = arrangement.columns.map(function (c) { return c.map(regionDef); });
-    var inner = h - 2 * MARGIN;
+    var columns = arrangement.columns.map(function (column) { return column.map(regionDef); });
+    var inner = h - 2 * margin;
     var boxes = [];
-    var left = MARGIN;
+    var left = margin;
     if (columns.length === 1) {
-      boxes = stack(columns[0], w - 2 * MARGIN, inner, left);
+      boxes = stack(columns[0], w - 2 * margin, inner, left);
     } else {
       // The first column takes the whole height at one scale; the others
       // share what is left of the width.
       var first = columns[0];
       var tall = first.reduce(function (sum, r) { return sum + px(r.rect[3]); }, 0);
       var wide = Math.max.apply(null, first.map(function (r) { return px(r.rect[2]); }));
-      var scale = Math.min((inner - GAP * (first.length - 1)) / tall, (w - 2 * MARGIN) * 0.6 / wide);
-      var top = MARGIN;
+      var scale = Math.min((inner - gap * (first.length - 1)) / tall, (w - 2 * margin) * table.firstColumnShare / wide);
+      var top = margin;
       first.forEach(function (r) {
         boxes.push({ region: r, scale: scale, x: left, y: top, w: wide * scale, h: px(r.rect[3]) * scale });
-        top += px(r.rect[3]) * scale + GAP;
+        top += px(r.rect[3]) * scale + gap;
       });
-      left += wide * scale + GAP;
-      columns.slice(1).forEach(function (c) {
-        var width = (w - MARGIN - left) / (columns.length - 1);
-        boxes = boxes.concat(stack(c, width, inner, left));
-        left += width + GAP;
+      left += wide * scale + gap;
+      columns.slice(1).forEach(function (column) {
+        var width = (w - margin - left) / (columns.length - 1);
+        boxes = boxes.concat(stack(column, width, inner, left));
+        left += width + gap;
       });
     }
     return boxes;
@@ -152,7 +151,7 @@
       return r.grows ? 0 : Math.min(fit, r.maxScale || fit);
     });
     var fixed = regions.reduce(function (sum, r, i) { return sum + (r.grows ? 0 : px(r.rect[3]) * scales[i]); }, 0);
-    var room = height - fixed - GAP * (regions.length - 1);
+    var room = height - fixed - gap * (regions.length - 1);
     var pictureScale = function (r, across) {
       var w = px(r.rect[2]);
       var most = Math.min(width, r.maxScale ? r.maxScale * w : width);
@@ -170,11 +169,11 @@
       return r.grows ? Math.max(most, Math.min(width, r.minScale * px(r.rect[2]))) : most;
     }, 0);
     var across = Math.max(lo, floor);
-    var top = MARGIN;
+    var top = margin;
     return regions.map(function (r, i) {
       var s = r.grows ? pictureScale(r, across) : scales[i];
       var box = { region: r, scale: s, x: left, y: top, w: width, h: px(r.rect[3]) * s };
-      top += box.h + GAP;
+      top += box.h + gap;
       return box;
     });
   }
@@ -251,7 +250,7 @@
       readable(v, b.scale);
       bottom = Math.max(bottom, b.y + b.h);
     });
-    stage.style.height = (bottom + MARGIN) + "px";
+    stage.style.height = (bottom + margin) + "px";
   }
 
   // Captions smaller than the threshold at this scale grow to it: the
@@ -264,9 +263,9 @@
       if (size * t >= least) return;
       keep(grown, text, "font-size");
       keep(grown, text, "y");
-      var top = Number(text.getAttribute("y")) - ASCENT * size;
+      var top = Number(text.getAttribute("y")) - ascent * size;
       text.setAttribute("font-size", least / t);
-      text.setAttribute("y", top + ASCENT * least / t);
+      text.setAttribute("y", top + ascent * least / t);
     });
     Array.prototype.forEach.call(v.view.querySelectorAll("legend, label, button, input"), function (e) {
       if (!e.style.fontSize) return;

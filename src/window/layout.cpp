@@ -127,4 +127,13 @@ double designedMinScale()
     return scale;
 }
 
+Arrangement arrangementFor(double widthPx, double heightPx, bool coarsePointer)
+{
+    const double designedScale = std::min(widthPx * kTwipsPerPixel / kClientWidthTwips,
+                                          heightPx * kTwipsPerPixel / kClientHeightTwips);
+    if (!coarsePointer || designedScale >= designedMinScale())
+        return Arrangement::Designed;
+    return widthPx < heightPx ? Arrangement::Upright : Arrangement::Sideways;
+}
+
 } // namespace vantrel
