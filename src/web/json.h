@@ -3,7 +3,9 @@
 
 // The one writer of JSON for the page: the tables the build writes and what
 // each call into the program changed. Commas and escapes are placed here and
-// nowhere else; a text may hold any bytes the user typed.
+// nowhere else; a text may hold any bytes the user typed. Its keys come from
+// the page contract's PageWriter (contract.h), which names only declared
+// fields.
 #pragma once
 
 #include <cmath>
@@ -42,11 +44,6 @@ public:
     JsonWriter& value(int number) { return value(static_cast<double>(number)); }
     JsonWriter& value(bool truth) { return put(truth ? "true" : "false", true); }
     JsonWriter& null() { return put("null", true); }
-    template <typename T>
-    JsonWriter& field(std::string_view name, const T& v)
-    {
-        return key(name).value(v);
-    }
 
     const std::string& text() const { return out_; }
 

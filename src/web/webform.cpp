@@ -35,6 +35,7 @@ const Pixels& picture(int which)
     return which == 0 ? chart : about;
 }
 
+} // namespace
 } // namespace vantrel
 
 using namespace vantrel;
