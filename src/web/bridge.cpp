@@ -5,8 +5,11 @@
 
 #include "web/contract.h"
 #include "window/icons.h"
+#include "window/layout.h"
 #include "window/locales.h"
 #include "window/presentation.h"
+
+#include <algorithm>
 
 namespace vantrel::page {
 namespace {
@@ -121,6 +124,23 @@ std::string Bridge::textChanged(std::string_view text) { return answer(session_.
 std::string Bridge::setLanguage(std::string_view tags)
 {
     return answer(session_.setLanguage(languageAskedFor(std::string(tags))), true);
+}
+
+std::string Bridge::layout(double widthPx, double heightPx, bool coarsePointer)
+{
+    const Arrangement a = arrangementFor(widthPx, heightPx, coarsePointer);
+    PageWriter out(S::Arranged);
+    out.field(at(S::Arranged, "arrangement"), arrangementTable()[static_cast<std::size_t>(a)].name);
+    out.open(at(S::Arranged, "regions"));
+    double bottom = 0;
+    for (const RegionBox& b : arrangeRegions(a, widthPx, heightPx)) {
+        out.item().field(at(S::RegionBox, "region"), region(b.region).name).field(at(S::RegionBox, "scale"), b.scale);
+        out.field(at(S::RegionBox, "left"), b.left).field(at(S::RegionBox, "top"), b.top);
+        out.field(at(S::RegionBox, "width"), b.width).field(at(S::RegionBox, "height"), b.height).end();
+        bottom = std::max(bottom, b.top + b.height);
+    }
+    out.end().field(at(S::Arranged, "height"), bottom + kPageMarginPx);
+    return out.end().text();
 }
 
 } // namespace vantrel::page

@@ -27,6 +27,9 @@ public:
     std::string textChanged(std::string_view text);
     // The language the page asks for, by its address or the browser's list.
     std::string setLanguage(std::string_view tags);
+    // The arrangement for a viewport of this many CSS pixels, with where each
+    // of its regions goes and how tall the page is then: an Arranged object.
+    static std::string layout(double widthPx, double heightPx, bool coarsePointer);
 
     const Session& session() const { return session_; }
     // The first breach of the contract in any answer so far; empty when none.

@@ -33,7 +33,8 @@ bool PageWriter::enter(FieldRef f, Type written)
         breach(std::string(def.name) + ": written out of the declared order, or twice");
     object.last = f.index;
     object.written |= std::uint32_t{1} << f.index;
-    const bool fits = def.type == written || (def.type == Type::TextOrNull && written == Type::Text);
+    const bool fits = def.type == written || (def.type == Type::TextOrNull && written == Type::Text) ||
+                      (def.type == Type::Exact && written == Type::Number);
     if (!fits)
         breach(std::string(def.name) + ": a value of another type than declared");
     json_.key(def.name);
@@ -50,7 +51,8 @@ PageWriter& PageWriter::field(FieldRef f, std::string_view text)
 PageWriter& PageWriter::field(FieldRef f, double number)
 {
     enter(f, Type::Number);
-    json_.value(number);
+    // Seventeen digits bring back any double; nine, the float most numbers are.
+    json_.value(number, f.def().type == Type::Exact ? 17 : 9);
     return *this;
 }
 
@@ -154,7 +156,6 @@ bool isName(Names names, std::string_view text)
     case Names::Role: return among(kRoleNames);
     case Names::Scope: return among(kScopeNames);
     case Names::Command: return among(kCommandNames);
-    case Names::Picture: return among(kPictureNames);
     case Names::Element:
         return text == kWindowName || text == kLanguageChooserName ||
                std::any_of(elementTable().begin(), elementTable().end(),

@@ -36,12 +36,10 @@ inline constexpr std::array<std::string_view, 4> kScopeNames{"control", "window"
 inline constexpr std::array<std::string_view, 11> kCommandNames{
     "PlayPause", "Fast", "Medium", "Slow", "SetAngle", "About", "ZoomIn", "ZoomOut", "ZoomReset", "FullScreen",
     "LeaveFullScreen"};
-inline constexpr std::array<std::string_view, 3> kPictureNames{"none", "chart", "about"};
 static_assert(kKindNames.size() == static_cast<std::size_t>(Kind::Circle) + 1);
 static_assert(kRoleNames.size() == static_cast<std::size_t>(Role::PictureButton) + 1);
 static_assert(kScopeNames.size() == static_cast<std::size_t>(KeyScope::FullScreen) + 1);
 static_assert(kCommandNames.size() == static_cast<std::size_t>(Command::LeaveFullScreen) + 1);
-static_assert(kPictureNames.size() == static_cast<std::size_t>(Picture::AboutIcon) + 1);
 
 template <std::size_t N, typename E>
 constexpr std::string_view nameOf(const std::array<std::string_view, N>& names, E e)
@@ -52,6 +50,7 @@ constexpr std::string_view nameOf(const std::array<std::string_view, N>& names, 
 enum class Type : std::uint8_t {
     Text,
     Number,
+    Exact,      // a number to every bit: a position the page must not round
     Truth,
     TextOrNull, // a text, or null for none
     Texts,      // an array of texts
@@ -63,11 +62,13 @@ enum class Type : std::uint8_t {
 };
 
 // Which texts a text field may hold, where not any.
-enum class Names : std::uint8_t { Any, Kind, Role, Scope, Command, Picture, Element, Region, Arrangement };
+enum class Names : std::uint8_t { Any, Kind, Role, Scope, Command, Element, Region, Arrangement };
 
 enum class Shape : std::uint8_t {
     // The program's answer to a call, and what is in it.
     Answer, Controls, ElementChange, About, Words, Spoken, Language,
+    // Where the regions of a small screen go.
+    Arranged, RegionBox,
     // The fixed tables and what is in them.
     Tables, Scheme, ElementRow, CommandRow, Layout, Region, MoveRow, ArrangementRow, LanguageRow, Chooser,
     // The web manifest, a browser's format.
@@ -122,6 +123,16 @@ inline constexpr Field kWords[] = {
 inline constexpr Field kSpoken[] = {{"name", T::Text, opt}, {"hint", T::Text, opt}};
 inline constexpr Field kLanguage[] = {{"tag", T::Text}, {"rightToLeft", T::Truth}};
 
+inline constexpr Field kArranged[] = {
+    {"arrangement", T::Text, false, S::count_, N::Arrangement},
+    {"regions", T::List, false, S::RegionBox},
+    {"height", T::Exact},
+};
+inline constexpr Field kRegionBox[] = {
+    {"region", T::Text, false, S::count_, N::Region}, {"scale", T::Exact},
+    {"left", T::Exact}, {"top", T::Exact}, {"width", T::Exact}, {"height", T::Exact},
+};
+
 inline constexpr Field kTables[] = {
     {"client", T::Numbers}, {"twipsPerPixel", T::Number},
     {"scheme", T::Object, false, S::Scheme}, {"etched", T::Texts},
@@ -145,8 +156,7 @@ inline constexpr Field kElementRow[] = {
     {"in", T::Text, false, S::count_, N::Element},
     {"geometry", T::Numbers},
     {"colour", T::Text, opt}, {"background", T::Text, opt}, {"pen", T::Number, opt}, {"round", T::Truth, opt},
-    {"points", T::Number, opt},
-    {"picture", T::Text, opt, S::count_, N::Picture}, {"stretch", T::Truth, opt},
+    {"points", T::Number, opt}, {"stretch", T::Truth, opt},
     {"hinted", T::Truth, opt},
 };
 inline constexpr Field kCommandRow[] = {
@@ -156,16 +166,13 @@ inline constexpr Field kCommandRow[] = {
     {"keys", T::Texts},
 };
 inline constexpr Field kLayout[] = {
-    {"captionPx", T::Number}, {"targetPx", T::Number}, {"comfortablePx", T::Number},
-    {"designedMinScale", T::Number},
-    {"margin", T::Number}, {"gap", T::Number}, {"firstColumnShare", T::Number},
+    {"captionPx", T::Number},
     {"regions", T::List, false, S::Region},
     {"moves", T::List, false, S::MoveRow},
     {"arrangements", T::List, false, S::ArrangementRow},
 };
 inline constexpr Field kRegion[] = {
-    {"name", T::Text, false, S::count_, N::Region}, {"rect", T::Numbers}, {"grows", T::Truth},
-    {"maxScale", T::Number}, {"minScale", T::Number},
+    {"name", T::Text, false, S::count_, N::Region}, {"rect", T::Numbers},
     {"members", T::Texts, false, S::count_, N::Element},
 };
 inline constexpr Field kMoveRow[] = {{"name", T::Text, false, S::count_, N::Element}, {"at", T::Numbers}};
@@ -194,6 +201,8 @@ inline constexpr std::array<ShapeDef, kShapeCount> kShapes{{
     {Shape::Words, "words", detail::kWords},
     {Shape::Spoken, "spoken words", detail::kSpoken},
     {Shape::Language, "language", detail::kLanguage},
+    {Shape::Arranged, "arranged", detail::kArranged},
+    {Shape::RegionBox, "region box", detail::kRegionBox},
     {Shape::Tables, "tables", detail::kTables},
     {Shape::Scheme, "scheme", detail::kScheme},
     {Shape::ElementRow, "element row", detail::kElementRow},
@@ -237,23 +246,22 @@ consteval FieldRef at(Shape s, std::string_view name)
     throw "a field the page contract does not declare";
 }
 
-// The calls the page's script makes into the program; all but the arrangement
-// and the pictures answer with an Answer.
+// The calls the page's script makes into the program.
 struct Message {
-    std::string_view symbol; // as the script calls it, Module._<symbol>
+    std::string_view symbol;   // as the script calls it, Module._<symbol>
     std::string_view argument; // what it passes, for the reader
-    bool answers;            // with a JSON Answer; else a number or bytes
+    Shape answer;              // the JSON it answers with; count_ for a number or bytes
 };
 inline constexpr std::array<Message, 9> kMessages{{
-    {"vantrel_start", "", true},
-    {"vantrel_command", "the command's row in the command table", true},
-    {"vantrel_tick", "", true},
-    {"vantrel_text_changed", "the box's text", true},
-    {"vantrel_set_language", "language tags, most wanted first", true},
-    {"vantrel_arrangement", "viewport width and height in CSS pixels, and 1 for a coarse pointer", false},
-    {"vantrel_picture_width", "0 the chart, 1 the About picture", false},
-    {"vantrel_picture_height", "0 the chart, 1 the About picture", false},
-    {"vantrel_picture_data", "0 the chart, 1 the About picture", false},
+    {"vantrel_start", "", Shape::Answer},
+    {"vantrel_command", "the command's row in the command table", Shape::Answer},
+    {"vantrel_tick", "", Shape::Answer},
+    {"vantrel_text_changed", "the box's text", Shape::Answer},
+    {"vantrel_set_language", "language tags, most wanted first", Shape::Answer},
+    {"vantrel_layout", "viewport width and height in CSS pixels, and 1 for a coarse pointer", Shape::Arranged},
+    {"vantrel_picture_width", "0 the chart, 1 the About picture", Shape::count_},
+    {"vantrel_picture_height", "0 the chart, 1 the About picture", Shape::count_},
+    {"vantrel_picture_data", "0 the chart, 1 the About picture", Shape::count_},
 }};
 
 // Writes one JSON document of a declared shape. Every key is a FieldRef; a

@@ -33,12 +33,12 @@ public:
     JsonWriter& value(std::string_view text) { return put(quoted(text), true); }
     JsonWriter& value(const char* text) { return value(std::string_view(text ? text : "")); }
     // Nine significant digits give back the very 32-bit float a line end
-    // holds. JSON has no infinity nor NaN.
-    JsonWriter& value(double number)
+    // holds; seventeen, any double. JSON has no infinity nor NaN.
+    JsonWriter& value(double number, int significant = 9)
     {
         char digits[32] = "null";
         if (std::isfinite(number))
-            std::snprintf(digits, sizeof digits, "%.9g", number);
+            std::snprintf(digits, sizeof digits, "%.*g", significant, number);
         return put(digits, true);
     }
     JsonWriter& value(int number) { return value(static_cast<double>(number)); }

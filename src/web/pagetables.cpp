@@ -60,10 +60,8 @@ void writeElements(PageWriter& out)
             out.field(at(S::ElementRow, "round"), hasRoundEnds(d, designed[d.id], d.penWidth));
         if (d.font.family)
             out.field(at(S::ElementRow, "points"), d.font.points);
-        if (d.picture != Picture::None) {
-            out.field(at(S::ElementRow, "picture"), nameOf(kPictureNames, d.picture));
+        if (d.picture != Picture::None)
             out.field(at(S::ElementRow, "stretch"), d.stretch);
-        }
         // Its hint's words come with the language; where it goes is fixed.
         if (spokenWords(d.id).description)
             out.field(at(S::ElementRow, "hinted"), true);
@@ -91,21 +89,16 @@ void writeCommands(PageWriter& out)
     out.end();
 }
 
-// The scene's regions and how a small screen arranges them: the page lays
-// itself out by these where the designed window is too small to touch.
+// The scene's regions and how a small screen arranges them: the elements the
+// page moves into each region. Where each goes is the program's call.
 void writeLayout(PageWriter& out)
 {
     out.open(at(S::Tables, "layout")).field(at(S::Layout, "captionPx"), kMinCaptionPx);
-    out.field(at(S::Layout, "targetPx"), kMinTargetPx).field(at(S::Layout, "comfortablePx"), kComfortableTargetPx);
-    out.field(at(S::Layout, "designedMinScale"), designedMinScale());
-    out.field(at(S::Layout, "margin"), kPageMarginPx).field(at(S::Layout, "gap"), kRegionGapPx);
-    out.field(at(S::Layout, "firstColumnShare"), kFirstColumnShare);
     out.open(at(S::Layout, "regions"));
     for (const RegionDef& r : regionTable()) {
         out.item().field(at(S::Region, "name"), r.name);
         rect(out, at(S::Region, "rect"), r.rect);
-        out.field(at(S::Region, "grows"), r.grows).field(at(S::Region, "maxScale"), r.maxScale);
-        out.field(at(S::Region, "minScale"), regionMinScale(r.id)).open(at(S::Region, "members"));
+        out.open(at(S::Region, "members"));
         for (const ElementDef& d : elementTable()) {
             if (regionOf(d.id) == r.id && d.in == In::Window)
                 out.value(d.name);

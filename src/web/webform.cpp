@@ -6,7 +6,6 @@
 // is kept until the next call, which is all the script needs.
 #include "web/bridge.h"
 #include "window/icons.h"
-#include "window/layout.h"
 #include "window/waveformchart.h"
 
 #include <emscripten/emscripten.h>
@@ -62,11 +61,11 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_set_language(const char* tags)
     return kept(bridge().setLanguage(tags ? tags : ""));
 }
 
-// The arrangement's row in the arrangement table for a viewport of this many
-// CSS pixels; `coarse` is 1 for a touch screen's pointer.
-EMSCRIPTEN_KEEPALIVE int vantrel_arrangement(double width, double height, int coarse)
+// Where the page's regions go on a viewport of this many CSS pixels; `coarse`
+// is 1 for a touch screen's pointer.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_layout(double width, double height, int coarse)
 {
-    return static_cast<int>(arrangementFor(width, height, coarse != 0));
+    return kept(page::Bridge::layout(width, height, coarse != 0));
 }
 
 // A picture's pixels: 0 the waveform chart, 1 the About picture. Width,

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vantrel {
 
@@ -105,5 +106,22 @@ const std::array<ArrangementDef, static_cast<std::size_t>(Arrangement::count_)>&
 // always does, and only scales, as the desktop's window does. Otherwise one
 // column on an upright screen, two on one held sideways.
 Arrangement arrangementFor(double widthPx, double heightPx, bool coarsePointer);
+
+// A region as an arrangement shows it: its scale against its designed size,
+// and its box on the page, CSS pixels.
+struct RegionBox {
+    RegionId region;
+    double scale, left, top, width, height;
+};
+
+// The regions of an arrangement on a viewport of this many CSS pixels,
+// column by column, each top to bottom; none for the designed window. A
+// column of one arrangement keeps the controls at their designed size, or
+// smaller if the width asks it, and grows the pictures to one common width
+// until the height is used, the chart no further than its designed size.
+// The pictures never shrink below what keeps their captions readable: the
+// page then scrolls up and down instead. Sideways, the first column takes
+// the whole height at one scale, and the others share the width left.
+std::vector<RegionBox> arrangeRegions(Arrangement a, double widthPx, double heightPx);
 
 } // namespace vantrel

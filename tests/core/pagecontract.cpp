@@ -15,6 +15,7 @@
 #include "window/locales.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -144,7 +145,8 @@ void holds(const Json& v, const Field& f, const std::string& at)
     switch (f.type) {
     case Type::Text: return text(v, at);
     case Type::TextOrNull: return v.kind == Json::Null ? void() : text(v, at);
-    case Type::Number: return v.kind == Json::Number ? void() : fail(at + ": not a number");
+    case Type::Number:
+    case Type::Exact: return v.kind == Json::Number ? void() : fail(at + ": not a number");
     case Type::Truth: return v.kind == Json::Bool ? void() : fail(at + ": not true or false");
     case Type::Texts: return each(v, text);
     case Type::Numbers:
@@ -196,6 +198,7 @@ const std::map<std::string, std::vector<Shape>> kReaders{
     {"words", {Shape::Words}}, {"spoken", {Shape::Spoken}}, {"language", {Shape::Language}},
     {"about", {Shape::About}}, {"table", {Shape::Layout}}, {"r", {Shape::Region}}, {"m", {Shape::MoveRow}},
     {"a", {Shape::ArrangementRow}}, {"arrangement", {Shape::ArrangementRow}},
+    {"arranged", {Shape::Arranged}}, {"placed", {Shape::RegionBox}},
 };
 
 const Field* find(Shape s, std::string_view name)
@@ -204,6 +207,8 @@ const Field* find(Shape s, std::string_view name)
         if (f.name == name) return &f;
     return nullptr;
 }
+
+std::set<std::pair<Shape, std::string>> readFields; // every field a script reads
 
 // Every breach of the contract in one script; `ids` are the page's own element ids.
 std::vector<std::string> readsOf(const std::string& source, const std::set<std::string>& ids)
@@ -223,8 +228,13 @@ std::vector<std::string> readsOf(const std::string& source, const std::set<std::
         for (Shape s : reader->second) {
             const Field* f = find(s, path[0]);
             // Into an object field's own shape, as far as the chain goes.
-            for (std::size_t k = 1; f && f->type == Type::Object && k < path.size(); ++k)
-                f = find(f->shape, path[k]);
+            for (std::size_t k = 1; f; ++k) {
+                readFields.insert({s, std::string(f->name)});
+                if (f->type != Type::Object || k == path.size())
+                    break;
+                s = f->shape;
+                f = find(s, path[k]);
+            }
             known = known || f;
         }
         if (!known) bad.push_back(m->str());
@@ -233,8 +243,14 @@ std::vector<std::string> readsOf(const std::string& source, const std::set<std::
     for (std::sregex_iterator m(code.begin(), code.end(), test), e; m != e; ++m) {
         const auto reader = kReaders.find((*m)[2]);
         if (reader == kReaders.end()) continue;
-        if (std::none_of(reader->second.begin(), reader->second.end(), [&](Shape s) { return find(s, (*m)[1].str()); }))
-            bad.push_back(m->str());
+        bool known = false;
+        for (Shape s : reader->second) {
+            if (find(s, (*m)[1].str())) {
+                readFields.insert({s, (*m)[1].str()});
+                known = true;
+            }
+        }
+        if (!known) bad.push_back(m->str());
     }
     // A name compared with a field that holds names must be one of them.
     const std::regex compare(R"re(\.(\w+)\s*[!=]==?\s*"([^"]*)")re");
@@ -295,6 +311,10 @@ int main(int argc, char** argv)
     for (const auto& [what, json] : answers)
         document(json, Shape::Answer, what);
     if (!bridge.fault().empty()) fail("the bridge's own writer: " + bridge.fault());
+    for (const auto& [w, h] : {std::pair{390.0, 844.0}, {844.0, 390.0}, {1366.0, 1024.0}, {0.0, 0.0}}) {
+        document(Bridge::layout(w, h, true), Shape::Arranged, "layout");
+        document(Bridge::layout(w, h, false), Shape::Arranged, "layout");
+    }
     const PageWriter written = tables();
     document(written.text(), Shape::Tables, "tables");
     if (!written.fault().empty()) fail("the tables' own writer: " + written.fault());
@@ -346,7 +366,6 @@ int main(int argc, char** argv)
         {nameOf(kScopeNames, KeyScope::TextBox), "textbox"}, {nameOf(kScopeNames, KeyScope::FullScreen), "fullscreen"},
         {nameOf(kCommandNames, Command::SetAngle), "SetAngle"}, {nameOf(kCommandNames, Command::FullScreen), "FullScreen"},
         {nameOf(kCommandNames, Command::LeaveFullScreen), "LeaveFullScreen"},
-        {nameOf(kPictureNames, Picture::WaveformChart), "chart"}, {nameOf(kPictureNames, Picture::AboutIcon), "about"},
     };
     for (const auto& n : names)
         if (n.got != n.want) fail("enum name " + std::string(n.got) + " where " + std::string(n.want) + " belongs");
@@ -367,6 +386,29 @@ int main(int argc, char** argv)
         if (arrangementFor(s.w, s.h, s.coarse) != s.want)
             fail("arrangement for " + std::to_string(s.w) + " x " + std::to_string(s.h));
 
+    // Where the regions go: inside the margins, one gap apart down a column,
+    // each the shape of its rectangle, none past its designed size where it
+    // may not grow; sideways, the stator's column at one scale and within
+    // its share of the width.
+    for (const auto& [w, h] : {std::pair{390.0, 844.0}, {360.0, 640.0}, {844.0, 390.0}, {640.0, 360.0}}) {
+        const auto boxes = arrangeRegions(arrangementFor(w, h, true), w, h);
+        const std::string at = std::to_string(int(w)) + " x " + std::to_string(int(h)) + ": ";
+        if (boxes.size() != kRegionCount) fail(at + "not every region placed");
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const RegionBox& b = boxes[i];
+            const RegionDef& r = region(b.region);
+            if (b.left < 4 - 1e-9 || b.left + b.width > w - 4 + 1e-9 || b.top < 4 - 1e-9) fail(at + r.name + " outside the margins");
+            if (std::abs(b.height - r.rect.d / 15.0 * b.scale) > 1e-9 || b.width + 1e-9 < r.rect.c / 15.0 * b.scale)
+                fail(at + r.name + " not the shape of its rectangle");
+            if (r.maxScale && b.scale > r.maxScale + 1e-12) fail(at + r.name + " past its designed size");
+            if (i > 0 && boxes[i - 1].left == b.left && std::abs(b.top - (boxes[i - 1].top + boxes[i - 1].height + 6)) > 1e-9)
+                fail(at + r.name + " not one gap below the region above");
+        }
+        if (w > h && (boxes[0].scale != boxes[1].scale || boxes[0].width > (w - 8) * 0.6 + 1e-9))
+            fail(at + "the stator's column is not within its share at one scale");
+    }
+    if (!arrangeRegions(Arrangement::Designed, 1000, 700).empty()) fail("the designed window cut into regions");
+
     // The page's end: its own ids from index.html, then every script.
     std::set<std::string> ids;
     const std::string html = read(folder + "/index.html");
@@ -382,6 +424,14 @@ int main(int argc, char** argv)
     }
     for (const Message& g : kMessages)
         if (!called.count(std::string(g.symbol))) fail(std::string(g.symbol) + ": declared, never called");
+    // Nothing is declared, and so written, that the page does not read; the
+    // manifest is the browser's.
+    for (const ShapeDef& s : kShapes) {
+        for (const Field& f : s.fields) {
+            if (s.id != Shape::Manifest && s.id != Shape::Icon && !readFields.count({s.id, std::string(f.name)}))
+                fail(std::string(s.name) + "." + std::string(f.name) + ": declared, never read by the page");
+        }
+    }
     // A misspelt read of each kind is caught.
     for (const char* bad : {"c.cmdPlya", "tables.scheme.windw", "def.kind === \"grupbox\"", "\"captoin\" in s",
                             "Module._vantrel_tik()", "getElementById(\"cmdPaly\")", "table.margn"}) {
