@@ -8,7 +8,10 @@
 // control, the tab order, the scheme's and the group boxes' colours and how
 // lines end. What this file adds is how a browser shows them: SVG for the
 // painted elements, HTML controls placed over them, and full screen; the
-// controls' and the About box's own look is style.css's.
+// controls' and the About box's own look is style.css's. What is read off
+// the tables and the answers goes by the names page_contract knows (tables,
+// def, cmd, l, changes, s, c, words, spoken, language, about), so that it
+// holds every field read against the page contract (src/web/contract.h).
 "use strict";
 
 var Module = {

@@ -8,7 +8,9 @@
 // column on an upright screen or two on a phone held sideways. The regions,
 // their elements, the thresholds, which arrangement a screen gets and where
 // each region goes come from the program; this script only measures the
-// screen and moves what app.js built.
+// screen and moves what app.js built. What is read off the program goes by
+// the names page_contract knows (design, table, r, m, a, arrangement,
+// arranged, placed).
 "use strict";
 
 (function () {
