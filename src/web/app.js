@@ -7,8 +7,11 @@
 // what the scene shows, every word, which element is painted and which is a
 // control, the tab order, the scheme's and the group boxes' colours and how
 // lines end. What this file adds is how a browser shows them: SVG for the
-// painted elements, HTML controls placed over them, the font's ascent, and
-// full screen; the controls' and the About box's own look is style.css's.
+// painted elements, HTML controls placed over them, and full screen; the
+// controls' and the About box's own look is style.css's. What is read off
+// the tables and the answers goes by the names page_contract knows (tables,
+// def, cmd, l, changes, s, c, words, spoken, language, about), so that it
+// holds every field read against the page contract (src/web/contract.h).
 "use strict";
 
 var Module = {
@@ -17,8 +20,6 @@ var Module = {
 
 var vantrel = (function () {
   var SVG = "http://www.w3.org/2000/svg";
-  // The page's font's ascent: a caption hangs from its rectangle's top edge.
-  var ASCENT = 0.905;
 
   // Longer than any language tag or browser list; the address is not trusted for sizes.
   var LONGEST_TAGS = 256;
@@ -109,7 +110,8 @@ var vantrel = (function () {
       e = svg("g", { id: def.name, "clip-path": "url(#" + clip.id + ")" }, layer);
       svg("rect", { x: g[0], y: g[1], width: g[2], height: g[3], fill: def.background }, e);
       var size = def.points * 20;
-      caption = svg("text", { x: g[0], y: g[1] + ASCENT * size, "font-size": size, fill: def.colour }, e);
+      // A caption hangs from its rectangle's top edge by the font's ascent.
+      caption = svg("text", { x: g[0], y: g[1] + tables.ascent * size, "font-size": size, fill: def.colour }, e);
       labels.push({ def: def, text: caption });
       break;
     case "image":
@@ -125,7 +127,7 @@ var vantrel = (function () {
     var g = def.geometry, px = tables.twipsPerPixel;
     var f = html("fieldset", { id: def.name, "class": "control" }, parent);
     place(f, def, tables.client);
-    var captionHalf = def.points * 20 * 1.15 / 2;
+    var captionHalf = def.points * 20 * tables.captionLineHeight / 2;
     var border = svg("svg", { viewBox: "0 0 " + g[2] + " " + g[3], "aria-hidden": "true",
       preserveAspectRatio: "none" }, f);
     tables.etched.forEach(function (colour, inset) {
@@ -258,10 +260,10 @@ var vantrel = (function () {
     if (chosen.value !== language.tag) chosen.selectedIndex = -1;
     // A painted label of a right-to-left language starts at its rectangle's
     // right edge: the start of right-to-left text is its right end.
-    labels.forEach(function (l) {
-      var g = l.def.geometry;
-      l.text.setAttribute("x", rightToLeft ? g[0] + g[2] : g[0]);
-      l.text.setAttribute("direction", rightToLeft ? "rtl" : "ltr");
+    labels.forEach(function (label) {
+      var g = label.def.geometry;
+      label.text.setAttribute("x", rightToLeft ? g[0] + g[2] : g[0]);
+      label.text.setAttribute("direction", rightToLeft ? "rtl" : "ltr");
     });
     var manifest = document.querySelector("link[rel=manifest]");
     if (manifest) {
@@ -284,9 +286,9 @@ var vantrel = (function () {
     var least = tables.smallestCaptionScale, scale = 1;
     scaleBy(1);
     for (var step = 0; step < 4 && scale > least; ++step) {
-      var m = measure();
-      if (m.width <= m.room) break;
-      scale = Math.max(least, scale * m.room / m.width);
+      var measured = measure();
+      if (measured.width <= measured.room) break;
+      scale = Math.max(least, scale * measured.room / measured.width);
       scaleBy(scale);
     }
   }

@@ -3,7 +3,9 @@
 
 // The one writer of JSON for the page: the tables the build writes and what
 // each call into the program changed. Commas and escapes are placed here and
-// nowhere else; a text may hold any bytes the user typed.
+// nowhere else; a text may hold any bytes the user typed. Its keys come from
+// the page contract's PageWriter (contract.h), which names only declared
+// fields.
 #pragma once
 
 #include <cmath>
@@ -31,22 +33,17 @@ public:
     JsonWriter& value(std::string_view text) { return put(quoted(text), true); }
     JsonWriter& value(const char* text) { return value(std::string_view(text ? text : "")); }
     // Nine significant digits give back the very 32-bit float a line end
-    // holds. JSON has no infinity nor NaN.
-    JsonWriter& value(double number)
+    // holds; seventeen, any double. JSON has no infinity nor NaN.
+    JsonWriter& value(double number, int significant = 9)
     {
         char digits[32] = "null";
         if (std::isfinite(number))
-            std::snprintf(digits, sizeof digits, "%.9g", number);
+            std::snprintf(digits, sizeof digits, "%.*g", significant, number);
         return put(digits, true);
     }
     JsonWriter& value(int number) { return value(static_cast<double>(number)); }
     JsonWriter& value(bool truth) { return put(truth ? "true" : "false", true); }
     JsonWriter& null() { return put("null", true); }
-    template <typename T>
-    JsonWriter& field(std::string_view name, const T& v)
-    {
-        return key(name).value(v);
-    }
 
     const std::string& text() const { return out_; }
 

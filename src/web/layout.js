@@ -6,18 +6,17 @@
 // press, nothing changes. Otherwise the scene is shown as regions, each a
 // rectangle of the designed scene at one scale of its own, arranged in one
 // column on an upright screen or two on a phone held sideways. The regions,
-// their elements, the thresholds and the arrangements come from the program;
-// this script only measures the screen and moves what app.js built.
+// their elements, the thresholds, which arrangement a screen gets and where
+// each region goes come from the program; this script only measures the
+// screen and moves what app.js built. What is read off the program goes by
+// the names page_contract knows (design, table, r, m, a, arrangement,
+// arranged, placed).
 "use strict";
 
 (function () {
   var SVG = "http://www.w3.org/2000/svg";
-  // Liberation Sans's ascent, as app.js hangs a label's text from its top.
-  var ASCENT = 0.905;
-  // Around the page and between regions, CSS pixels.
-  var MARGIN = 4, GAP = 6;
 
-  var table, client, twipsPerPixel;
+  var table, client, twipsPerPixel, ascent;
   var stage, scene;
   var home = null;         // where everything lay as app.js built it
   var moved = [];          // [element, attribute or "style", its value as built]
@@ -27,13 +26,15 @@
   var coarse = window.matchMedia ? window.matchMedia("(pointer: coarse)") : null;
 
   // The event carries the program's tables: the layout, the client area in
-  // twips and the twips a pixel.
+  // twips, the twips a pixel and the font's ascent, as app.js hangs a
+  // label's text from its top.
   document.addEventListener("vantrel-built", function (event) {
     var design = event.detail && event.detail.layout ? event.detail : window.vantrelTables;
     if (!design || !design.layout) return;
     table = design.layout;
     client = design.client;
     twipsPerPixel = design.twipsPerPixel;
+    ascent = design.ascent;
     stage = document.getElementById("stage");
     scene = document.getElementById("scene");
     // The box answers the on-screen keyboard's Go as Enter, which is Set Angle.
@@ -53,19 +54,15 @@
     return [document.documentElement.clientWidth || window.innerWidth, window.innerHeight];
   }
 
-  // The designed window stays wherever it is big enough; with a mouse it
-  // always does, and only scales, as the desktop's window does.
-  function choose(w, h) {
-    var designedScale = Math.min(w * twipsPerPixel / client[0], h * twipsPerPixel / client[1]);
-    if (!(coarse && coarse.matches) || designedScale >= table.designedMinScale) return "designed";
-    return w < h ? "upright" : "sideways";
-  }
-
   // Elements move only when the arrangement changes, as when the device
-  // turns; a phone's bars coming and going only resize the regions.
+  // turns; a phone's bars coming and going only resize the regions. The
+  // program says which arrangement a screen of this size and pointer gets,
+  // and where its regions go.
   function relayout() {
     var size = viewport();
-    var name = choose(size[0], size[1]);
+    var arranged = JSON.parse(Module.UTF8ToString(Module._vantrel_layout(size[0], size[1],
+      coarse && coarse.matches ? 1 : 0)));
+    var name = arranged.arrangement;
     if (name === current && size.join() === lastSize) return;
     lastSize = size.join();
     // Moving an element takes the focus from it, which would also close a
@@ -75,7 +72,7 @@
       restore();
       if (name !== "designed") rearrange(name);
     }
-    if (name !== "designed") place(plan(name, size[0], size[1]));
+    if (name !== "designed") place(arranged);
     current = name;
     document.documentElement.setAttribute("data-arrangement", name);
     if (focused && focused !== document.activeElement && focused.focus) focused.focus({ preventScroll: true });
@@ -108,87 +105,18 @@
     stage.style.height = "";
   }
 
-  // Each region's scale, and where it goes, for one arrangement.
-  function plan(name, w, h) {
-    var arrangement = table.arrangements.filter(function (a) { return a.name === name; })[0];
-    var columns = arrangement.columns.map(function (c) { return c.map(regionDef); });
-    var inner = h - 2 * MARGIN;
-    var boxes = [];
-    var left = MARGIN;
-    if (columns.length === 1) {
-      boxes = stack(columns[0], w - 2 * MARGIN, inner, left);
-    } else {
-      // The first column takes the whole height at one scale; the others
-      // share what is left of the width.
-      var first = columns[0];
-      var tall = first.reduce(function (sum, r) { return sum + px(r.rect[3]); }, 0);
-      var wide = Math.max.apply(null, first.map(function (r) { return px(r.rect[2]); }));
-      var scale = Math.min((inner - GAP * (first.length - 1)) / tall, (w - 2 * MARGIN) * 0.6 / wide);
-      var top = MARGIN;
-      first.forEach(function (r) {
-        boxes.push({ region: r, scale: scale, x: left, y: top, w: wide * scale, h: px(r.rect[3]) * scale });
-        top += px(r.rect[3]) * scale + GAP;
-      });
-      left += wide * scale + GAP;
-      columns.slice(1).forEach(function (c) {
-        var width = (w - MARGIN - left) / (columns.length - 1);
-        boxes = boxes.concat(stack(c, width, inner, left));
-        left += width + GAP;
-      });
-    }
-    return boxes;
-  }
-
-  function px(twips) { return twips / twipsPerPixel; }
-
-  // One column: the controls at their designed size or smaller if the width
-  // asks it, then the pictures growing to one common width until the
-  // height is used, the chart no further than its designed size. The
-  // pictures never shrink below what keeps their captions readable: the
-  // page then scrolls up and down instead.
-  function stack(regions, width, height, left) {
-    var scales = regions.map(function (r) {
-      var fit = width / px(r.rect[2]);
-      return r.grows ? 0 : Math.min(fit, r.maxScale || fit);
-    });
-    var fixed = regions.reduce(function (sum, r, i) { return sum + (r.grows ? 0 : px(r.rect[3]) * scales[i]); }, 0);
-    var room = height - fixed - GAP * (regions.length - 1);
-    var pictureScale = function (r, across) {
-      var w = px(r.rect[2]);
-      var most = Math.min(width, r.maxScale ? r.maxScale * w : width);
-      return Math.min(across, most) / w;
-    };
-    var used = function (across) {
-      return regions.reduce(function (sum, r) { return sum + (r.grows ? px(r.rect[3]) * pictureScale(r, across) : 0); }, 0);
-    };
-    var lo = 0, hi = width;
-    for (var i = 0; i < 40; ++i) {
-      var mid = (lo + hi) / 2;
-      if (used(mid) <= room) lo = mid; else hi = mid;
-    }
-    var floor = regions.reduce(function (most, r) {
-      return r.grows ? Math.max(most, Math.min(width, r.minScale * px(r.rect[2]))) : most;
-    }, 0);
-    var across = Math.max(lo, floor);
-    var top = MARGIN;
-    return regions.map(function (r, i) {
-      var s = r.grows ? pictureScale(r, across) : scales[i];
-      var box = { region: r, scale: s, x: left, y: top, w: width, h: px(r.rect[3]) * s };
-      top += box.h + GAP;
-      return box;
-    });
-  }
-
   // Moves every element into the region that shows it.
   function rearrange(name) {
     if (!home) {
       home = { scene: Array.prototype.slice.call(scene.childNodes), stage: Array.prototype.slice.call(stage.childNodes) };
     }
-    var regions = [].concat.apply([], table.arrangements.filter(function (a) { return a.name === name; })[0].columns);
+    var arrangement = table.arrangements.filter(function (a) { return a.name === name; })[0];
+    var regions = [].concat.apply([], arrangement.columns);
     var owner = {};
-    regions.forEach(function (r) {
-      regionDef(r).members.forEach(function (m) { owner[m] = r; });
-      views[r] = view(r);
+    regions.forEach(function (regionName) {
+      var r = regionDef(regionName);
+      r.members.forEach(function (member) { owner[member] = regionName; });
+      views[regionName] = view(regionName);
     });
     // The painted elements keep their order, so they stack as designed. A
     // label's clip goes with the label that uses it.
@@ -235,23 +163,21 @@
 
   // Sizes and places the regions, the scene inside each at the region's
   // scale and centred across it.
-  function place(boxes) {
+  function place(arranged) {
     undo(grown);
-    var bottom = 0;
-    boxes.forEach(function (b) {
-      var r = b.region, t = b.scale / twipsPerPixel, v = views[r.name];
-      v.box.style.left = b.x + "px";
-      v.box.style.top = b.y + "px";
-      v.box.style.width = b.w + "px";
-      v.box.style.height = b.h + "px";
-      v.view.style.left = ((b.w - r.rect[2] * t) / 2 - r.rect[0] * t) + "px";
+    arranged.regions.forEach(function (placed) {
+      var r = regionDef(placed.region), t = placed.scale / twipsPerPixel, v = views[r.name];
+      v.box.style.left = placed.left + "px";
+      v.box.style.top = placed.top + "px";
+      v.box.style.width = placed.width + "px";
+      v.box.style.height = placed.height + "px";
+      v.view.style.left = ((placed.width - r.rect[2] * t) / 2 - r.rect[0] * t) + "px";
       v.view.style.top = (-r.rect[1] * t) + "px";
       v.view.style.width = client[0] * t + "px";
       v.view.style.height = client[1] * t + "px";
-      readable(v, b.scale);
-      bottom = Math.max(bottom, b.y + b.h);
+      readable(v, placed.scale);
     });
-    stage.style.height = (bottom + MARGIN) + "px";
+    stage.style.height = arranged.height + "px";
   }
 
   // Captions smaller than the threshold at this scale grow to it: the
@@ -264,9 +190,9 @@
       if (size * t >= least) return;
       keep(grown, text, "font-size");
       keep(grown, text, "y");
-      var top = Number(text.getAttribute("y")) - ASCENT * size;
+      var top = Number(text.getAttribute("y")) - ascent * size;
       text.setAttribute("font-size", least / t);
-      text.setAttribute("y", top + ASCENT * least / t);
+      text.setAttribute("y", top + ascent * least / t);
     });
     Array.prototype.forEach.call(v.view.querySelectorAll("legend, label, button, input"), function (e) {
       if (!e.style.fontSize) return;

@@ -4,6 +4,7 @@
 #include "window/layout.h"
 
 #include <algorithm>
+#include <span>
 
 namespace vantrel {
 namespace {
@@ -70,6 +71,64 @@ Id containerOf(Id id)
     return id;
 }
 
+double px(int twips) { return twips / kTwipsPerPixel; }
+
+// One column of regions `width` wide from `left`, in `height`. The sums run
+// in the order the page's script once ran them, so that every box lands on
+// the same pixel it did.
+std::vector<RegionBox> stack(std::span<const RegionId> column, double width, double height, double left)
+{
+    std::vector<double> scales;
+    double fixed = 0;
+    for (const RegionId id : column) {
+        const RegionDef& r = region(id);
+        const double fit = width / px(r.rect.c);
+        scales.push_back(r.grows ? 0 : std::min(fit, r.maxScale ? r.maxScale : fit));
+        fixed = fixed + (r.grows ? 0 : px(r.rect.d) * scales.back());
+    }
+    const double room = height - fixed - kRegionGapPx * static_cast<double>(column.size() - 1);
+    const auto pictureScale = [&](const RegionDef& r, double across) {
+        const double w = px(r.rect.c);
+        const double most = std::min(width, r.maxScale ? r.maxScale * w : width);
+        return std::min(across, most) / w;
+    };
+    const auto used = [&](double across) {
+        double sum = 0;
+        for (const RegionId id : column)
+            sum = sum + (region(id).grows ? px(region(id).rect.d) * pictureScale(region(id), across) : 0);
+        return sum;
+    };
+    // The widest the pictures may be and still fit the height, by halving.
+    double lo = 0, hi = width;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = (lo + hi) / 2;
+        (used(mid) <= room ? lo : hi) = mid;
+    }
+    double floor = 0;
+    for (const RegionId id : column) {
+        const RegionDef& r = region(id);
+        if (r.grows)
+            floor = std::max(floor, std::min(width, regionMinScale(id) * px(r.rect.c)));
+    }
+    const double across = std::max(lo, floor);
+    std::vector<RegionBox> boxes;
+    double top = kPageMarginPx;
+    for (std::size_t i = 0; i < column.size(); ++i) {
+        const RegionDef& r = region(column[i]);
+        const double s = r.grows ? pictureScale(r, across) : scales[i];
+        boxes.push_back({r.id, s, left, top, width, px(r.rect.d) * s});
+        top += boxes.back().height + kRegionGapPx;
+    }
+    return boxes;
+}
+
+// An arrangement's column without the marks that end it early.
+std::span<const RegionId> regionsOf(const std::array<RegionId, kRegionCount>& column)
+{
+    const auto end = std::find(column.begin(), column.end(), RegionId::count_);
+    return {column.begin(), end};
+}
+
 } // namespace
 
 const std::array<RegionDef, kRegionCount>& regionTable() { return kRegions; }
@@ -125,6 +184,53 @@ double designedMinScale()
         }
     }
     return scale;
+}
+
+Arrangement arrangementFor(double widthPx, double heightPx, bool coarsePointer)
+{
+    const double designedScale = std::min(widthPx * kTwipsPerPixel / kClientWidthTwips,
+                                          heightPx * kTwipsPerPixel / kClientHeightTwips);
+    if (!coarsePointer || designedScale >= designedMinScale())
+        return Arrangement::Designed;
+    return widthPx < heightPx ? Arrangement::Upright : Arrangement::Sideways;
+}
+
+std::vector<RegionBox> arrangeRegions(Arrangement a, double widthPx, double heightPx)
+{
+    std::vector<std::span<const RegionId>> columns;
+    for (const auto& column : arrangementTable()[static_cast<std::size_t>(a)].columns) {
+        if (column[0] != RegionId::count_)
+            columns.push_back(regionsOf(column));
+    }
+    const double inner = heightPx - 2 * kPageMarginPx;
+    double left = kPageMarginPx;
+    if (columns.empty())
+        return {};
+    if (columns.size() == 1)
+        return stack(columns[0], widthPx - 2 * kPageMarginPx, inner, left);
+    const std::span<const RegionId> first = columns[0];
+    double tall = 0, wide = 0;
+    for (const RegionId id : first) {
+        tall = tall + px(region(id).rect.d);
+        wide = std::max(wide, px(region(id).rect.c));
+    }
+    const double scale = std::min((inner - kRegionGapPx * static_cast<double>(first.size() - 1)) / tall,
+                                  (widthPx - 2 * kPageMarginPx) * kFirstColumnShare / wide);
+    std::vector<RegionBox> boxes;
+    double top = kPageMarginPx;
+    for (const RegionId id : first) {
+        const double height = px(region(id).rect.d) * scale;
+        boxes.push_back({id, scale, left, top, wide * scale, height});
+        top += height + kRegionGapPx;
+    }
+    left += wide * scale + kRegionGapPx;
+    for (std::size_t c = 1; c < columns.size(); ++c) {
+        const double width = (widthPx - kPageMarginPx - left) / static_cast<double>(columns.size() - 1);
+        for (const RegionBox& b : stack(columns[c], width, inner, left))
+            boxes.push_back(b);
+        left += width + kRegionGapPx;
+    }
+    return boxes;
 }
 
 } // namespace vantrel

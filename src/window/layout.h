@@ -16,6 +16,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vantrel {
 
@@ -26,6 +27,19 @@ namespace vantrel {
 inline constexpr double kMinCaptionPx = 11;
 inline constexpr double kMinTargetPx = 24;
 inline constexpr double kComfortableTargetPx = 44;
+
+// Around the rearranged page and between its regions, CSS pixels.
+inline constexpr double kPageMarginPx = 4;
+inline constexpr double kRegionGapPx = 6;
+// Sideways, the stator's column takes at most this share of the width.
+inline constexpr double kFirstColumnShare = 0.6;
+
+// The page's font's ascent, as a share of its size: a painted label's text
+// hangs from its rectangle's top edge by it.
+inline constexpr double kFontAscent = 0.905;
+// A group box's caption stands this many times its font size tall; the
+// border runs through its middle.
+inline constexpr double kCaptionLineHeight = 1.15;
 
 enum class RegionId : std::uint8_t { Stator, Legend, ReadOut, Chart, Speeds, Buttons, count_ };
 
@@ -86,5 +100,28 @@ struct ArrangementDef {
 };
 
 const std::array<ArrangementDef, static_cast<std::size_t>(Arrangement::count_)>& arrangementTable();
+
+// The arrangement for a viewport of this many CSS pixels. The designed
+// window stays wherever it is big enough; with a fine pointer (a mouse) it
+// always does, and only scales, as the desktop's window does. Otherwise one
+// column on an upright screen, two on one held sideways.
+Arrangement arrangementFor(double widthPx, double heightPx, bool coarsePointer);
+
+// A region as an arrangement shows it: its scale against its designed size,
+// and its box on the page, CSS pixels.
+struct RegionBox {
+    RegionId region;
+    double scale, left, top, width, height;
+};
+
+// The regions of an arrangement on a viewport of this many CSS pixels,
+// column by column, each top to bottom; none for the designed window. A
+// column of one arrangement keeps the controls at their designed size, or
+// smaller if the width asks it, and grows the pictures to one common width
+// until the height is used, the chart no further than its designed size.
+// The pictures never shrink below what keeps their captions readable: the
+// page then scrolls up and down instead. Sideways, the first column takes
+// the whole height at one scale, and the others share the width left.
+std::vector<RegionBox> arrangeRegions(Arrangement a, double widthPx, double heightPx);
 
 } // namespace vantrel

@@ -66,14 +66,14 @@ int main()
     } shapes[] = {
         {"empty object", [](JsonWriter& j) { j.object().end(); }, "{}"},
         {"empty array in object", [](JsonWriter& j) { j.object().key("a").array().end().end(); }, R"({"a":[]})"},
-        {"members", [](JsonWriter& j) { j.object().field("a", 1).field("b", true).key("c").null().end(); },
+        {"members", [](JsonWriter& j) { j.object().key("a").value(1).key("b").value(true).key("c").null().end(); },
          R"({"a":1,"b":true,"c":null})"},
-        {"nested", [](JsonWriter& j) { j.array().object().end().object().field("x", "y").end().array().end().value(false).end(); },
+        {"nested", [](JsonWriter& j) { j.array().object().end().object().key("x").value("y").end().array().end().value(false).end(); },
          R"([{},{"x":"y"},[],false])"},
         {"object after array member",
          [](JsonWriter& j) { j.object().key("l").array().value(1).value(2).end().key("o").object().end().end(); },
          R"({"l":[1,2],"o":{}})"},
-        {"quoted key", [](JsonWriter& j) { j.object().field("Label1(5)\"", "B2").end(); }, R"({"Label1(5)\"":"B2"})"},
+        {"quoted key", [](JsonWriter& j) { j.object().key("Label1(5)\"").value("B2").end(); }, R"({"Label1(5)\"":"B2"})"},
     };
     for (const auto& s : shapes)
         expect(s.what, written(s.write), s.json);
