@@ -456,8 +456,8 @@ void MainWindow::setLabOpen(bool open)
     emit labOpened(open);
 }
 
-// What the scene does not show: the lab, by a right click, the menu key or
-// a long touch on the window.
+// What the scene does not show: the lab, by a right click or the menu key
+// anywhere on the window that a control does not take it for itself.
 void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
