@@ -91,7 +91,9 @@ int main(int argc, char* argv[])
     const bench::Summary f = bench::summarise(full);
     std::printf("Tick cost at device-pixel ratio %s, %s%s (%s platform, window %dx%d logical px)\n", ratio,
                 qPrintable(view),
-                !path ? "" : lab == "path" ? ", lab open with the field's path" : ", the field's path with the lab closed",
+                !path                ? ""
+                : lab == "path"      ? ", lab open with the field's path"
+                                     : ", the field's path with the lab closed",
                 qPrintable(QGuiApplication::platformName()), program.form.width(), program.form.height());
     bench::printSummary("tick (handler + region)", tick.size(), t, "us");
     bench::printSummary("full repaint", full.size(), f, "us");

@@ -49,7 +49,8 @@ struct App : TestApp {
     void click(LabId id) const
     {
         QWidget* w = control(id);
-        QTest::mouseClick(w, Qt::LeftButton, {}, qobject_cast<QCheckBox*>(w) ? QPoint(8, w->height() / 2) : w->rect().center());
+        const QPoint at = qobject_cast<QCheckBox*>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
+        QTest::mouseClick(w, Qt::LeftButton, {}, at);
     }
     void menuEntry()
     {

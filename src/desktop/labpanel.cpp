@@ -47,7 +47,8 @@ LabPanel::LabPanel(MainWindow& form)
             spin->setSuffix(QStringLiteral(" %"));
             // A value typed digit by digit is taken once it is complete.
             spin->setKeyboardTracking(false);
-            connect(spin, &QSpinBox::valueChanged, this, [this, id](int percent) { form_.setAmplitude(phaseOf(id), percent); });
+            connect(spin, &QSpinBox::valueChanged, this,
+                    [this, id](int percent) { form_.setAmplitude(phaseOf(id), percent); });
             auto* row = new QHBoxLayout;
             auto* label = new QLabel(this);
             label->setBuddy(spin);

@@ -292,7 +292,8 @@ void MainWindow::placeLab()
         return;
     const QSize scene = toQSize(clientSizeAt(zoom_));
     const QSize panel = lab_->sizeHint();
-    lab_->setGeometry(origin_.x() + scene.width(), origin_.y(), panel.width(), std::max(scene.height(), panel.height()));
+    lab_->setGeometry(origin_.x() + scene.width(), origin_.y(), panel.width(),
+                      std::max(scene.height(), panel.height()));
 }
 
 void MainWindow::placeScene()
