@@ -282,6 +282,9 @@ void TestKeyboard::everyCommandKeyWorks()
         QTest::keyClick(app.form.angleBox(), Qt::Key_F11);
         QVERIFY(app.form.isFullScreen());
     }
+    // The steps work while the lab is open, and the animation paused.
+    if (which == Command::StepBack || which == Command::StepForward)
+        app.form.run(Command::Lab);
     app.form.angleBox()->setFocus(Qt::TabFocusReason);
     BoxWatcher watcher;
     QTest::keySequence(app.form.angleBox(), QKeySequence::fromString(key, QKeySequence::PortableText));
@@ -307,6 +310,16 @@ void TestKeyboard::everyCommandKeyWorks()
         break;
     case Command::LeaveFullScreen:
         QVERIFY(!app.form.isFullScreen());
+        break;
+    case Command::Lab:
+        QVERIFY(app.form.findChild<QWidget*>(QStringLiteral("labSequence"))->isVisible());
+        break;
+    // One tick either way round the cycle of 629 from 0.
+    case Command::StepBack:
+        QCOMPARE(int{app.state.angle}, 628);
+        break;
+    case Command::StepForward:
+        QCOMPARE(int{app.state.angle}, 1);
         break;
     default:
         QFAIL("a key for a command that has a control of its own");

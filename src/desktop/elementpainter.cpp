@@ -168,4 +168,11 @@ void paintElements(QPainter& painter, In container, const SceneState& scene, con
     }
 }
 
+void paintFieldPath(QPainter& painter, const std::vector<Point>& path, const QRegion& exposed, PictureCache& pictures,
+                    double zoom)
+{
+    const PictureCache::Sprite& sprite = pictures.fieldPath(path, {painter.device()->devicePixelRatio(), zoom});
+    blitExposed(painter, sprite.pixmap, sprite.topLeft, exposed, &sprite.ink);
+}
+
 } // namespace vantrel

@@ -22,4 +22,9 @@ bool paintsAlike(const ElementDef& def, const ElementState& a, const ElementStat
 void paintElements(QPainter& painter, In container, const SceneState& scene, const QRegion& exposed,
                    PictureCache& pictures, double zoom);
 
+// The field's path where it meets the exposed region; painted before the
+// elements, so that every one of them lies on it.
+void paintFieldPath(QPainter& painter, const std::vector<Point>& path, const QRegion& exposed, PictureCache& pictures,
+                    double zoom);
+
 } // namespace vantrel

@@ -3,6 +3,8 @@
 
 #include "desktop/geometry.h"
 
+#include "window/lab.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -78,6 +80,19 @@ RectF repaintBounds(const ElementDef& def, const ElementState& s, double zoom)
     default:
         return {};
     }
+}
+
+RectF fieldPathBounds(const std::vector<Point>& path, double zoom)
+{
+    if (path.empty())
+        return {};
+    const auto [left, right] =
+        std::minmax_element(path.begin(), path.end(), [](Point a, Point b) { return a.x < b.x; });
+    const auto [top, bottom] =
+        std::minmax_element(path.begin(), path.end(), [](Point a, Point b) { return a.y < b.y; });
+    const double x = toPixels(left->x, zoom), y = toPixels(top->y, zoom);
+    const RectF r{x, y, toPixels(right->x, zoom) - x, toPixels(bottom->y, zoom) - y};
+    return r.grown(kFieldPathPen * zoom / 2.0 + kEdgeMargin);
 }
 
 } // namespace vantrel

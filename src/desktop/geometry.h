@@ -5,7 +5,10 @@
 // designed twips to them, and the area each element paints.
 #pragma once
 
+#include "scene/frame.h"
 #include "window/scenestate.h"
+
+#include <vector>
 
 namespace vantrel {
 
@@ -59,5 +62,9 @@ double paintReach(const ElementDef& def, double zoom);
 // The area an element covers, in logical pixels of its container at a zoom,
 // with room for antialiased edges: what must be repainted when it moves or hides.
 RectF repaintBounds(const ElementDef& def, const ElementState& state, double zoom);
+
+// The area the field's path covers: a closed line through points in twips,
+// kFieldPathPen designed pixels wide.
+RectF fieldPathBounds(const std::vector<Point>& path, double zoom);
 
 } // namespace vantrel

@@ -7,13 +7,19 @@
 #include "desktop/designlook.h"
 #include "desktop/elementgroupbox.h"
 #include "desktop/elementpainter.h"
+#include "desktop/labpanel.h"
 #include "desktop/optionrowkeys.h"
 #include "desktop/qtpictures.h"
 #include "window/presentation.h"
 #include "desktop/zoomsteps.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -24,6 +30,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -73,7 +80,34 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
         connect(option, &QRadioButton::toggled, this, tabToChosenSpeed);
     tabToChosenSpeed();
     new OptionRowKeys({slowOption(), mediumOption(), fastOption()}, this);
+
+    angleBox()->installEventFilter(this);
     bindCommands();
+}
+
+// The panel is made when the lab first opens: until then the window has
+// not a widget more than it had before there was a lab.
+void MainWindow::makeLab()
+{
+    lab_ = new LabPanel(*this);
+    // In the Tab order after the designed controls, and round to the first.
+    QWidget* previous = nullptr;
+    for (Id id : tabOrder()) {
+        if (roleOf(id) != Role::PictureButton)
+            previous = widget(id);
+    }
+    for (const LabControlDef& def : labControls()) {
+        QWidget* w = lab_->control(def.id);
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        setTabOrder(previous, w);
+        previous = w;
+    }
+    setTabOrder(previous, widget(tabOrder().front()));
+    for (QWidget* box : lab_->findChildren<QAbstractSpinBox*>())
+        box->installEventFilter(this);
+    for (QWidget* box : lab_->findChildren<QLineEdit*>())
+        box->installEventFilter(this);
 }
 
 // Every control and key reaches the session by the command table.
@@ -84,6 +118,16 @@ void MainWindow::bindCommands()
             [this](const QString& text) { showChange(session_.textChanged(text.toStdString())); });
     for (const CommandDef& def : commandTable()) {
         const Command c = def.command;
+        if (c == Command::Lab || c == Command::StepBack || c == Command::StepForward) {
+            for (const QKeySequence& key : keysOf(c)) {
+                auto* shortcut = new QShortcut(key, this, nullptr, nullptr, Qt::WindowShortcut);
+                connect(shortcut, &QShortcut::activated, this, [this, c] { run(c); });
+                if (c != Command::Lab) {
+                    shortcut->setEnabled(false);
+                    stepKeys_.append(shortcut);
+                }
+            }
+        }
         if (def.control == Id::count_)
             continue; // the view's own: see ViewControl
         if (auto* button = qobject_cast<QAbstractButton*>(widget(def.control)))
@@ -108,6 +152,10 @@ void MainWindow::bindCommands()
 void MainWindow::run(Command c) { showChange(session_.command(c)); }
 
 void MainWindow::tick() { showChange(session_.tick()); }
+
+void MainWindow::lab(LabId id) { showChange(session_.lab(id)); }
+
+void MainWindow::setAmplitude(Phase phase, int percent) { showChange(session_.setAmplitude(phase, percent)); }
 
 void MainWindow::createControls()
 {
@@ -219,23 +267,48 @@ void MainWindow::setZoom(double zoom)
         return;
     zoom_ = zoom;
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(toQSize(clientSizeAt(zoom_)));
+        resize(windowSize());
     placeScene();
     placeControls();
+    placeLab();
+    pathRect_ = fieldPathRect();
     update();
+}
+
+int MainWindow::labWidth() const { return labOpen_ ? lab_->sizeHint().width() : 0; }
+
+QSize MainWindow::windowSize() const
+{
+    const QSize scene = toQSize(clientSizeAt(zoom_));
+    if (!labOpen_)
+        return scene;
+    return {scene.width() + labWidth(), std::max(scene.height(), lab_->sizeHint().height())};
+}
+
+// Beside the scene, as tall as the scene.
+void MainWindow::placeLab()
+{
+    if (!labOpen_)
+        return;
+    const QSize scene = toQSize(clientSizeAt(zoom_));
+    const QSize panel = lab_->sizeHint();
+    lab_->setGeometry(origin_.x() + scene.width(), origin_.y(), panel.width(),
+                      std::max(scene.height(), panel.height()));
 }
 
 void MainWindow::placeScene()
 {
     QPoint origin;
     if (isFullScreen()) {
-        const QSize scene = toQSize(clientSizeAt(zoom_));
+        const QSize scene = toQSize(clientSizeAt(zoom_)) + QSize(labWidth(), 0);
         origin = QPoint(std::max(0, (width() - scene.width()) / 2), std::max(0, (height() - scene.height()) / 2));
     }
     if (origin == origin_)
         return;
     origin_ = origin;
     placeControls();
+    placeLab();
+    pathRect_ = fieldPathRect();
     update();
 }
 
@@ -283,6 +356,10 @@ void MainWindow::showChange(const Change& change)
 {
     if (change.controls)
         showControls();
+    if (change.language && lab_)
+        lab_->showWords(session_);
+    if (change.lab)
+        showLab();
     // Repaint only what changed: the old and the new place of each element.
     for (const ElementChange& e : change.elements) {
         const ElementDef& def = element(e.id);
@@ -291,6 +368,9 @@ void MainWindow::showChange(const Change& change)
         invalidate(def, e.before);
         invalidate(def, e.after);
     }
+    // The field's size changes with every frame.
+    if (labOpen_ && !change.empty())
+        lab_->showFieldSize(session_, change.settled || change.lab);
     repaintInvalidated();
     if (change.settled)
         emit settled();
@@ -321,7 +401,113 @@ void MainWindow::paintEvent(QPaintEvent* event)
     QPainter p(this);
     if (!origin_.isNull())
         p.translate(origin_);
-    paintElements(p, In::Window, session_.scene(), event->region().translated(-origin_), pictures_, zoom_);
+    const QRegion exposed = event->region().translated(-origin_);
+    if (session_.labView().path)
+        paintFieldPath(p, session_.fieldSweep().path, exposed, pictures_, zoom_);
+    paintElements(p, In::Window, session_.scene(), exposed, pictures_, zoom_);
+}
+
+Rect MainWindow::fieldPathRect() const
+{
+    if (!session_.labView().path)
+        return {};
+    const Rect r = alignedRect(fieldPathBounds(session_.fieldSweep().path, zoom_));
+    return {r.left + origin_.x(), r.top + origin_.y(), r.width, r.height};
+}
+
+// The panel, the chart and the path as the session now holds them; only
+// what changed is repainted.
+void MainWindow::showLab()
+{
+    if (lab_)
+        lab_->showLab(session_);
+    const bool newExperiment = pictures_.setExperiment(session_.experiment());
+    if (newExperiment)
+        invalidated_.add(alignedRect(fromQRectF(elementRect(Id::waveformChart))));
+    // Another experiment may draw another path within the same bounds.
+    if (const Rect path = fieldPathRect(); path != pathRect_ || newExperiment) {
+        invalidated_.add(pathRect_);
+        invalidated_.add(path);
+        pathRect_ = path;
+    }
+    setLabOpen(session_.labView().open);
+}
+
+void MainWindow::setLabOpen(bool open)
+{
+    if (open == labOpen_)
+        return;
+    if (!lab_)
+        makeLab();
+    const bool focusInside = lab_->isAncestorOf(QApplication::focusWidget());
+    labOpen_ = open;
+    for (QShortcut* key : stepKeys_)
+        key->setEnabled(open);
+    if (open)
+        lab_->showFieldSize(session_, true);
+    lab_->setVisible(open);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(windowSize());
+    placeScene();
+    placeLab();
+    if (open)
+        lab_->control(labControls().front().id)->setFocus(Qt::OtherFocusReason);
+    else if (focusInside)
+        widget(tabOrder().front())->setFocus(Qt::OtherFocusReason);
+    emit labOpened(open);
+}
+
+// What the scene does not show: the lab, by a right click or the menu key
+// anywhere on the window that a control does not take it for itself.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QAction* lab = menu.addAction(QString::fromStdString(session_.language().tr(labTitle())));
+    lab->setObjectName(QStringLiteral("labAction"));
+    lab->setCheckable(true);
+    lab->setChecked(labOpen_);
+    if (const QList<QKeySequence> keys = keysOf(Command::Lab); !keys.isEmpty())
+        lab->setShortcut(keys.front());
+    connect(lab, &QAction::triggered, this, [this] { run(Command::Lab); });
+    menu.exec(event->globalPos());
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // Over the painted scene, where no control has a tip of its own, the tip
+    // tells of the lab, which is otherwise out of sight.
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QRect scene(origin_, toQSize(clientSizeAt(zoom_)));
+        if (scene.contains(help->pos()) && !childAt(help->pos())) {
+            QString tip = QString::fromStdString(session_.language().tr(command(Command::Lab).name));
+            if (const QList<QKeySequence> keys = keysOf(Command::Lab); !keys.isEmpty())
+                tip += QStringLiteral(" (%1)").arg(keys.front().toString(QKeySequence::NativeText));
+            QToolTip::showText(help->globalPos(), tip, this, scene);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+// While the lab is open its step keys work from the text boxes too, which
+// would otherwise take Ctrl with an arrow to move by a word.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && labOpen_) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QShortcut* step : stepKeys_) {
+            if (step->key() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // A widget already showing its control's state is left alone, so the box

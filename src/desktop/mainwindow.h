@@ -16,9 +16,12 @@
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QShortcut;
 class QTimer;
 
 namespace vantrel {
+
+class LabPanel;
 
 // Shows the session: its controls as widgets, its scene painted. Every
 // control, key and tick goes to the session; what comes back is shown.
@@ -31,6 +34,9 @@ public:
     void run(Command c);
     // The ticker fired.
     void tick();
+    // The lab panel's check boxes and buttons, and its amplitudes.
+    void lab(LabId id);
+    void setAmplitude(Phase phase, int percent);
 
     QPushButton* playButton() const;
     QPushButton* setAngleButton() const;
@@ -40,6 +46,8 @@ public:
     QRadioButton* slowOption() const;
     QTimer* ticker() const { return ticker_; }
     QWidget* widget(Id id) const { return widgets_[indexOf(id)]; }
+    // None until the lab first opens.
+    LabPanel* labPanel() const { return lab_; }
 
     const Session& session() const { return session_; }
     const SceneState& scene() const { return session_.scene(); }
@@ -55,12 +63,19 @@ public:
     // Where the scene's top-left corner lies: the client area's, but centred
     // in full screen while the scene is smaller than the screen.
     QPoint sceneOrigin() const { return origin_; }
+    // The width the open lab takes beside the scene; 0 while it is closed.
+    int labWidth() const;
 
 signals:
     // The frame on screen has settled: a pause, or an angle set.
     void settled();
+    // The lab opened or closed: the room left for the scene changed.
+    void labOpened(bool open);
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -69,6 +84,14 @@ protected:
 private:
     void showChange(const Change& change);
     void showControls();
+    void showLab();
+    void makeLab();
+    void setLabOpen(bool open);
+    // The window's size at the zoom: the scene's, and the lab's beside it.
+    QSize windowSize() const;
+    void placeLab();
+    // Where the field's path is painted, in the window's pixels.
+    Rect fieldPathRect() const;
     void showAbout(const AboutRequest& about);
     void bindCommands();
     void createControls();
@@ -87,6 +110,13 @@ private:
     QTimer* ticker_ = nullptr;
     bool aboutPressed_ = false;
     DirtyRects invalidated_;
+    LabPanel* lab_ = nullptr;
+    bool labOpen_ = false;
+    // The lab's steps go to the session only while the lab is open; closed,
+    // their keys stay with the focused control, as before there was a lab.
+    QList<QShortcut*> stepKeys_;
+    // The path on screen and where: what a new one must paint over.
+    Rect pathRect_;
     double zoom_ = 1.0;
     QPoint origin_;
 };

@@ -7,8 +7,10 @@
 #include "desktop/elementstroke.h"
 #include "desktop/qtpictures.h"
 #include "window/icons.h"
+#include "window/lab.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -96,34 +98,78 @@ std::vector<QRectF> inkSquares(const QImage& image, const QPointF& topLeft)
 
 } // namespace
 
+namespace {
+
+// Strokes into a picture of whole device pixels around `bounds`, so the copy
+// lands exactly where the stroke would have gone.
+template <typename Draw>
+void drawSprite(PictureCache::Sprite& sprite, const RectF& bounds, PictureCache::Scale scale, Draw draw)
+{
+    const qreal dpr = scale.dpr;
+    const QRectF r = toQRectF(bounds);
+    const QRect device(QPoint(int(std::floor(r.left() * dpr)), int(std::floor(r.top() * dpr))),
+                       QPoint(int(std::ceil(r.right() * dpr)) - 1, int(std::ceil(r.bottom() * dpr)) - 1));
+    QImage image(device.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(dpr);
+    sprite.topLeft = QPointF(device.left() / dpr, device.top() / dpr);
+    QPainter painter(&image);
+    painter.translate(-sprite.topLeft);
+    draw(painter);
+    painter.end();
+    sprite.ink = inkSquares(image, sprite.topLeft);
+    sprite.pixmap = QPixmap::fromImage(std::move(image));
+    sprite.scale = scale;
+}
+
+} // namespace
+
 const PictureCache::Sprite& PictureCache::still(const ElementDef& def, const ElementState& state,
                                                 const QColor& colour, Scale scale)
 {
     Sprite& sprite = stills_[indexOf(def.id)];
     if (sprite.pixmap.isNull() || sprite.scale != scale || sprite.colour != colour) {
-        // Whole device pixels around the outline, so the copy lands exactly
-        // where the stroke would have gone.
-        const qreal dpr = scale.dpr;
-        const QRectF r = toQRectF(repaintBounds(def, state, scale.zoom));
-        const QRect device(QPoint(int(std::floor(r.left() * dpr)), int(std::floor(r.top() * dpr))),
-                           QPoint(int(std::ceil(r.right() * dpr)) - 1, int(std::ceil(r.bottom() * dpr)) - 1));
-        QImage image(device.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        image.setDevicePixelRatio(dpr);
-        sprite.topLeft = QPointF(device.left() / dpr, device.top() / dpr);
-        QPainter painter(&image);
-        painter.translate(-sprite.topLeft);
-        if (def.kind == Kind::Circle)
-            strokeCircle(painter, def, colour, scale.zoom);
-        else
-            strokeLine(painter, def, state, colour, scale.zoom);
-        painter.end();
-        sprite.ink = inkSquares(image, sprite.topLeft);
-        sprite.pixmap = QPixmap::fromImage(std::move(image));
+        drawSprite(sprite, repaintBounds(def, state, scale.zoom), scale, [&](QPainter& painter) {
+            if (def.kind == Kind::Circle)
+                strokeCircle(painter, def, colour, scale.zoom);
+            else
+                strokeLine(painter, def, state, colour, scale.zoom);
+        });
         sprite.colour = colour;
-        sprite.scale = scale;
     }
     return sprite;
+}
+
+// Stroked every frame, the path's hundreds of antialiased pieces would cost
+// a tick more than the rest of the scene; copied, it costs a blit where the
+// scene changed.
+const PictureCache::Sprite& PictureCache::fieldPath(const std::vector<Point>& path, Scale scale)
+{
+    if (path_.pixmap.isNull() || path_.scale != scale || pathPoints_ != path) {
+        drawSprite(path_, fieldPathBounds(path, scale.zoom), scale, [&](QPainter& painter) {
+            QPolygonF line;
+            line.reserve(static_cast<qsizetype>(path.size()));
+            for (Point p : path)
+                line << QPointF(toPixels(p.x, scale.zoom), toPixels(p.y, scale.zoom));
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(QColor::fromRgb(kFieldPathRgb), kFieldPathPen * scale.zoom));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolygon(line);
+        });
+        path_.colour = QColor::fromRgb(kFieldPathRgb);
+        pathPoints_ = path;
+    }
+    return path_;
+}
+
+bool PictureCache::setExperiment(const Experiment& experiment)
+{
+    if (experiment == experiment_)
+        return false;
+    experiment_ = experiment;
+    chartImage_ = waveformChartImage(experiment);
+    chartPixmap_ = {};
+    return true;
 }
 
 } // namespace vantrel

@@ -4,6 +4,8 @@
 // The pictures the scene paints, prepared for the screen and the zoom.
 #pragma once
 
+#include "scene/experiment.h"
+#include "scene/frame.h"
 #include "window/scenestate.h"
 
 #include <QColor>
@@ -46,9 +48,19 @@ public:
         Scale scale;
     };
     const Sprite& still(const ElementDef& def, const ElementState& state, const QColor& colour, Scale scale);
+    // The field's path, a closed line through points in twips, stroked once
+    // for each path and scale.
+    const Sprite& fieldPath(const std::vector<Point>& path, Scale scale);
+
+    // The chart of an experiment's currents from now on; false when it is
+    // the one already shown.
+    bool setExperiment(const Experiment& experiment);
 
 private:
     std::array<Sprite, kElementCount> stills_;
+    Sprite path_;
+    std::vector<Point> pathPoints_;
+    Experiment experiment_;
     QImage chartImage_;
     QImage aboutImage_;
     QPixmap chartPixmap_;

@@ -25,9 +25,9 @@ QImage toImage(const Pixels& pixels)
     return image;
 }
 
-QImage waveformChartImage()
+QImage waveformChartImage(const Experiment& experiment)
 {
-    QImage image = toImage(makeWaveformChart());
+    QImage image = toImage(makeWaveformChart(experiment));
     image.setDotsPerMeterX(2835);
     image.setDotsPerMeterY(2835);
     return image;

@@ -4,6 +4,7 @@
 // The window's pictures as Qt images and icons.
 #pragma once
 
+#include "scene/experiment.h"
 #include "window/pixels.h"
 
 #include <QIcon>
@@ -15,7 +16,7 @@ namespace vantrel {
 QImage toImage(const Pixels& pixels);
 
 // The waveform chart at its nominal 72 dots per inch.
-QImage waveformChartImage();
+QImage waveformChartImage(const Experiment& experiment = {});
 QIcon makeWindowIcon();
 
 } // namespace vantrel

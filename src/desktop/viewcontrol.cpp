@@ -35,6 +35,16 @@ ViewControl::ViewControl(MainWindow& form)
     }
     // Over any control too, even one that would take the wheel for itself.
     qApp->installEventFilter(this);
+    // The lab takes its room beside the scene from what full screen fits.
+    connect(&form_, &MainWindow::labOpened, this, [this] {
+        if (fitting_ && form_.isFullScreen())
+            form_.setZoom(zoomToFit(sceneRoom(form_.size())));
+    });
+}
+
+Size ViewControl::sceneRoom(const QSize& window) const
+{
+    return fromQSize(window - QSize(form_.labWidth(), 0));
 }
 
 void ViewControl::addKeys(Command command, void (ViewControl::*action)())
@@ -66,7 +76,7 @@ void ViewControl::toggleFullScreen()
     form_.showFullScreen();
     // The window system may take a while to resize the window; the screen
     // says now what it will be.
-    form_.setZoom(zoomToFit(fromQSize(form_.screen()->geometry().size())));
+    form_.setZoom(zoomToFit(sceneRoom(form_.screen()->geometry().size())));
 }
 
 void ViewControl::leaveFullScreen()
@@ -89,7 +99,7 @@ void ViewControl::setLeaveKeysEnabled(bool enabled)
 bool ViewControl::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == &form_ && fitting_ && form_.isFullScreen()) {
-        form_.setZoom(zoomToFit(fromQSize(form_.size())));
+        form_.setZoom(zoomToFit(sceneRoom(form_.size())));
     } else if (event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);

@@ -4,6 +4,7 @@
 // The keys and the wheel that zoom the window, and full screen.
 #pragma once
 
+#include "desktop/geometry.h"
 #include "window/commands.h"
 
 #include <QByteArray>
@@ -11,6 +12,7 @@
 #include <QObject>
 
 class QShortcut;
+class QSize;
 
 namespace vantrel {
 
@@ -39,6 +41,8 @@ private:
     void addKeys(Command command, void (ViewControl::*action)());
     void setLeaveKeysEnabled(bool enabled);
     void zoomTo(double zoom);
+    // What a window of this size leaves for the scene beside the lab.
+    Size sceneRoom(const QSize& window) const;
 
     MainWindow& form_;
     QList<QShortcut*> leaveKeys_;
