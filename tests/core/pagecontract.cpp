@@ -41,10 +41,18 @@ void fail(const std::string& what)
 }
 
 // JSON as RFC 8259 has it, members kept in the order written.
+struct Member;
+
 struct Json {
     enum Kind { Null, Bool, Number, Text, Array, Object } kind = Null;
     std::string text;
-    std::vector<std::pair<std::string, Json>> members; // an array's items have empty keys
+    // A vector may hold a type still incomplete; a pair may not (clang says so).
+    std::vector<Member> members; // an array's items have empty keys
+};
+
+struct Member {
+    std::string first;
+    Json second;
 };
 
 struct Parser {
@@ -85,7 +93,7 @@ struct Parser {
             do {
                 std::string key = v.kind == Json::Object ? string() : "";
                 if (v.kind == Json::Object && !eat(':')) ok = false;
-                v.members.emplace_back(std::move(key), value());
+                v.members.push_back(Member{std::move(key), value()});
             } while (ok && eat(','));
             ok = ok && eat(close);
         } else if (c == '"') {
