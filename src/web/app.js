@@ -306,6 +306,11 @@ var vantrel = (function () {
     if (lab.chart && chart) chart.setAttribute("href", pictureUrl(0));
     // The scene's size changes with the panel beside it.
     if (resized) window.dispatchEvent(new Event("resize"));
+    // On a small screen the panel follows the scene down the page.
+    var arranged = document.documentElement.getAttribute("data-arrangement");
+    if (resized && lab.open && arranged && arranged !== "designed") {
+      document.getElementById("lab").scrollIntoView({ block: "nearest" });
+    }
   }
 
   // The language chooser, after every designed control in the Tab order:

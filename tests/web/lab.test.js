@@ -109,3 +109,132 @@ for (const engine of engines) describe(names[engine], { timeout: 5 * 60 * 1000 }
     assert.deepEqual(await resultant(page), [4200, 4680, 4800, 4680], "the designed scene");
   }, fileUrl + "?amplitude=%3Cb%3Ex%3C/b%3E&sequence=evil"));
 });
+
+if (engines.includes("chromium")) describe("Chromium: keys, boxes, links, languages and phones", { timeout: 5 * 60 * 1000 }, () => {
+  let browser;
+  before(async () => { browser = await launch("chromium"); });
+  after(async () => { if (browser) await browser.close(); });
+
+  async function withPage(fn, address = fileUrl, width, height) {
+    const page = await open(browser, address, width, height);
+    try {
+      return await fn(page);
+    } finally {
+      await page.close();
+    }
+  }
+  const chord = async (page, key) => {
+    await page.keyboard.down("Control");
+    await page.keyboard.press(key);
+    await page.keyboard.up("Control");
+  };
+
+  test("the keyboard opens the lab after the page's controls, and Ctrl+arrows step only while it is open", () => withPage(async (page) => {
+    await typeInBox(page, "30");
+    await page.click("#cmdAngle");
+    const at30 = await resultant(page);
+    await chord(page, "ArrowRight");
+    assert.deepEqual(await resultant(page), at30, "closed, the lab's keys do nothing");
+    await page.focus("#language");
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "labButton");
+    await page.keyboard.press("Enter");
+    assert.equal((await labState(page)).expanded, "true");
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "labSequence", "the panel comes next");
+    await chord(page, "ArrowRight");
+    const on = await resultant(page);
+    assert.notDeepEqual(on, at30);
+    await page.focus("#txtAngle");
+    await chord(page, "ArrowLeft");
+    assert.deepEqual(await resultant(page), on, "in the box, Ctrl+arrows move the caret");
+    await page.focus("#labButton");
+    await chord(page, "ArrowLeft");
+    assert.deepEqual(await resultant(page), at30);
+    await page.keyboard.press(" ");
+    assert.deepEqual(await labState(page).then((s) => [s.open, s.expanded]), [false, "false"]);
+  }));
+
+  test("an amplitude box shows what the program keeps, and the chart follows the experiment", () => withPage(async (page) => {
+    await page.click("#labButton");
+    const chart = () => page.$eval("#Image1", (e) => e.getAttribute("href"));
+    const designed = await chart();
+    for (const [typed, kept] of [["52", "50"], ["400", "150"], ["-3", "0"], ["100", "100"]]) {
+      await page.$eval("#labAmplitudeY", (e, v) => { e.value = v; e.dispatchEvent(new Event("change", { bubbles: true })); }, typed);
+      assert.equal(await page.$eval("#labAmplitudeY", (e) => e.value), kept, typed);
+    }
+    await page.click("#labSequence");
+    assert.notEqual(await chart(), designed, "the swapped leads' chart");
+    await page.click("#labDesigned");
+    assert.equal(await chart(), designed, "the designed chart again");
+    await page.click("#labHideField");
+    assert.equal(await page.$eval("#LineW", (e) => e.getAttribute("visibility")), "hidden");
+  }));
+
+  test("Copy link puts the experiment in the address, and the address brings it back", () => withPage(async (page) => {
+    await page.click("#labButton");
+    await page.click("#labR");
+    await page.click("#labNeutral");
+    await page.click("#labPath");
+    await typeInBox(page, "90");
+    await page.click("#cmdAngle");
+    await page.click("#labCopyLink");
+    const search = await page.evaluate(() => location.search);
+    assert.equal(new URLSearchParams(search).toString(), "locale=de&angle=90&open=r&neutral=no&locus=");
+    await page.reload();
+    await page.waitForSelector("body[data-ready]");
+    const s = await labState(page);
+    assert.deepEqual([s.open, s.checked], [true, ["labY", "labB", "labPath"]]);
+    assert.equal(await page.$eval("#txtAngle", (e) => e.value), "90");
+  }, fileUrl + "?locale=de&angle=10"));
+
+  test("every lab word is the pseudo-locale's, and Arabic's panel reads right to left", async () => {
+    await withPage(async (page) => {
+      await page.click("#labButton");
+      const words = await page.evaluate(() => [...document.querySelectorAll("#labButton, #lab h2, #lab label, #lab span, #lab button, #lab p")]
+        .map((e) => e.textContent).filter((t) => t && !/^\[.*\]$/.test(t)));
+      assert.deepEqual(words, []);
+    }, fileUrl + "?locale=en-XA");
+    await withPage(async (page) => {
+      await page.click("#labButton");
+      const got = await page.evaluate(() => [getComputedStyle(document.getElementById("lab")).direction,
+        getComputedStyle(document.getElementById("scene")).direction]);
+      assert.deepEqual(got, ["rtl", "ltr"]);
+    }, fileUrl + "?locale=ar");
+  });
+
+  // A phone held upright, with touch: the button a finger's target of
+  // readable text, and the panel on the screen's width, below the scene.
+  for (const [width, height] of [[360, 640], [390, 844]]) {
+    test(`on a ${width}x${height} phone the lab fits and covers no control`, async () => {
+      const page = (await browser.newPage()).page;
+      try {
+        await page.setViewport({ width, height, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
+        await page.goto(fileUrl);
+        await page.waitForSelector("body[data-ready]");
+        const measure = () => page.evaluate(() => {
+          const box = (e) => { const r = e.getBoundingClientRect(); return { x: r.x + scrollX, y: r.y + scrollY, w: r.width, h: r.height }; };
+          const button = document.getElementById("labButton");
+          return { button: box(button), font: parseFloat(getComputedStyle(button).fontSize), panel: box(document.getElementById("lab")),
+            controls: [...document.querySelectorAll("#stage .control")].filter((e) => e.getClientRects().length).map(box),
+            scrollWidth: document.documentElement.scrollWidth };
+        });
+        const overlap = (a, b) => a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+        let m = await measure();
+        assert.ok(m.button.h >= 24 && m.button.w >= 24, `button ${m.button.w}x${m.button.h}`);
+        assert.ok(m.font >= 11, `caption ${m.font} px`);
+        assert.deepEqual(m.controls.filter((c) => overlap(c, m.button)), []);
+        await page.tap("#labButton");
+        m = await measure();
+        assert.ok(m.panel.x >= 0 && m.panel.x + m.panel.w <= width, `panel ${m.panel.x} + ${m.panel.w}`);
+        assert.ok(m.scrollWidth <= width, "nothing wider than the screen");
+        assert.deepEqual(m.controls.filter((c) => overlap(c, m.panel)), []);
+        const targets = await page.evaluate(() => [...document.querySelectorAll("#lab input, #lab button")]
+          .map((e) => e.getBoundingClientRect().height).filter((h) => h < 16));
+        assert.deepEqual(targets, []);
+      } finally {
+        await page.close();
+      }
+    });
+  }
+});
