@@ -487,7 +487,9 @@ var vantrel = (function () {
     if ("settled" in changes) document.getElementById("announce").textContent = changes.settled;
     if (changes.about) showAbout(changes.about);
     if (changes.lab) applyLab(changes.lab);
-    if ("fieldSize" in changes) labNodes[labNodes.length - 1].node.textContent = changes.fieldSize;
+    if ("fieldSize" in changes) {
+      labNodes.forEach(function (n) { if (n.kind === "readout") n.node.textContent = changes.fieldSize; });
+    }
   }
 
   // The timer runs from the start and is never stopped: a paused tick does nothing.

@@ -11,8 +11,8 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
-#include <deque>
 #include <utility>
+#include <vector>
 
 namespace vantrel {
 namespace {
@@ -35,7 +35,7 @@ const char* kept(std::string answer)
 const Pixels& picture(int which)
 {
     static const Pixels about = makeAboutImage(32);
-    static std::deque<std::pair<Experiment, Pixels>> charts;
+    static std::vector<std::pair<Experiment, Pixels>> charts; // the newest last
     if (which != 0)
         return about;
     const Experiment& now = bridge().session().experiment();
@@ -43,9 +43,9 @@ const Pixels& picture(int which)
     if (kept != charts.end())
         return kept->second;
     if (charts.size() >= 8)
-        charts.pop_back();
-    charts.emplace_front(now, now == Experiment{} ? makeWaveformChart() : makeWaveformChart(now));
-    return charts.front().second;
+        charts.erase(charts.begin());
+    charts.emplace_back(now, now == Experiment{} ? makeWaveformChart() : makeWaveformChart(now));
+    return charts.back().second;
 }
 
 } // namespace
