@@ -14,9 +14,17 @@
   // Longer than any angle anyone types; the address is not trusted for sizes.
   var MOST_TYPED = 64;
   var speeds = { slow: "optSlow", medium: "optMed", fast: "optFast" };
+  // The lab's keys, which the program reads: sequence=rby, open=r, neutral=no,
+  // amplitude=100,50,100, locus, field=hidden.
+  var labKeys = ["sequence", "open", "neutral", "amplitude", "locus", "field"];
 
   document.addEventListener("vantrel-built", function () {
     var query = new URLSearchParams(window.location.search);
+    var asked = [];
+    query.forEach(function (value, key) {
+      if (labKeys.indexOf(key) >= 0) asked.push(key + "=" + value.slice(0, MOST_TYPED).replace(/[\r\n]/g, " "));
+    });
+    if (asked.length) vantrel.openLink(asked.join("\n"));
     var angle = query.get("angle");
     if (angle !== null) {
       var box = document.getElementById("txtAngle");

@@ -31,6 +31,8 @@ var vantrel = (function () {
   var labels = [];        // the painted labels: { def, text }
   var timer = 0, interval = 0;
   var rightToLeft = false;
+  // The lab: its controls by row of the lab table, the path and the chart it redraws.
+  var labNodes = [], labState = null, pathLine = null, chart = null;
 
   // Every answer is JSON that lives in the program until the next call.
   function answer(at) { return JSON.parse(Module.UTF8ToString(at)); }
@@ -117,6 +119,7 @@ var vantrel = (function () {
     case "image":
       e = svg("image", { id: def.name, x: g[0], y: g[1], width: g[2], height: g[3], href: pictureUrl(0),
         preserveAspectRatio: def.stretch ? "none" : "xMinYMin meet" }, layer);
+      chart = e;
       break;
     }
     if (e) nodes[def.name] = { node: e, caption: caption, painted: true };
@@ -215,6 +218,99 @@ var vantrel = (function () {
     tables.elements.forEach(function (def) { if (def.hinted) last = hint(def, last); });
     nodes.scene = { node: scene };
     chooser(stage);
+    buildLab(scene);
+  }
+
+  function commandNamed(name) {
+    for (var row = 0; row < tables.commands.length; ++row) if (tables.commands[row].command === name) return row;
+    return -1;
+  }
+
+  // The lab's button and panel, from the lab table in its tab order, and the
+  // field's path, painted first so that every element lies over it; it goes
+  // where the resultant goes on a small screen.
+  function buildLab(scene) {
+    var button = document.getElementById("labButton");
+    var lab = command.bind(null, commandNamed("Lab"));
+    button.addEventListener("click", lab);
+    var list = document.getElementById("labControls");
+    tables.lab.forEach(function (labRow, row) {
+      var item = html("li", {}, list), e, caption;
+      var press = function () { apply(answer(Module._vantrel_lab(row))); };
+      switch (labRow.kind) {
+      case "checkbox":
+        var box = html("label", {}, item);
+        e = html("input", { id: labRow.name, type: "checkbox" }, box);
+        caption = html("span", {}, box);
+        e.addEventListener("change", press);
+        break;
+      case "amplitude":
+        caption = html("label", { "for": labRow.name }, item);
+        e = html("input", { id: labRow.name, type: "number", min: 0, max: 150, step: 5, inputmode: "numeric" }, item);
+        e.addEventListener("change", function () {
+          var percent = parseInt(e.value, 10);
+          if (!isNaN(percent)) apply(answer(Module._vantrel_amplitude(labRow.phase, Math.max(-1, Math.min(1000, percent)))));
+          // What the program keeps is what the box shows.
+          if (labState) e.value = String(labState.amplitudes[labRow.phase]);
+        });
+        break;
+      case "button":
+        e = caption = html("button", { id: labRow.name, type: "button" }, item);
+        e.addEventListener("click", press);
+        break;
+      default:
+        e = html("p", { id: labRow.name, "aria-live": "polite" }, item);
+      }
+      labNodes.push({ node: e, caption: caption, kind: labRow.kind, phase: labRow.phase, name: labRow.name });
+    });
+    document.getElementById("labCopyLink").addEventListener("click", copyLink);
+    pathLine = svg("polyline", { fill: "none", stroke: tables.pathColour, "stroke-width": tables.pathPen * tables.twipsPerPixel,
+      "stroke-linejoin": "round", visibility: "hidden", "aria-hidden": "true", "data-with": "LineW" });
+    scene.insertBefore(pathLine, scene.firstChild);
+  }
+
+  // The address of what is on screen, in the address bar and on the clipboard:
+  // the lab's keys and the angle from the program, the rest as it was.
+  var LINK_KEYS = ["angle", "play", "sequence", "open", "neutral", "amplitude", "locus", "field"];
+  function copyLink() {
+    var changes = answer(Module._vantrel_link());
+    var address = new URL(window.location.href);
+    LINK_KEYS.forEach(function (key) { address.searchParams.delete(key); });
+    new URLSearchParams(changes.link).forEach(function (value, key) { address.searchParams.append(key, value); });
+    // A bare key reads better than one with an empty value.
+    var href = address.href.replace(/([?&]locus)=(?=&|$)/, "$1");
+    try {
+      history.replaceState(history.state, "", href);
+    } catch (ignored) {
+      // A page opened as a file may not rewrite its address in every browser.
+    }
+    if (navigator.clipboard) navigator.clipboard.writeText(href).catch(function () {});
+  }
+
+  function applyLab(lab) {
+    var resized = !labState || labState.open !== lab.open;
+    labState = lab;
+    document.getElementById("lab").hidden = !lab.open;
+    document.getElementById("labButton").setAttribute("aria-expanded", lab.open ? "true" : "false");
+    document.documentElement.classList.toggle("lab-open", lab.open);
+    labNodes.forEach(function (n) {
+      if (n.kind === "checkbox") n.node.checked = lab.checked.indexOf(n.name) >= 0;
+      if (n.kind === "amplitude" && document.activeElement !== n.node) n.node.value = String(lab.amplitudes[n.phase]);
+    });
+    if (lab.path) {
+      var points = [];
+      for (var i = 0; i + 1 < lab.path.length; i += 2) points.push(lab.path[i] + "," + lab.path[i + 1]);
+      pathLine.setAttribute("points", points.join(" "));
+    }
+    pathLine.setAttribute("visibility", lab.path ? "visible" : "hidden");
+    if (lab.chart && chart) chart.setAttribute("href", pictureUrl(0));
+    // The scene's size changes with the panel beside it.
+    if (resized) window.dispatchEvent(new Event("resize"));
+    // On a small screen the panel follows the scene down the page.
+    var arranged = document.documentElement.getAttribute("data-arrangement");
+    if (resized && lab.open && arranged && arranged !== "designed") {
+      document.getElementById("lab").scrollIntoView({ block: "nearest" });
+    }
   }
 
   // The language chooser, after every designed control in the Tab order:
@@ -349,6 +445,10 @@ var vantrel = (function () {
     }
     document.querySelector("#about button").textContent = words.ok;
     nodes[tables.chooser.name].node.setAttribute("aria-label", words.chooser);
+    document.getElementById("labButton").textContent = words.labTitle;
+    document.getElementById("labTitle").textContent = words.labTitle;
+    document.getElementById("labCopyLink").textContent = words.copyLink;
+    labNodes.forEach(function (n, row) { if (n.caption) n.caption.textContent = words.lab[row]; });
   }
 
   function apply(changes) {
@@ -386,6 +486,10 @@ var vantrel = (function () {
     if (changes.language) fitAll();
     if ("settled" in changes) document.getElementById("announce").textContent = changes.settled;
     if (changes.about) showAbout(changes.about);
+    if (changes.lab) applyLab(changes.lab);
+    if ("fieldSize" in changes) {
+      labNodes.forEach(function (n) { if (n.kind === "readout") n.node.textContent = changes.fieldSize; });
+    }
   }
 
   // The timer runs from the start and is never stopped: a paused tick does nothing.
@@ -415,15 +519,28 @@ var vantrel = (function () {
   function bindKeys() {
     var names = { Return: "Enter", Esc: "Escape" };
     var view = { FullScreen: document.documentElement.requestFullscreen ? toggleFullScreen : null };
-    var bindings = [];
+    var bindings = [], steps = {};
     tables.commands.forEach(function (cmd, row) {
+      // The lab's steps hold Ctrl; its own key, Ctrl+L, is the browser's address bar.
+      if (cmd.command === "StepBack" || cmd.command === "StepForward") {
+        cmd.keys.forEach(function (k) { steps["Arrow" + k.replace(/^Ctrl\+/, "")] = row; });
+        return;
+      }
       var action = cmd.control ? function () { command(row); } : view[cmd.command];
       if (!action) return;
       cmd.keys.forEach(function (k) { bindings.push({ key: names[k] || k, scope: cmd.scope, action: action }); });
     });
     document.addEventListener("keydown", function (event) {
-      if (event.ctrlKey || event.altKey || event.metaKey || event.isComposing ||
-          document.getElementById("about").open) return;
+      if (document.getElementById("about").open || event.isComposing) return;
+      // Ctrl+arrows step while the lab is open, except where they move the caret.
+      var typing = event.target.tagName === "INPUT" && event.target.type !== "checkbox" && event.target.type !== "radio";
+      if (event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey && event.key in steps &&
+          labState && labState.open && !typing) {
+        event.preventDefault();
+        command(steps[event.key]);
+        return;
+      }
+      if (event.ctrlKey || event.altKey || event.metaKey) return;
       var def = defs[event.target.id];
       for (var i = 0; i < bindings.length; ++i) {
         var b = bindings[i];
@@ -482,5 +599,8 @@ var vantrel = (function () {
     navigator.serviceWorker.register("sw.js");
   }
 
-  return { start: start, setLanguage: setLanguage };
+  // The lab as the address asks for it: "key=value" a line.
+  function openLink(lines) { withText(Module._vantrel_open_link, lines); }
+
+  return { start: start, setLanguage: setLanguage, openLink: openLink };
 })();

@@ -5,11 +5,13 @@
 
 #include "web/contract.h"
 #include "window/icons.h"
+#include "window/labaddress.h"
 #include "window/layout.h"
 #include "window/locales.h"
 #include "window/presentation.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vantrel::page {
 namespace {
@@ -65,7 +67,45 @@ void writeWords(PageWriter& out, const Language& language)
             out.field(at(S::Spoken, "hint"), language.tr(spoken.description));
         out.end();
     }
-    out.end().end();
+    out.end();
+    out.field(at(S::Words, "labTitle"), language.tr(labTitle())).open(at(S::Words, "lab"));
+    for (const LabControlDef& c : labControls())
+        out.value(c.caption.id ? language.tr(c.caption) : std::string());
+    out.end().field(at(S::Words, "copyLink"), language.tr(copyLinkCaption())).end();
+}
+
+void writeLab(PageWriter& out, const Session& s, bool chartChanged)
+{
+    const Experiment& e = s.experiment();
+    out.open(at(S::Answer, "lab")).field(at(S::Lab, "open"), s.labView().open).open(at(S::Lab, "checked"));
+    for (const LabControlDef& c : labControls()) {
+        if (c.kind == LabKind::CheckBox && labChecked(c.id, e, s.labView()))
+            out.value(c.name);
+    }
+    out.end().open(at(S::Lab, "amplitudes"));
+    for (const int a : e.amplitude)
+        out.value(a);
+    out.end();
+    if (s.labView().path) {
+        out.open(at(S::Lab, "path"));
+        for (const Point& p : s.fieldSweep().path)
+            out.value(p.x).value(p.y);
+        out.end();
+    }
+    out.field(at(S::Lab, "chart"), chartChanged).end();
+}
+
+// The field's size in the frame on screen; before the first frame, the
+// designed scene's, which the sweep's first point is.
+std::string fieldSizeNow(const Session& s)
+{
+    const FieldSweep& sweep = s.fieldSweep();
+    double now = 0;
+    if (s.frame())
+        now = fieldSize(*s.frame());
+    else if (!sweep.path.empty())
+        now = std::hypot(sweep.path[0].x - kPhasorCentre, sweep.path[0].y - kPhasorCentre) / kPeakTwips;
+    return fieldSizeCaption(s.language(), now, sweep.smallest, sweep.largest);
 }
 
 } // namespace
@@ -101,6 +141,14 @@ std::string Bridge::answer(const Change& change, bool whole)
         out.open(at(S::Answer, "language")).field(at(S::Language, "tag"), language.tag);
         out.field(at(S::Language, "rightToLeft"), language.rightToLeft).end();
     }
+    if (change.lab || whole) {
+        const bool chartChanged = !(s.experiment() == charted_);
+        charted_ = s.experiment();
+        writeLab(out, s, chartChanged);
+    }
+    // The read-out follows every frame while the panel shows it.
+    if (change.lab || whole || change.language || (s.labView().open && !change.elements.empty()))
+        out.field(at(S::Answer, "fieldSize"), fieldSizeNow(s));
     out.end();
     if (fault_.empty())
         fault_ = out.fault();
@@ -124,6 +172,45 @@ std::string Bridge::textChanged(std::string_view text) { return answer(session_.
 std::string Bridge::setLanguage(std::string_view tags)
 {
     return answer(session_.setLanguage(languageAskedFor(std::string(tags))), true);
+}
+
+std::string Bridge::lab(int row)
+{
+    const auto controls = labControls();
+    if (row < 0 || static_cast<std::size_t>(row) >= controls.size())
+        return answer({});
+    return answer(session_.lab(controls[static_cast<std::size_t>(row)].id));
+}
+
+std::string Bridge::amplitude(int phase, int percent)
+{
+    if (phase < 0 || phase > 2)
+        return answer({});
+    return answer(session_.setAmplitude(static_cast<Phase>(phase), percent));
+}
+
+std::string Bridge::openLink(std::string_view lines)
+{
+    const LabLink asked = labFromLines(lines);
+    if (!asked.view.open)
+        return answer({});
+    Change change = session_.setExperiment(asked.experiment);
+    Change viewed = session_.setLabView(asked.view);
+    change.lab = change.lab || viewed.lab;
+    change.elements.insert(change.elements.end(), viewed.elements.begin(), viewed.elements.end());
+    return answer(change);
+}
+
+std::string Bridge::link()
+{
+    std::string query = labQuery(session_.experiment(), session_.labView());
+    if (const std::optional<Frame>& frame = session_.frame())
+        query = "angle=" + std::to_string(frame->degrees) + (query.empty() ? "" : "&") + query;
+    PageWriter out(S::Answer);
+    out.field(at(S::Answer, "link"), query).end();
+    if (fault_.empty())
+        fault_ = out.fault();
+    return out.text();
 }
 
 std::string Bridge::layout(double widthPx, double heightPx, bool coarsePointer)

@@ -29,6 +29,15 @@ public:
     std::string setLanguage(std::string_view tags);
     // The arrangement for a viewport of this many CSS pixels, with where each
     // of its regions goes and how tall the page is then: an Arranged object.
+    // One of the lab panel's check boxes or buttons: `row` is its place in the lab table.
+    std::string lab(int row);
+    // A phase's amplitude typed in percent: 0 R, 1 Y, 2 B.
+    std::string amplitude(int phase, int percent);
+    // The lab as the address's pairs, "key=value" a line, ask for it; nothing
+    // when none of them is the lab's.
+    std::string openLink(std::string_view lines);
+    // The address's query for the lab and the angle on screen: a Link answer.
+    std::string link();
     static std::string layout(double widthPx, double heightPx, bool coarsePointer);
 
     const Session& session() const { return session_; }
@@ -40,6 +49,8 @@ private:
 
     Session session_;
     std::string fault_;
+    // The experiment the page's chart was last told of.
+    Experiment charted_;
 };
 
 } // namespace vantrel::page

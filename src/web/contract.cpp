@@ -163,6 +163,10 @@ bool isName(Names names, std::string_view text)
     case Names::Region:
         return std::any_of(regionTable().begin(), regionTable().end(),
                            [&](const RegionDef& r) { return text == r.name; });
+    case Names::Lab:
+        return std::any_of(labControls().begin(), labControls().end(),
+                           [&](const LabControlDef& c) { return text == c.name; });
+    case Names::LabKind: return among(kLabKindNames);
     case Names::Arrangement:
         return std::any_of(arrangementTable().begin(), arrangementTable().end(),
                            [&](const ArrangementDef& a) { return text == a.name; });

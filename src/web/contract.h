@@ -13,6 +13,7 @@
 #include "web/json.h"
 #include "window/commands.h"
 #include "window/elements.h"
+#include "window/lab.h"
 #include "window/presentation.h"
 
 #include <array>
@@ -36,6 +37,8 @@ inline constexpr std::array<std::string_view, 4> kScopeNames{"control", "window"
 inline constexpr std::array<std::string_view, 14> kCommandNames{
     "PlayPause", "Fast", "Medium", "Slow", "SetAngle", "About", "ZoomIn", "ZoomOut", "ZoomReset", "FullScreen",
     "LeaveFullScreen", "Lab", "StepBack", "StepForward"};
+inline constexpr std::array<std::string_view, 4> kLabKindNames{"checkbox", "amplitude", "button", "readout"};
+static_assert(kLabKindNames.size() == static_cast<std::size_t>(LabKind::ReadOut) + 1);
 static_assert(kKindNames.size() == static_cast<std::size_t>(Kind::Circle) + 1);
 static_assert(kRoleNames.size() == static_cast<std::size_t>(Role::PictureButton) + 1);
 static_assert(kScopeNames.size() == static_cast<std::size_t>(KeyScope::FullScreen) + 1);
@@ -62,15 +65,15 @@ enum class Type : std::uint8_t {
 };
 
 // Which texts a text field may hold, where not any.
-enum class Names : std::uint8_t { Any, Kind, Role, Scope, Command, Element, Region, Arrangement };
+enum class Names : std::uint8_t { Any, Kind, Role, Scope, Command, Element, Region, Arrangement, Lab, LabKind };
 
 enum class Shape : std::uint8_t {
     // The program's answer to a call, and what is in it.
-    Answer, Controls, ElementChange, About, Words, Spoken, Language,
+    Answer, Controls, ElementChange, About, Words, Spoken, Language, Lab,
     // Where the regions of a small screen go.
     Arranged, RegionBox,
     // The fixed tables and what is in them.
-    Tables, Scheme, ElementRow, CommandRow, Layout, Region, MoveRow, ArrangementRow, LanguageRow, Chooser,
+    Tables, Scheme, ElementRow, CommandRow, Layout, Region, MoveRow, ArrangementRow, LanguageRow, Chooser, LabRow,
     // The web manifest, a browser's format.
     Manifest, Icon,
     count_
@@ -105,6 +108,9 @@ inline constexpr Field kAnswer[] = {
     {"about", T::Object, opt, S::About},
     {"words", T::Object, opt, S::Words},
     {"language", T::Object, opt, S::Language},
+    {"lab", T::Object, opt, S::Lab},
+    {"fieldSize", T::Text, opt},
+    {"link", T::Text, opt},
 };
 inline constexpr Field kControls[] = {
     {"cmdPlay", T::Text}, {"txtAngle", T::Text}, {"interval", T::Number},
@@ -119,9 +125,17 @@ inline constexpr Field kAbout[] = {{"title", T::Text}, {"text", T::Text}, {"ok",
 inline constexpr Field kWords[] = {
     {"title", T::Text}, {"description", T::Text}, {"scene", T::Text}, {"ok", T::Text}, {"chooser", T::Text},
     {"spoken", T::Map, false, S::Spoken},
+    {"labTitle", T::Text}, {"lab", T::Texts}, {"copyLink", T::Text},
 };
 inline constexpr Field kSpoken[] = {{"name", T::Text, opt}, {"hint", T::Text, opt}};
 inline constexpr Field kLanguage[] = {{"tag", T::Text}, {"rightToLeft", T::Truth}};
+// The lab as the session holds it: the boxes ticked, each phase's amplitude
+// R, Y, B, the path's points (x, y in twips, one after the other) while it
+// shows, and whether the chart (picture 0) is another now.
+inline constexpr Field kLab[] = {
+    {"open", T::Truth}, {"checked", T::Texts, false, S::count_, N::Lab}, {"amplitudes", T::Numbers},
+    {"path", T::Numbers, opt}, {"chart", T::Truth},
+};
 
 inline constexpr Field kArranged[] = {
     {"arrangement", T::Text, false, S::count_, N::Arrangement},
@@ -145,6 +159,7 @@ inline constexpr Field kTables[] = {
     {"languages", T::List, false, S::LanguageRow},
     {"chooser", T::Object, false, S::Chooser},
     {"smallestCaptionScale", T::Number},
+    {"lab", T::List, false, S::LabRow}, {"pathColour", T::Text}, {"pathPen", T::Number},
 };
 inline constexpr Field kScheme[] = {
     {"window", T::Text}, {"button", T::Text}, {"buttonText", T::Text}, {"base", T::Text}, {"text", T::Text},
@@ -184,6 +199,11 @@ inline constexpr Field kLanguageRow[] = {{"tag", T::Text}, {"name", T::Text}};
 inline constexpr Field kChooser[] = {
     {"name", T::Text, false, S::count_, N::Element}, {"geometry", T::Numbers}, {"points", T::Number},
 };
+// A control of the lab's panel, in tab order; an amplitude's phase is 0, 1, 2 for R, Y, B.
+inline constexpr Field kLabRow[] = {
+    {"name", T::Text, false, S::count_, N::Lab}, {"kind", T::Text, false, S::count_, N::LabKind},
+    {"phase", T::Number, opt},
+};
 inline constexpr Field kManifest[] = {
     {"name", T::Text}, {"short_name", T::Text}, {"description", T::Text}, {"lang", T::Text}, {"dir", T::Text},
     {"start_url", T::Text}, {"scope", T::Text}, {"display", T::Text}, {"background_color", T::Text},
@@ -201,6 +221,7 @@ inline constexpr std::array<ShapeDef, kShapeCount> kShapes{{
     {Shape::Words, "words", detail::kWords},
     {Shape::Spoken, "spoken words", detail::kSpoken},
     {Shape::Language, "language", detail::kLanguage},
+    {Shape::Lab, "lab", detail::kLab},
     {Shape::Arranged, "arranged", detail::kArranged},
     {Shape::RegionBox, "region box", detail::kRegionBox},
     {Shape::Tables, "tables", detail::kTables},
@@ -213,6 +234,7 @@ inline constexpr std::array<ShapeDef, kShapeCount> kShapes{{
     {Shape::ArrangementRow, "arrangement", detail::kArrangementRow},
     {Shape::LanguageRow, "language row", detail::kLanguageRow},
     {Shape::Chooser, "chooser", detail::kChooser},
+    {Shape::LabRow, "lab row", detail::kLabRow},
     {Shape::Manifest, "manifest", detail::kManifest},
     {Shape::Icon, "icon", detail::kIcon},
 }};
@@ -252,7 +274,7 @@ struct Message {
     std::string_view argument; // what it passes, for the reader
     Shape answer;              // the JSON it answers with; count_ for a number or bytes
 };
-inline constexpr std::array<Message, 9> kMessages{{
+inline constexpr std::array<Message, 13> kMessages{{
     {"vantrel_start", "", Shape::Answer},
     {"vantrel_command", "the command's row in the command table", Shape::Answer},
     {"vantrel_tick", "", Shape::Answer},
@@ -262,6 +284,10 @@ inline constexpr std::array<Message, 9> kMessages{{
     {"vantrel_picture_width", "0 the chart, 1 the About picture", Shape::count_},
     {"vantrel_picture_height", "0 the chart, 1 the About picture", Shape::count_},
     {"vantrel_picture_data", "0 the chart, 1 the About picture", Shape::count_},
+    {"vantrel_lab", "the control's row in the lab table", Shape::Answer},
+    {"vantrel_amplitude", "the phase, 0 R, 1 Y, 2 B, and its amplitude in percent", Shape::Answer},
+    {"vantrel_open_link", "the address's key=value pairs, one a line", Shape::Answer},
+    {"vantrel_link", "", Shape::Answer},
 }};
 
 // Writes one JSON document of a declared shape. Every key is a FieldRef; a

@@ -126,7 +126,8 @@
       if (clip) clipOwner[clip.slice(5, -1)] = owner[n.id];
     });
     home.scene.forEach(function (n) {
-      var region = owner[n.id] || clipOwner[n.id];
+      // What the lab draws goes with the element it draws around.
+      var region = owner[n.id] || clipOwner[n.id] || (n.getAttribute && owner[n.getAttribute("data-with")]);
       if (region && views[region]) views[region].svg.appendChild(n);
     });
     // The controls and frames go in region order, which is the order on

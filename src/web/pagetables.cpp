@@ -8,6 +8,7 @@
 #include "web/pagetables.h"
 
 #include "window/commands.h"
+#include "window/lab.h"
 #include "window/layout.h"
 #include "window/palette.h"
 #include "window/presentation.h"
@@ -148,6 +149,19 @@ void writeLanguages(PageWriter& out)
     out.field(at(S::Tables, "smallestCaptionScale"), kSmallestCaptionScale);
 }
 
+// The lab's panel, in tab order, and how the field's path looks.
+void writeLab(PageWriter& out)
+{
+    out.open(at(S::Tables, "lab"));
+    for (const LabControlDef& c : labControls()) {
+        out.item().field(at(S::LabRow, "name"), c.name).field(at(S::LabRow, "kind"), nameOf(kLabKindNames, c.kind));
+        if (c.kind == LabKind::Amplitude)
+            out.field(at(S::LabRow, "phase"), static_cast<int>(phaseOf(c.id)));
+        out.end();
+    }
+    out.end().field(at(S::Tables, "pathColour"), hex(kFieldPathRgb)).field(at(S::Tables, "pathPen"), kFieldPathPen);
+}
+
 } // namespace
 
 PageWriter tables()
@@ -170,6 +184,7 @@ PageWriter tables()
     writeCommands(out);
     writeLayout(out);
     writeLanguages(out);
+    writeLab(out);
     return out.end();
 }
 

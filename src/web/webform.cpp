@@ -10,6 +10,10 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace vantrel {
 namespace {
 
@@ -26,12 +30,22 @@ const char* kept(std::string answer)
     return last.c_str();
 }
 
-// The pictures are made once and kept for the page to copy out.
+// The pictures are made once and kept for the page to copy out; the chart
+// once for each experiment the lab draws, the last few of them.
 const Pixels& picture(int which)
 {
-    static const Pixels chart = makeWaveformChart();
     static const Pixels about = makeAboutImage(32);
-    return which == 0 ? chart : about;
+    static std::vector<std::pair<Experiment, Pixels>> charts; // the newest last
+    if (which != 0)
+        return about;
+    const Experiment& now = bridge().session().experiment();
+    const auto kept = std::find_if(charts.begin(), charts.end(), [&](const auto& c) { return c.first == now; });
+    if (kept != charts.end())
+        return kept->second;
+    if (charts.size() >= 8)
+        charts.erase(charts.begin());
+    charts.emplace_back(now, now == Experiment{} ? makeWaveformChart() : makeWaveformChart(now));
+    return charts.back().second;
 }
 
 } // namespace
@@ -60,6 +74,24 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_set_language(const char* tags)
 {
     return kept(bridge().setLanguage(tags ? tags : ""));
 }
+
+// One of the lab panel's check boxes or buttons, by its row in the lab table.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_lab(int row) { return kept(bridge().lab(row)); }
+
+// A phase's amplitude in percent: 0 R, 1 Y, 2 B.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_amplitude(int phase, int percent)
+{
+    return kept(bridge().amplitude(phase, percent));
+}
+
+// The lab as the address asks for it: "key=value" a line.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_open_link(const char* lines)
+{
+    return kept(bridge().openLink(lines ? lines : ""));
+}
+
+// The address's query for what is on screen.
+EMSCRIPTEN_KEEPALIVE const char* vantrel_link() { return kept(bridge().link()); }
 
 // Where the page's regions go on a viewport of this many CSS pixels; `coarse`
 // is 1 for a touch screen's pointer.

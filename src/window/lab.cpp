@@ -125,6 +125,9 @@ void labToggle(LabId id, Experiment& experiment, LabView& view)
 // TRANSLATORS: the title of the lab's panel, and the page's button that opens it.
 Msg labTitle() { return N_("Lab"); }
 
+// TRANSLATORS: a button of the lab: copies the address of the page as it is, experiment and angle, to the clipboard.
+Msg copyLinkCaption() { return N_("Copy link"); }
+
 std::string fieldSizeCaption(const Language& language, double now, double smallest, double largest)
 {
     const char mark = language.decimalMark();

@@ -73,6 +73,9 @@ inline constexpr int kFieldPathPen = 1;
 // The panel's title and the page's button that opens it.
 Msg labTitle();
 
+// The lab's button that copies a link to the experiment on screen.
+Msg copyLinkCaption();
+
 // "Field size 1.50 (1.50 to 1.50 over a cycle)": in multiples of one
 // phase's peak, two places.
 std::string fieldSizeCaption(const Language& language, double now, double smallest, double largest);

@@ -38,6 +38,7 @@ void checkLayout();
 void checkLab();
 void checkLabSession();
 void checkLabChart();
+void checkLabAddress();
 
 // Outputs that the runtimes must write alike.
 int writeSession();

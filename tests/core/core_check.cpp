@@ -252,6 +252,7 @@ int check(const char* localeName)
     checkLab();
     checkLabSession();
     checkLabChart();
+    checkLabAddress();
     return failures() == 0 ? 0 : 1;
 }
 

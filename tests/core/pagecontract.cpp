@@ -207,6 +207,7 @@ const std::map<std::string, std::vector<Shape>> kReaders{
     {"about", {Shape::About}}, {"table", {Shape::Layout}}, {"r", {Shape::Region}}, {"m", {Shape::MoveRow}},
     {"a", {Shape::ArrangementRow}}, {"arrangement", {Shape::ArrangementRow}},
     {"arranged", {Shape::Arranged}}, {"placed", {Shape::RegionBox}},
+    {"lab", {Shape::Lab}}, {"labRow", {Shape::LabRow}},
 };
 
 const Field* find(Shape s, std::string_view name)
@@ -313,6 +314,21 @@ int main(int argc, char** argv)
         answers.emplace_back("text changed", bridge.textChanged(text));
         answers.emplace_back("Set Angle", bridge.command(static_cast<int>(Command::SetAngle)));
     }
+    // The lab: every control of its table and rows that are none, twice, so
+    // that each box is ticked and cleared; amplitudes of each phase and none.
+    const int labRows = static_cast<int>(labControls().size());
+    for (int round = 0; round < 2; ++round) {
+        for (int row = -1; row <= labRows; ++row) {
+            answers.emplace_back("lab " + std::to_string(row), bridge.lab(row));
+            answers.emplace_back("tick", bridge.tick());
+        }
+    }
+    for (const auto& [phase, percent] : {std::pair{0, 50}, {1, 151}, {2, -7}, {3, 100}, {-1, 5}})
+        answers.emplace_back("amplitude", bridge.amplitude(phase, percent));
+    for (const char* lines : {"open=r\nlocus", "sequence=evil\namplitude=<b>x</b>", "", "field=hidden\n=\n\n"}) {
+        answers.emplace_back("open link", bridge.openLink(lines));
+        answers.emplace_back("link", bridge.link());
+    }
     for (const LanguageDef& l : languages())
         answers.emplace_back(std::string("language ") + l.tag, bridge.setLanguage(l.tag));
     answers.emplace_back("no language", bridge.setLanguage("xx-YY,,;"));
@@ -375,6 +391,8 @@ int main(int argc, char** argv)
         {nameOf(kCommandNames, Command::SetAngle), "SetAngle"}, {nameOf(kCommandNames, Command::FullScreen), "FullScreen"},
         {nameOf(kCommandNames, Command::LeaveFullScreen), "LeaveFullScreen"},
         {nameOf(kCommandNames, Command::StepForward), "StepForward"},
+        {nameOf(kLabKindNames, LabKind::CheckBox), "checkbox"}, {nameOf(kLabKindNames, LabKind::Amplitude), "amplitude"},
+        {nameOf(kLabKindNames, LabKind::ReadOut), "readout"},
     };
     for (const auto& n : names)
         if (n.got != n.want) fail("enum name " + std::string(n.got) + " where " + std::string(n.want) + " belongs");

@@ -7,6 +7,9 @@
 // rebuilding its whole scene on every tick, and the engine's floor, a page
 // that changes one pixel per tick. The machine is shared, so the CPU is
 // given as ratios to the floor measured in the same run.
+// With VANTREL_BASELINE_SITE set to another build's site/ folder, that page
+// runs in the same rounds, "baseline", for a ratio of the two; "lab" is
+// this page with the lab open, an open phase's path shown.
 // Usage: node bench.js [chromium,firefox,webkit]
 "use strict";
 
@@ -15,6 +18,9 @@ const os = require("node:os");
 const path = require("node:path");
 const url = require("node:url");
 const { engines, names, launch, open, site, fileUrl, sleep } = require("./browser.js");
+
+const baseline = process.env.VANTREL_BASELINE_SITE
+  ? url.pathToFileURL(path.resolve(process.env.VANTREL_BASELINE_SITE, "index.html")).href : null;
 
 const ticksPerSecond = 100; // the kernel's clock ticks in /proc/<pid>/stat
 
@@ -90,7 +96,8 @@ document.body.setAttribute("data-ready", "");
 // "page": the page as it is, playing; "whole": the scene made anew after
 // every tick; "floor": the page above.
 async function cycleCpu(browser, roots, variant, floorUrl) {
-  const page = await open(browser, variant === "floor" ? floorUrl : fileUrl);
+  const address = { floor: floorUrl, baseline, lab: fileUrl + "?open=r&locus" }[variant] || fileUrl;
+  const page = await open(browser, address);
   try {
     if (variant === "whole") {
       // After each tick the scene is thrown away and made anew from a copy.
@@ -128,7 +135,7 @@ async function engineCpu(engine, floorUrl) {
   try {
     // WebKit paints to its X server, whose work is part of every frame.
     const roots = [browser.pid, ...(browser.xPid ? [browser.xPid] : [])];
-    const variants = ["page", "whole", "floor"];
+    const variants = ["page", "lab", "whole", "floor", ...(baseline ? ["baseline"] : [])];
     // Interleaved, since the machine's load moves between runs.
     const rounds = [];
     for (let round = 0; round < 2; ++round) {
@@ -140,7 +147,9 @@ async function engineCpu(engine, floorUrl) {
     const ratio = (v) => rounds.map((r) => (total(r[v]) / total(r.floor)).toFixed(2)).join(", ");
     console.log(`${names[engine]}, CPU at Fast over one cycle, two rounds, as ratios to the floor` +
       ` (a page that changes one pixel per tick; goal at most 1.5): the page ${ratio("page")};` +
-      ` rebuilding the whole scene every tick ${ratio("whole")}`);
+      ` with the lab's path shown ${ratio("lab")}; rebuilding the whole scene every tick ${ratio("whole")}` +
+      (baseline ? `; the baseline page ${ratio("baseline")}; this page to the baseline ` +
+        rounds.map((r) => (total(r.page) / total(r.baseline)).toFixed(2)).join(", ") : ""));
     console.log(`  share of one core: the page ${rounds.map((r) => pct(r.page)).join(", ")};` +
       ` whole scene ${rounds.map((r) => pct(r.whole)).join(", ")}; floor ${rounds.map((r) => pct(r.floor)).join(", ")}`);
     // Where the time goes: each process's part, the page against the floor, in the second round.
