@@ -259,7 +259,10 @@ var vantrel = (function () {
         e.addEventListener("click", press);
         break;
       default:
-        e = html("p", { id: labRow.name, "aria-live": "polite" }, item);
+        // Not a live region: it changes every tick while playing. A change of
+        // the experiment is spoken with the settled frame, which tells the
+        // field's size over the cycle.
+        e = html("p", { id: labRow.name }, item);
       }
       labNodes.push({ node: e, caption: caption, kind: labRow.kind, phase: labRow.phase, name: labRow.name });
     });
