@@ -170,7 +170,19 @@ class WebKitPage {
       Promise.resolve().then(function () { return (${source}).apply(null, args); }).then(
         function (v) { done({ value: v === undefined ? null : v }); },
         function (e) { done({ error: String(e && e.stack || e) }); });`;
-    const result = await this.driver("POST", `${this.at}/execute/async`, { script, args });
+    // WebKitGTK's driver now and then loses a script's result on its way
+    // back ("Could not parse script result"), a few times in a whole run;
+    // the script is run once more then. The scripts the tests run read the
+    // page, or set what running them twice sets alike.
+    let result;
+    for (let attempt = 0; ; ++attempt) {
+      try {
+        result = await this.driver("POST", `${this.at}/execute/async`, { script, args });
+        break;
+      } catch (e) {
+        if (attempt > 0 || !/Could not parse script result/.test(e.message)) throw e;
+      }
+    }
     if (result.error) throw new Error(result.error);
     return result.value;
   }
