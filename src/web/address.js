@@ -7,10 +7,11 @@
 // the box and presses the page's own controls, so an angle goes through Set
 // Angle's rules exactly as a typed one does, and nothing from the address is
 // ever written as markup. Of a repeated key the first counts; any other key,
-// the language's among them, is left to whoever reads it.
+// the language's among them, is left to whoever reads it. A learning
+// platform's stored moment (scorm.js) is the same text and opens the same way.
 "use strict";
 
-(function () {
+var vantrelAddress = (function () {
   // Longer than any angle anyone types; the address is not trusted for sizes.
   var MOST_TYPED = 64;
   var speeds = { slow: "optSlow", medium: "optMed", fast: "optFast" };
@@ -18,8 +19,8 @@
   // amplitude=100,50,100, locus, field=hidden.
   var labKeys = ["sequence", "open", "neutral", "amplitude", "locus", "field"];
 
-  document.addEventListener("vantrel-built", function () {
-    var query = new URLSearchParams(window.location.search);
+  // Opens what a query (URLSearchParams) asks for, once the page is built.
+  function open(query) {
     var asked = [];
     query.forEach(function (value, key) {
       if (labKeys.indexOf(key) >= 0) asked.push(key + "=" + value.slice(0, MOST_TYPED).replace(/[\r\n]/g, " "));
@@ -37,5 +38,9 @@
     if (Object.prototype.hasOwnProperty.call(speeds, speed)) document.getElementById(speeds[speed]).click();
     // The page opens paused, so one press of Play starts it.
     if (query.has("play")) document.getElementById("cmdPlay").click();
-  });
+  }
+
+  document.addEventListener("vantrel-built", function () { open(new URLSearchParams(window.location.search)); });
+
+  return { open: open };
 })();
