@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the browser edition by the web preset: build-web/site/ (open its
 # index.html, or serve the folder) and build-web/vantrel-web-<version>.zip
-# holding that folder. The preset's build also builds its host tools by the
-# core preset, in build-core/.
+# holding that folder, and build-web/vantrel-scorm-<version>.zip, the same
+# files as a SCORM 1.2 package for learning platforms. The preset's build
+# also builds its host tools by the core preset, in build-core/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh web
@@ -22,4 +23,5 @@ cmake --preset web >/dev/null
 cmake --build --preset web -j"$(nproc)"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-web/CMakeCache.txt)
 zip=build-web/vantrel-web-$version.zip
-echo "Built build-web/site/ and $zip ($(stat -c %s "$zip") bytes)"
+scorm=build-web/vantrel-scorm-$version.zip
+echo "Built build-web/site/, $zip ($(stat -c %s "$zip") bytes) and $scorm ($(stat -c %s "$scorm") bytes)"
