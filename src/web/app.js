@@ -275,11 +275,15 @@ var vantrel = (function () {
   // The address of what is on screen, in the address bar and on the clipboard:
   // the lab's keys and the angle from the program, the rest as it was.
   var LINK_KEYS = ["angle", "play", "sequence", "open", "neutral", "amplitude", "locus", "field"];
-  function copyLink() {
+  // The query of what is on screen, as "angle=90&open=r&locus".
+  function link() {
     var changes = answer(Module._vantrel_link());
+    return changes.link;
+  }
+  function copyLink() {
     var address = new URL(window.location.href);
     LINK_KEYS.forEach(function (key) { address.searchParams.delete(key); });
-    new URLSearchParams(changes.link).forEach(function (value, key) { address.searchParams.append(key, value); });
+    new URLSearchParams(link()).forEach(function (value, key) { address.searchParams.append(key, value); });
     // A bare key reads better than one with an empty value.
     var href = address.href.replace(/([?&]locus)=(?=&|$)/, "$1");
     try {
@@ -488,6 +492,8 @@ var vantrel = (function () {
     // Every caption again in its new font: each fits anew.
     if (changes.language) fitAll();
     if ("settled" in changes) document.getElementById("announce").textContent = changes.settled;
+    // A moment worth keeping: a learning platform keeps it (scorm.js).
+    if ("settled" in changes || changes.lab) document.dispatchEvent(new Event("vantrel-settled"));
     if (changes.about) showAbout(changes.about);
     if (changes.lab) applyLab(changes.lab);
     if ("fieldSize" in changes) {
@@ -495,11 +501,18 @@ var vantrel = (function () {
     }
   }
 
-  // The timer runs from the start and is never stopped: a paused tick does nothing.
+  // The timer runs from the start and is never stopped: a paused tick does
+  // nothing and answers nothing; the ticks that moved the scene are counted
+  // for a learning platform (scorm.js), which asks for the count.
+  var played = 0;
   function startTimer(ms) {
     if (timer) clearInterval(timer);
     interval = ms;
-    timer = setInterval(function () { apply(answer(Module._vantrel_tick())); }, ms);
+    timer = setInterval(function () {
+      var changes = answer(Module._vantrel_tick());
+      if (changes.elements) ++played;
+      apply(changes);
+    }, ms);
   }
 
   function showAbout(about) {
@@ -598,12 +611,15 @@ var vantrel = (function () {
     manifest.href = "manifest.webmanifest";
     document.head.appendChild(manifest);
   }
-  if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol)) {
+  // Inside a learning platform (scorm.js found one) the platform serves the
+  // files: no worker is left behind in its origin.
+  if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol) && !vantrelScorm.platform) {
     navigator.serviceWorker.register("sw.js");
   }
 
   // The lab as the address asks for it: "key=value" a line.
   function openLink(lines) { withText(Module._vantrel_open_link, lines); }
 
-  return { start: start, setLanguage: setLanguage, openLink: openLink };
+  return { start: start, setLanguage: setLanguage, openLink: openLink, link: link,
+    playedTicks: function () { return played; } };
 })();

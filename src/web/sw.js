@@ -6,7 +6,7 @@
 "use strict";
 
 var CACHE = "vantrel-@VERSION@";
-var FILES = ["./", "index.html", "tables.js", "app.js", "layout.js", "address.js", "vantrel.js", "style.css", "@MANIFESTS@",
+var FILES = ["./", "index.html", "tables.js", "app.js", "layout.js", "address.js", "scorm.js", "vantrel.js", "style.css", "@MANIFESTS@",
   "icon-32.png", "icon-192.png", "icon-512.png"];
 
 self.addEventListener("install", function (event) {
