@@ -31,11 +31,8 @@ function host(stored, src, width, height, popup) {
   ["LMSInitialize", "LMSCommit", "LMSFinish", "LMSSetValue.cmi.*"].forEach((name) => API.on(name, (element, value) =>
     log.push(element === undefined ? [name] : [element, value])));
   API.on("LMSSetValue.cmi.core.lesson_location", () => kept.push(performance.now()));
-  const frame = document.getElementById("sco");
-  frame.width = width;
-  frame.height = height;
   if (popup) window.popup = window.open(src, "sco", `width=${width},height=${height}`);
-  else frame.src = src;
+  else Object.assign(document.getElementById("sco"), { width, height, src });
 }
 
 describe("SCORM package in Chromium", { timeout: 5 * 60 * 1000, skip: !engines.includes("chromium") }, () => {
@@ -58,13 +55,14 @@ describe("SCORM package in Chromium", { timeout: 5 * 60 * 1000, skip: !engines.i
   async function platform({ stored = "", width = 1010, height = 734, popup = false, origin = server.url } = {}) {
     page = await browser.newPage();
     errors = [];
-    page.page.on("pageerror", (e) => errors.push(e.message));
-    page.page.on("console", (m) => { if (m.type() === "error") errors.push(m.text()); });
+    const listen = (p) => p.on("pageerror", (e) => errors.push(e.message))
+      .on("console", (m) => { if (m.type() === "error") errors.push(m.text()); });
+    listen(page.page);
     await page.setViewport(1200, 900);
     await page.goto(`${origin}platform.html`);
     const opened = popup ? new Promise((r) => page.page.once("popup", r)) : null;
     await page.evaluate(host, stored, `${server.url}sco/index.html`, width, height, popup);
-    frame = popup ? (await opened).mainFrame() : await (await page.page.$("#sco")).contentFrame();
+    frame = popup ? listen(await opened).mainFrame() : await (await page.page.$("#sco")).contentFrame();
     await frame.waitForSelector("body[data-ready]", { timeout: 10000 });
     return page;
   }
