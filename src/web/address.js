@@ -37,7 +37,9 @@ var vantrelAddress = (function () {
     var speed = (query.get("speed") || "").toLowerCase();
     if (Object.prototype.hasOwnProperty.call(speeds, speed)) document.getElementById(speeds[speed]).click();
     // The page opens paused, so one press of Play starts it.
-    if (query.has("play")) document.getElementById("cmdPlay").click();
+    // A reader who asks for less motion starts it with Play, not the link.
+    var still = window.matchMedia && window.matchMedia("(prefers-reduced-motion: reduce)").matches;
+    if (query.has("play") && !still) document.getElementById("cmdPlay").click();
   }
 
   document.addEventListener("vantrel-built", function () { open(new URLSearchParams(window.location.search)); });

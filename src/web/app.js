@@ -90,7 +90,149 @@ var vantrel = (function () {
     return canvas.toDataURL("image/png");
   }
 
-  function setCaps(e, round) { e.setAttribute("stroke-linecap", round ? "round" : "butt"); }
+  // What a tick writes, it writes only where it changes: the same value
+  // written again still costs the browser a look at the element's style.
+  function setAttr(e, name, value) {
+    value = String(value);
+    if (e.getAttribute(name) !== value) e.setAttribute(name, value);
+  }
+  // A caption's text node is kept and its letters changed, as the read-out's
+  // are on every other tick: a new node would be laid out anew.
+  function setText(e, text) {
+    var node = e.firstChild;
+    if (node && node.nodeType === 3 && !node.nextSibling) {
+      if (node.data !== text) node.data = text;
+    } else {
+      e.textContent = text;
+    }
+  }
+  function setCaps(e, round) { setAttr(e, "stroke-linecap", round ? "round" : "butt"); }
+
+  // A line that the program moves on every tick is drawn on a canvas, not
+  // by the SVG: a tick then redraws a few lines on a small canvas, and lays
+  // out, paints and rasterises nothing of the scene. The canvas lies under
+  // the SVG where the scene paints over the line, as the stator's spokes lie
+  // over the phasors, else over it, as the cursor lies over the chart; on
+  // each canvas the lines painted last lie on top. The SVG line stays, not
+  // shown, as the scene's record of where the line is, for the layout of
+  // small screens and for whoever reads the page.
+  var movers = [], sheets = [];
+  function mover(line, def) {
+    var row = tables.elements.indexOf(def);
+    var m = { line: line, row: row, over: !coveredFrom(row, line) };
+    movers.push(m);
+    line.classList.add("moved");
+    return m;
+  }
+  function ends(line) {
+    var n = function (a) { return Number(line.getAttribute(a)); };
+    return [n("x1"), n("y1"), n("x2"), n("y2")];
+  }
+  // Whether an element painted over the line lies where the line now is.
+  function coveredFrom(row, line) {
+    var e = ends(line), reach = Number(line.getAttribute("stroke-width"));
+    var box = [Math.min(e[0], e[2]) - reach, Math.min(e[1], e[3]) - reach, Math.max(e[0], e[2]) + reach, Math.max(e[1], e[3]) + reach];
+    return tables.elements.slice(0, row).some(function (def) {
+      var g = def.geometry, line = def.kind === "line";
+      if (def.role !== "painted" || def.in !== "Form1") return false;
+      var r = line ? [Math.min(g[0], g[2]), Math.min(g[1], g[3]), Math.max(g[0], g[2]), Math.max(g[1], g[3])]
+        : [g[0], g[1], g[0] + g[2], g[1] + g[3]];
+      return r[0] < box[2] && box[0] < r[2] && r[1] < box[3] && box[1] < r[3];
+    });
+  }
+  // The twips a line's stroke covers.
+  function reachOf(m) {
+    var e = ends(m.line), pen = Number(m.line.getAttribute("stroke-width"));
+    return [Math.min(e[0], e[2]) - pen, Math.min(e[1], e[3]) - pen, Math.max(e[0], e[2]) + pen, Math.max(e[1], e[3]) + pen];
+  }
+  // One canvas for the movers under an SVG and one for those over it, each
+  // as large as the room its lines have needed so far, with a margin: it
+  // grows, rarely, when a line leaves it.
+  function placeMovers() {
+    sheets.forEach(function (sheet) { sheet.canvas.remove(); });
+    var kept = sheets;
+    sheets = [];
+    movers.sort(function (a, b) { return b.row - a.row; });
+    movers.forEach(function (m) {
+      var svgRoot = m.line.ownerSVGElement, sheet = null;
+      sheets.forEach(function (s) { if (s.svg === svgRoot && s.over === m.over) sheet = s; });
+      if (!sheet) {
+        var old = kept.filter(function (s) { return s.svg === svgRoot && s.over === m.over; })[0];
+        sheet = { svg: svgRoot, over: m.over, movers: [], room: old ? old.room : null,
+          canvas: html("canvas", { "class": "mover", "aria-hidden": "true" }) };
+        sheets.push(sheet);
+      }
+      sheet.movers.push(m);
+    });
+    sheets.forEach(function (sheet) {
+      sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.over ? sheet.svg.nextSibling : sheet.svg);
+      sheet.ctx = sheet.canvas.getContext("2d");
+      sheet.movers.forEach(function (m) { fitRoom(sheet, reachOf(m)); });
+      sizeSheet(sheet);
+      drawSheet(sheet);
+    });
+  }
+  var MARGIN = 600; // twips around what the lines have needed, so the canvas seldom grows
+  function fitRoom(sheet, r) {
+    var room = sheet.room;
+    if (room && r[0] >= room[0] && r[1] >= room[1] && r[2] <= room[2] && r[3] <= room[3]) return false;
+    sheet.room = room = room ? [Math.min(room[0], r[0]), Math.min(room[1], r[1]), Math.max(room[2], r[2]), Math.max(room[3], r[3])] : r.slice();
+    var c = tables.client;
+    sheet.room = [Math.max(0, room[0] - MARGIN), Math.max(0, room[1] - MARGIN), Math.min(c[0], room[2] + MARGIN), Math.min(c[1], room[3] + MARGIN)];
+    return true;
+  }
+  // The canvas covers its room of the SVG, in the screen's own pixels.
+  function sizeSheet(sheet) {
+    var room = sheet.room, k = sheet.svg.clientWidth / tables.client[0], ratio = window.devicePixelRatio || 1;
+    var style = sheet.canvas.style, w = (room[2] - room[0]) * k, h = (room[3] - room[1]) * k;
+    style.left = room[0] * k + "px";
+    style.top = room[1] * k + "px";
+    style.width = w + "px";
+    style.height = h + "px";
+    sheet.canvas.width = Math.max(1, Math.round(w * ratio));
+    sheet.canvas.height = Math.max(1, Math.round(h * ratio));
+    var sx = sheet.canvas.width / (room[2] - room[0]), sy = sheet.canvas.height / (room[3] - room[1]);
+    sheet.ctx.setTransform(sx, 0, 0, sy, -room[0] * sx, -room[1] * sy);
+  }
+  function drawSheet(sheet) {
+    var ctx = sheet.ctx, room = sheet.room;
+    ctx.clearRect(room[0], room[1], room[2] - room[0], room[3] - room[1]);
+    sheet.movers.forEach(function (m) {
+      var l = m.line;
+      if (l.getAttribute("visibility") === "hidden") return;
+      var e = ends(l), pen = Number(l.getAttribute("stroke-width")), colour = l.getAttribute("stroke");
+      var round = l.getAttribute("stroke-linecap") === "round";
+      // A canvas draws nothing for a line of no length; the SVG, a dot.
+      if (e[0] === e[2] && e[1] === e[3]) {
+        if (!round) return;
+        ctx.fillStyle = colour;
+        ctx.beginPath();
+        ctx.arc(e[0], e[1], pen / 2, 0, 2 * Math.PI);
+        ctx.fill();
+        return;
+      }
+      ctx.strokeStyle = colour;
+      ctx.lineWidth = pen;
+      ctx.lineCap = round ? "round" : "butt";
+      ctx.beginPath();
+      ctx.moveTo(e[0], e[1]);
+      ctx.lineTo(e[2], e[3]);
+      ctx.stroke();
+    });
+  }
+  // After a tick: the canvases whose lines changed, drawn anew.
+  function redrawMovers(changed) {
+    sheets.forEach(function (sheet) {
+      var grown = false, touched = false;
+      sheet.movers.forEach(function (m) {
+        if (changed.indexOf(m) < 0) return;
+        touched = true;
+        if (fitRoom(sheet, reachOf(m))) grown = true;
+      });
+      if (grown) sizeSheet(sheet);
+      if (touched) drawSheet(sheet);
+    });
+  }
 
   // A painted element of one container, in its own twips.
   function paint(def, layer) {
@@ -459,22 +601,34 @@ var vantrel = (function () {
   }
 
   function apply(changes) {
+    var moved = [], placed = true;
     (changes.elements || []).forEach(function (s) {
       var n = nodes[s.name];
       if (!n) return;
-      if (n.painted) n.node.setAttribute("visibility", s.visible ? "visible" : "hidden");
+      if (n.painted) setAttr(n.node, "visibility", s.visible ? "visible" : "hidden");
       if ("x1" in s) {
-        n.node.setAttribute("x1", s.x1);
-        n.node.setAttribute("y1", s.y1);
-        n.node.setAttribute("x2", s.x2);
-        n.node.setAttribute("y2", s.y2);
+        // A line of the scene that leaves where it was is one that moves.
+        var moves = !n.mover && defs[s.name].in === "Form1" && ["x1", "y1", "x2", "y2"].some(function (a) {
+          return Number(n.node.getAttribute(a)) !== s[a];
+        });
+        setAttr(n.node, "x1", s.x1);
+        setAttr(n.node, "y1", s.y1);
+        setAttr(n.node, "x2", s.x2);
+        setAttr(n.node, "y2", s.y2);
         setCaps(n.node, s.round);
+        if (moves) {
+          n.mover = mover(n.node, defs[s.name]);
+          placed = false;
+        }
       }
+      if (n.mover) moved.push(n.mover);
       if ("caption" in s && n.caption) {
-        n.caption.textContent = s.caption;
+        setText(n.caption, s.caption);
         fit(s.name);
       }
     });
+    if (!placed) placeMovers();
+    else if (moved.length) redrawMovers(moved);
     if (changes.controls) {
       var c = changes.controls;
       if (nodes.cmdPlay.caption.textContent !== c.cmdPlay) {
@@ -591,6 +745,7 @@ var vantrel = (function () {
     // ready when every caption fits in the fonts it carries. The layout of a
     // small screen changes the widths again.
     window.addEventListener("resize", fitAll);
+    window.addEventListener("resize", placeMovers);
     var families = ["Vantrel Sans", "Vantrel Arabic", "Vantrel Devanagari", "Vantrel CJK"];
     Promise.all(families.map(function (f) { return document.fonts.load("bold 16px \"" + f + "\""); }))
       .catch(function () {})

@@ -179,6 +179,69 @@
       readable(v, placed.scale);
     });
     stage.style.height = arranged.height + "px";
+    keepInReach(arranged);
+  }
+
+  // On an upright screen that must scroll, the row of Play, the box, Set
+  // Angle and About stays in view at the bottom of the screen, near the
+  // stator it moves. The regions of controls right above it in the column
+  // come with it, so that it lies over no control; a backdrop of the
+  // window's colour keeps what scrolls behind from showing through.
+  var reach = null;
+  function keepInReach(arranged) {
+    if (!reach) {
+      reach = { backdrop: document.createElement("div"), boxes: [] };
+      reach.backdrop.className = "reach-backdrop";
+      reach.backdrop.hidden = true;
+      document.body.appendChild(reach.backdrop);
+      window.addEventListener("scroll", pinReach, { passive: true });
+    }
+    unpinReach();
+    reach.boxes = [];
+    if (current !== "upright" && arranged.arrangement !== "upright") return;
+    var column = [].concat.apply([], table.arrangements.filter(function (a) { return a.name === "upright"; })[0].columns);
+    var at = column.indexOf(owningRegion("cmdPlay"));
+    for (var i = at; i >= 0 && (i === at || holdsControl(column[i])); --i) {
+      var placed = arranged.regions.filter(function (p) { return p.region === column[i]; })[0];
+      reach.boxes.push({ box: views[column[i]].box, placed: placed });
+    }
+    pinReach();
+  }
+  function owningRegion(name) {
+    for (var i = 0; i < table.regions.length; ++i) if (table.regions[i].members.indexOf(name) >= 0) return table.regions[i].name;
+    return null;
+  }
+  function holdsControl(region) {
+    return regionDef(region).members.some(function (name) {
+      var e = document.getElementById(name);
+      return e && !(e instanceof SVGElement);
+    });
+  }
+  function unpinReach() {
+    reach.boxes.forEach(function (b) {
+      b.box.classList.remove("pinned");
+      b.box.style.top = b.placed.top + "px";
+      b.box.style.bottom = "";
+    });
+    reach.backdrop.hidden = true;
+  }
+  function pinReach() {
+    if (!reach.boxes.length) return;
+    var top = Math.min.apply(null, reach.boxes.map(function (b) { return b.placed.top; }));
+    var bottom = Math.max.apply(null, reach.boxes.map(function (b) { return b.placed.top + b.placed.height; }));
+    var stageBox = stage.getBoundingClientRect(), screen = window.innerHeight;
+    var pin = stageBox.top + bottom > screen + 0.5;
+    if (pin === reach.backdrop.hidden === false) return;
+    unpinReach();
+    if (!pin) return;
+    reach.boxes.forEach(function (b) {
+      b.box.classList.add("pinned");
+      b.box.style.left = stageBox.left + b.placed.left + "px";
+      b.box.style.top = "auto";
+      b.box.style.bottom = bottom - b.placed.top - b.placed.height + "px";
+    });
+    reach.backdrop.style.height = bottom - top + "px";
+    reach.backdrop.hidden = false;
   }
 
   // Captions smaller than the threshold at this scale grow to it: the
