@@ -8,6 +8,7 @@
 #include "window/labaddress.h"
 #include "window/layout.h"
 #include "window/locales.h"
+#include "window/palette.h"
 #include "window/presentation.h"
 
 #include <algorithm>
@@ -71,7 +72,8 @@ void writeWords(PageWriter& out, const Language& language)
     out.field(at(S::Words, "labTitle"), language.tr(labTitle())).open(at(S::Words, "lab"));
     for (const LabControlDef& c : labControls())
         out.value(c.caption.id ? language.tr(c.caption) : std::string());
-    out.end().field(at(S::Words, "copyLink"), language.tr(copyLinkCaption())).end();
+    out.end().field(at(S::Words, "copyLink"), language.tr(copyLinkCaption()));
+    out.field(at(S::Words, "contrast"), language.tr(kHighContrastCaption)).end();
 }
 
 void writeLab(PageWriter& out, const Session& s, bool chartChanged)
