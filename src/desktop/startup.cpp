@@ -5,7 +5,6 @@
 
 #include "buildfacts.h"
 
-#include "window/palette.h"
 #include "window/words.h"
 
 #include <QApplication>
@@ -41,7 +40,7 @@ CommandLine readCommandLine(const QStringList& arguments, const Language& langua
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption highContrast(QStringLiteral("high-contrast"),
-                                          QString::fromStdString(language.tr(kHighContrastOption)));
+                                          QString::fromStdString(language.tr(highContrastOption())));
     parser.addOption(highContrast);
     parser.process(arguments);
     return {parser.isSet(highContrast)};

@@ -8,7 +8,6 @@
 #include "window/labaddress.h"
 #include "window/layout.h"
 #include "window/locales.h"
-#include "window/palette.h"
 #include "window/presentation.h"
 
 #include <algorithm>
@@ -73,7 +72,7 @@ void writeWords(PageWriter& out, const Language& language)
     for (const LabControlDef& c : labControls())
         out.value(c.caption.id ? language.tr(c.caption) : std::string());
     out.end().field(at(S::Words, "copyLink"), language.tr(copyLinkCaption()));
-    out.field(at(S::Words, "contrast"), language.tr(kHighContrastCaption)).end();
+    out.field(at(S::Words, "contrast"), language.tr(highContrastCaption())).end();
 }
 
 void writeLab(PageWriter& out, const Session& s, bool chartChanged)

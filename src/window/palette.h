@@ -7,7 +7,6 @@
 #pragma once
 
 #include "window/elements.h"
-#include "window/msg.h"
 
 #include <cstdint>
 #include <optional>
@@ -97,10 +96,5 @@ constexpr std::optional<std::uint32_t> lookRgb(const Colour& colour, Look look)
 }
 
 constexpr std::optional<std::uint32_t> designRgb(const Colour& colour) { return lookRgb(colour, Look::Designed); }
-
-// TRANSLATORS: the caption and name of the page's switch to the high-contrast colours.
-inline constexpr Msg kHighContrastCaption{N_("High contrast")};
-// TRANSLATORS: what the desktop program's --high-contrast option does, as --help lists it.
-inline constexpr Msg kHighContrastOption{N_("Start in high contrast, for a projector")};
 
 } // namespace vantrel
