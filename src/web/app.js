@@ -500,8 +500,7 @@ var vantrel = (function () {
   // element: the painted lines, circles and labels, the chart, the group
   // boxes' etched borders, the field's path and the scheme's colours that
   // style.css reads. Kept apart from the painting, so that it holds however
-  // that lays its nodes out; a node made later takes the designed colours,
-  // so it is called again after anything that builds nodes.
+  // that lays its nodes out, as long as nodes[name] names them.
   var highContrast = false, chartInContrast = false;
   function recolour(on) {
     highContrast = on;
