@@ -47,8 +47,7 @@ const Pixels& picture(int which)
         return std::get<2>(*kept);
     if (charts.size() >= 8)
         charts.erase(charts.begin());
-    charts.emplace_back(now, look, now == Experiment{} && look == Look::Designed ? makeWaveformChart()
-                                                                                  : makeWaveformChart(now, look));
+    charts.emplace_back(now, look, makeWaveformChart(now, look));
     return std::get<2>(charts.back());
 }
 
