@@ -321,6 +321,9 @@ void TestKeyboard::everyCommandKeyWorks()
     case Command::StepForward:
         QCOMPARE(int{app.state.angle}, 1);
         break;
+    case Command::HighContrast:
+        QVERIFY(app.form.highContrast());
+        break;
     default:
         QFAIL("a key for a command that has a control of its own");
     }

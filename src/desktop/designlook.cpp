@@ -42,27 +42,28 @@ QFont fittedFont(QFont font, const QString& caption, double room)
     return font;
 }
 
-QPalette designPalette()
+QPalette designPalette(Look look)
 {
-    const QColor window = QColor::fromRgb(kScheme.window);
-    const QColor text = QColor::fromRgb(kScheme.windowText);
+    const SchemeColours& colours = scheme(look);
+    const QColor window = QColor::fromRgb(colours.window);
+    const QColor text = QColor::fromRgb(colours.windowText);
     QPalette p(text, window);
     p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::Button, QColor::fromRgb(kScheme.button));
-    p.setColor(QPalette::Base, QColor::fromRgb(kScheme.base));
-    p.setColor(QPalette::Text, QColor::fromRgb(kScheme.text));
+    p.setColor(QPalette::Button, QColor::fromRgb(colours.button));
+    p.setColor(QPalette::Base, QColor::fromRgb(colours.base));
+    p.setColor(QPalette::Text, QColor::fromRgb(colours.text));
     p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::ButtonText, QColor::fromRgb(kScheme.buttonText));
-    p.setColor(QPalette::Light, QColor::fromRgb(kScheme.light));
-    p.setColor(QPalette::Midlight, QColor::fromRgb(kScheme.midlight));
-    p.setColor(QPalette::Mid, QColor::fromRgb(kScheme.mid));
-    p.setColor(QPalette::Dark, QColor::fromRgb(kScheme.dark));
+    p.setColor(QPalette::ButtonText, QColor::fromRgb(colours.buttonText));
+    p.setColor(QPalette::Light, QColor::fromRgb(colours.light));
+    p.setColor(QPalette::Midlight, QColor::fromRgb(colours.midlight));
+    p.setColor(QPalette::Mid, QColor::fromRgb(colours.mid));
+    p.setColor(QPalette::Dark, QColor::fromRgb(colours.dark));
     return p;
 }
 
-QColor resolveColour(const Colour& colour)
+QColor resolveColour(const Colour& colour, Look look)
 {
-    const std::optional<std::uint32_t> rgb = designRgb(colour);
+    const std::optional<std::uint32_t> rgb = lookRgb(colour, look);
     return rgb ? QColor::fromRgb(static_cast<QRgb>(*rgb)) : QColor(Qt::transparent);
 }
 

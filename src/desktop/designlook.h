@@ -5,6 +5,7 @@
 #pragma once
 
 #include "window/elements.h"
+#include "window/palette.h"
 #include "desktop/geometry.h"
 
 #include <QColor>
@@ -23,10 +24,11 @@ QFont designFont(const FontDef& def, double zoom = 1.0);
 // else a smaller one that does, down to the smallest a caption may take.
 QFont fittedFont(QFont font, const QString& caption, double room);
 
-// The classic light grey scheme: black text, grey buttons, white text box.
-QPalette designPalette();
+// The classic light grey scheme: black text, grey buttons, white text box;
+// in high contrast, black on white with dark etched borders.
+QPalette designPalette(Look look = Look::Designed);
 
-QColor resolveColour(const Colour& colour);
+QColor resolveColour(const Colour& colour, Look look = Look::Designed);
 
 // An element's rectangle in logical pixels, relative to its container.
 QRectF pixelRect(const Geometry& g, double zoom = 1.0);

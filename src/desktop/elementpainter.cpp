@@ -64,7 +64,7 @@ bool copiedWhole(const ElementDef& def, const ElementState& s, double zoom, qrea
 void paintStill(QPainter& p, const ElementDef& def, const ElementState& s, PictureCache& pictures,
                 const QRegion& exposed, double zoom)
 {
-    const QColor colour = resolveColour(def.colour);
+    const QColor colour = resolveColour(def.colour, pictures.look());
     const PictureCache::Sprite& still = pictures.still(def, s, colour, {p.device()->devicePixelRatio(), zoom});
     blitExposed(p, still.pixmap, still.topLeft, exposed, &still.ink);
 }
@@ -90,13 +90,13 @@ void paintElement(QPainter& p, const ElementDef& def, const ElementState& s, Pic
         if (copiedWhole(def, s, zoom, p.device()->devicePixelRatio()))
             paintStill(p, def, s, pictures, exposed, zoom);
         else
-            strokeLine(p, def, s, resolveColour(def.colour), zoom);
+            strokeLine(p, def, s, resolveColour(def.colour, pictures.look()), zoom);
         break;
     case Kind::Circle:
         paintStill(p, def, s, pictures, exposed, zoom);
         break;
     case Kind::Label:
-        paintLabel(p, def, s, zoom);
+        paintLabel(p, def, s, zoom, pictures.look());
         break;
     case Kind::Image:
         paintImage(p, def, pictures, exposed, zoom);

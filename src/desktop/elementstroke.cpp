@@ -122,13 +122,13 @@ void strokeCircle(QPainter& p, const ElementDef& def, const QColor& colour, doub
     p.drawEllipse(pixelRect(def.geometry, zoom));
 }
 
-void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, double zoom)
+void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, double zoom, Look look)
 {
     const QRectF r = pixelRect(def.geometry, zoom);
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
-    p.fillRect(r, resolveColour(def.background));
-    p.setPen(resolveColour(def.colour));
+    p.fillRect(r, resolveColour(def.background, look));
+    p.setPen(resolveColour(def.colour, look));
     // Breaking a caption into lines lays it out twice over; one that surely
     // fits is drawn as the one line it would be anyway.
     const QString caption = QString::fromStdString(s.caption);

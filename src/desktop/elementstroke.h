@@ -4,6 +4,7 @@
 // Drawing one line, circle or label of the scene with QPainter.
 #pragma once
 
+#include "window/palette.h"
 #include "window/scenestate.h"
 
 #include <QColor>
@@ -37,6 +38,6 @@ bool ringMeets(const ElementDef& def, const QRect& r, double zoom);
 
 // The caption on its background, left-aligned from the top-left corner,
 // broken at spaces where it is too wide and cut off at the edges.
-void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, double zoom);
+void paintLabel(QPainter& p, const ElementDef& def, const ElementState& s, double zoom, Look look = Look::Designed);
 
 } // namespace vantrel

@@ -16,8 +16,10 @@ int main(int argc, char* argv[])
     // whether or not the machine has that locale installed.
     vantrel::Language language(vantrel::languageFromEnvironment(std::getenv));
     vantrel::setUpApplication(language);
+    const vantrel::CommandLine options = vantrel::readCommandLine(QApplication::arguments(), language);
 
     vantrel::Program program(std::move(language));
+    program.form.setHighContrast(options.highContrast);
     vantrel::quitAfterFirstFrameIfAsked(program.form);
     program.form.show();
     return QApplication::exec();

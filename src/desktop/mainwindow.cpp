@@ -128,6 +128,11 @@ void MainWindow::bindCommands()
                 }
             }
         }
+        if (c == Command::HighContrast) {
+            for (const QKeySequence& key : keysOf(c))
+                connect(new QShortcut(key, this, nullptr, nullptr, Qt::WindowShortcut), &QShortcut::activated, this,
+                        [this] { setHighContrast(!highContrast()); });
+        }
         if (def.control == Id::count_)
             continue; // the view's own: see ViewControl
         if (auto* button = qobject_cast<QAbstractButton*>(widget(def.control)))
@@ -272,6 +277,18 @@ void MainWindow::setZoom(double zoom)
     placeControls();
     placeLab();
     pathRect_ = fieldPathRect();
+    update();
+}
+
+void MainWindow::setHighContrast(bool on)
+{
+    const Look look = on ? Look::HighContrast : Look::Designed;
+    if (look == pictures_.look())
+        return;
+    pictures_.setLook(look);
+    // Every child takes the palette, the group boxes' etched borders and
+    // the lab's panel with them, and repaints.
+    setPalette(designPalette(look));
     update();
 }
 

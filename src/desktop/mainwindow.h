@@ -66,6 +66,11 @@ public:
     // The width the open lab takes beside the scene; 0 while it is closed.
     int labWidth() const;
 
+    // The colours for a washed-out projector, or the designed ones: the
+    // scene, the chart, the controls and the lab all repaint in them.
+    bool highContrast() const { return pictures_.look() == Look::HighContrast; }
+    void setHighContrast(bool on);
+
 signals:
     // The frame on screen has settled: a pause, or an angle set.
     void settled();

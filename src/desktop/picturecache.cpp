@@ -145,18 +145,19 @@ const PictureCache::Sprite& PictureCache::still(const ElementDef& def, const Ele
 // scene changed.
 const PictureCache::Sprite& PictureCache::fieldPath(const std::vector<Point>& path, Scale scale)
 {
-    if (path_.pixmap.isNull() || path_.scale != scale || pathPoints_ != path) {
+    const QColor pathColour = QColor::fromRgb(lookRgb(kFieldPathRgb, look_).value_or(kFieldPathRgb));
+    if (path_.pixmap.isNull() || path_.scale != scale || pathPoints_ != path || path_.colour != pathColour) {
         drawSprite(path_, fieldPathBounds(path, scale.zoom), scale, [&](QPainter& painter) {
             QPolygonF line;
             line.reserve(static_cast<qsizetype>(path.size()));
             for (Point p : path)
                 line << QPointF(toPixels(p.x, scale.zoom), toPixels(p.y, scale.zoom));
             painter.setRenderHint(QPainter::Antialiasing);
-            painter.setPen(QPen(QColor::fromRgb(kFieldPathRgb), kFieldPathPen * scale.zoom));
+            painter.setPen(QPen(pathColour, kFieldPathPen * scale.zoom));
             painter.setBrush(Qt::NoBrush);
             painter.drawPolygon(line);
         });
-        path_.colour = QColor::fromRgb(kFieldPathRgb);
+        path_.colour = pathColour;
         pathPoints_ = path;
     }
     return path_;
@@ -167,9 +168,18 @@ bool PictureCache::setExperiment(const Experiment& experiment)
     if (experiment == experiment_)
         return false;
     experiment_ = experiment;
-    chartImage_ = waveformChartImage(experiment);
+    chartImage_ = waveformChartImage(experiment, look_);
     chartPixmap_ = {};
     return true;
+}
+
+void PictureCache::setLook(Look look)
+{
+    if (look == look_)
+        return;
+    look_ = look;
+    chartImage_ = waveformChartImage(experiment_, look_);
+    chartPixmap_ = {};
 }
 
 } // namespace vantrel

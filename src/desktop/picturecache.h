@@ -6,6 +6,7 @@
 
 #include "scene/experiment.h"
 #include "scene/frame.h"
+#include "window/palette.h"
 #include "window/scenestate.h"
 
 #include <QColor>
@@ -56,11 +57,17 @@ public:
     // the one already shown.
     bool setExperiment(const Experiment& experiment);
 
+    // The colours the scene is painted in: the chart and the path are drawn
+    // anew, the circles and lines once their colour is asked for.
+    void setLook(Look look);
+    Look look() const { return look_; }
+
 private:
     std::array<Sprite, kElementCount> stills_;
     Sprite path_;
     std::vector<Point> pathPoints_;
     Experiment experiment_;
+    Look look_ = Look::Designed;
     QImage chartImage_;
     QImage aboutImage_;
     QPixmap chartPixmap_;

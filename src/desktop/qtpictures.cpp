@@ -25,9 +25,9 @@ QImage toImage(const Pixels& pixels)
     return image;
 }
 
-QImage waveformChartImage(const Experiment& experiment)
+QImage waveformChartImage(const Experiment& experiment, Look look)
 {
-    QImage image = toImage(makeWaveformChart(experiment));
+    QImage image = toImage(makeWaveformChart(experiment, look));
     image.setDotsPerMeterX(2835);
     image.setDotsPerMeterY(2835);
     return image;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "scene/experiment.h"
+#include "window/palette.h"
 #include "window/pixels.h"
 
 #include <QIcon>
@@ -16,7 +17,7 @@ namespace vantrel {
 QImage toImage(const Pixels& pixels);
 
 // The waveform chart at its nominal 72 dots per inch.
-QImage waveformChartImage(const Experiment& experiment = {});
+QImage waveformChartImage(const Experiment& experiment = {}, Look look = Look::Designed);
 QIcon makeWindowIcon();
 
 } // namespace vantrel

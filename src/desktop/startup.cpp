@@ -8,6 +8,7 @@
 #include "window/words.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -32,6 +33,17 @@ void setUpApplication(const Language& language)
     // One look on every desktop, so the designed geometry fits the same everywhere.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
+}
+
+CommandLine readCommandLine(const QStringList& arguments, const Language& language)
+{
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption highContrast(QStringLiteral("high-contrast"),
+                                          QString::fromStdString(language.tr(highContrastOption())));
+    parser.addOption(highContrast);
+    parser.process(arguments);
+    return {parser.isSet(highContrast)};
 }
 
 namespace {

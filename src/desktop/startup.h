@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include <QStringList>
+
 class QWidget;
 
 namespace vantrel {
@@ -16,6 +18,14 @@ namespace vantrel {
 // The application's name, fonts, style and, for a right-to-left language,
 // its direction: controls and dialogs follow it, the painted scene does not.
 void setUpApplication(const Language& language = Language{});
+
+// What the command line asks for. --help lists the options, in the
+// language's words, and ends the program; an unknown option is reported the
+// same way, with status 1.
+struct CommandLine {
+    bool highContrast = false;
+};
+CommandLine readCommandLine(const QStringList& arguments, const Language& language = Language{});
 
 // Calls `then` once, from the event loop, after the first paint of `window`
 // has reached the screen.

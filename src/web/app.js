@@ -277,7 +277,7 @@ var vantrel = (function () {
       preserveAspectRatio: "none" }, f);
     tables.etched.forEach(function (colour, inset) {
       svg("rect", { x: px / 2 + inset * px, y: captionHalf + px / 2 + inset * px, width: g[2] - 2 * px,
-        height: g[3] - captionHalf - 2 * px, fill: "none", stroke: colour, "stroke-width": px }, border);
+        height: g[3] - captionHalf - 2 * px, fill: "none", stroke: colour, "stroke-width": px, "class": "etched" }, border);
     });
     var legend = html("legend", {}, f);
     legend.style.insetInlineStart = (tables.captionIndent * px / g[2] * 100) + "%";
@@ -452,7 +452,7 @@ var vantrel = (function () {
       pathLine.setAttribute("points", points.join(" "));
     }
     pathLine.setAttribute("visibility", lab.path ? "visible" : "hidden");
-    if (lab.chart && chart) chart.setAttribute("href", pictureUrl(0));
+    if (lab.chart && chart) chart.setAttribute("href", pictureUrl(chartInContrast ? 2 : 0));
     // The scene's size changes with the panel beside it.
     if (resized) window.dispatchEvent(new Event("resize"));
     // On a small screen the panel follows the scene down the page.
@@ -597,6 +597,7 @@ var vantrel = (function () {
     document.getElementById("labButton").textContent = words.labTitle;
     document.getElementById("labTitle").textContent = words.labTitle;
     document.getElementById("labCopyLink").textContent = words.copyLink;
+    document.getElementById("contrastButton").textContent = words.contrast;
     labNodes.forEach(function (n, row) { if (n.caption) n.caption.textContent = words.lab[row]; });
   }
 
@@ -653,6 +654,60 @@ var vantrel = (function () {
     if ("fieldSize" in changes) {
       labNodes.forEach(function (n) { if (n.kind === "readout") n.node.textContent = changes.fieldSize; });
     }
+  }
+
+  // The high-contrast look, or the designed one, set on whatever shows each
+  // element: the painted lines, circles and labels, the chart, the group
+  // boxes' etched borders, the field's path and the scheme's colours that
+  // style.css reads. Kept apart from the painting, so that it holds however
+  // that lays its nodes out, as long as nodes[name] names them.
+  var highContrast = false, chartInContrast = false;
+  function recolour(on) {
+    highContrast = on;
+    var scheme = on ? tables.contrastScheme : tables.scheme;
+    var root = document.documentElement;
+    root.style.setProperty("--window", scheme.window);
+    root.style.setProperty("--button", scheme.button);
+    root.style.setProperty("--button-text", scheme.buttonText);
+    root.style.setProperty("--base", scheme.base);
+    root.style.setProperty("--text", scheme.text);
+    root.classList.toggle("high-contrast", on);
+    tables.elements.forEach(function (def) {
+      var n = nodes[def.name], colour = on ? def.contrastColour : def.colour;
+      if (!n) return;
+      if (def.kind === "line" || def.kind === "circle") n.node.setAttribute("stroke", colour);
+      if (def.kind === "label") {
+        n.node.querySelector("rect").setAttribute("fill", on ? def.contrastBackground : def.background);
+        n.caption.setAttribute("fill", colour);
+      }
+      if (def.kind === "groupbox") {
+        var etched = on ? tables.contrastEtched : tables.etched;
+        n.layer.querySelectorAll("rect.etched").forEach(function (line, i) { line.setAttribute("stroke", etched[i]); });
+      }
+    });
+    if (chart && chartInContrast !== on) chart.setAttribute("href", pictureUrl(on ? 2 : 0));
+    chartInContrast = on;
+    if (pathLine) pathLine.setAttribute("stroke", on ? tables.contrastPathColour : tables.pathColour);
+    // The moving lines are drawn again in their new colours.
+    sheets.forEach(drawSheet);
+    var button = document.getElementById("contrastButton");
+    if (button) button.setAttribute("aria-pressed", on ? "true" : "false");
+  }
+
+  // On while the system asks for more contrast, or the student or the
+  // address does: ?contrast=high, or ?contrast=normal against the system.
+  // The button overrides both until the page is loaded again.
+  function followContrast() {
+    var asked = new URLSearchParams(window.location.search).get("contrast");
+    var media = window.matchMedia ? window.matchMedia("(prefers-contrast: more)") : null;
+    var chosen = asked === "high" ? true : asked === "normal" ? false : null;
+    var shown = function () { recolour(chosen !== null ? chosen : !!(media && media.matches)); };
+    if (media) media.addEventListener("change", shown);
+    document.getElementById("contrastButton").addEventListener("click", function () {
+      chosen = !highContrast;
+      shown();
+    });
+    shown();
   }
 
   // The timer runs from the start and is never stopped: a paused tick does
@@ -734,6 +789,7 @@ var vantrel = (function () {
     root.setProperty("--text", tables.scheme.text);
     root.setProperty("--aspect", String(tables.client[0] / tables.client[1]));
     build();
+    followContrast();
     bindKeys();
     apply(answer(Module._vantrel_start()));
     setLanguage(wantedLanguages());

@@ -71,7 +71,8 @@ void writeWords(PageWriter& out, const Language& language)
     out.field(at(S::Words, "labTitle"), language.tr(labTitle())).open(at(S::Words, "lab"));
     for (const LabControlDef& c : labControls())
         out.value(c.caption.id ? language.tr(c.caption) : std::string());
-    out.end().field(at(S::Words, "copyLink"), language.tr(copyLinkCaption())).end();
+    out.end().field(at(S::Words, "copyLink"), language.tr(copyLinkCaption()));
+    out.field(at(S::Words, "contrast"), language.tr(highContrastCaption())).end();
 }
 
 void writeLab(PageWriter& out, const Session& s, bool chartChanged)

@@ -34,15 +34,15 @@ inline constexpr std::array<std::string_view, 9> kKindNames{"groupbox", "label",
                                                             "timer", "image", "line", "circle"};
 inline constexpr std::array<std::string_view, 4> kRoleNames{"none", "painted", "control", "pictureButton"};
 inline constexpr std::array<std::string_view, 4> kScopeNames{"control", "window", "textbox", "fullscreen"};
-inline constexpr std::array<std::string_view, 14> kCommandNames{
+inline constexpr std::array<std::string_view, 15> kCommandNames{
     "PlayPause", "Fast", "Medium", "Slow", "SetAngle", "About", "ZoomIn", "ZoomOut", "ZoomReset", "FullScreen",
-    "LeaveFullScreen", "Lab", "StepBack", "StepForward"};
+    "LeaveFullScreen", "Lab", "StepBack", "StepForward", "HighContrast"};
 inline constexpr std::array<std::string_view, 4> kLabKindNames{"checkbox", "amplitude", "button", "readout"};
 static_assert(kLabKindNames.size() == static_cast<std::size_t>(LabKind::ReadOut) + 1);
 static_assert(kKindNames.size() == static_cast<std::size_t>(Kind::Circle) + 1);
 static_assert(kRoleNames.size() == static_cast<std::size_t>(Role::PictureButton) + 1);
 static_assert(kScopeNames.size() == static_cast<std::size_t>(KeyScope::FullScreen) + 1);
-static_assert(kCommandNames.size() == static_cast<std::size_t>(Command::StepForward) + 1);
+static_assert(kCommandNames.size() == static_cast<std::size_t>(Command::HighContrast) + 1);
 
 template <std::size_t N, typename E>
 constexpr std::string_view nameOf(const std::array<std::string_view, N>& names, E e)
@@ -125,7 +125,7 @@ inline constexpr Field kAbout[] = {{"title", T::Text}, {"text", T::Text}, {"ok",
 inline constexpr Field kWords[] = {
     {"title", T::Text}, {"description", T::Text}, {"scene", T::Text}, {"ok", T::Text}, {"chooser", T::Text},
     {"spoken", T::Map, false, S::Spoken},
-    {"labTitle", T::Text}, {"lab", T::Texts}, {"copyLink", T::Text},
+    {"labTitle", T::Text}, {"lab", T::Texts}, {"copyLink", T::Text}, {"contrast", T::Text},
 };
 inline constexpr Field kSpoken[] = {{"name", T::Text, opt}, {"hint", T::Text, opt}};
 inline constexpr Field kLanguage[] = {{"tag", T::Text}, {"rightToLeft", T::Truth}};
@@ -160,6 +160,10 @@ inline constexpr Field kTables[] = {
     {"chooser", T::Object, false, S::Chooser},
     {"smallestCaptionScale", T::Number},
     {"lab", T::List, false, S::LabRow}, {"pathColour", T::Text}, {"pathPen", T::Number},
+    // The high-contrast look: the scheme, the etched border's two lines and
+    // the path's colour, beside each element row's own.
+    {"contrastScheme", T::Object, false, S::Scheme}, {"contrastEtched", T::Texts},
+    {"contrastPathColour", T::Text},
 };
 inline constexpr Field kScheme[] = {
     {"window", T::Text}, {"button", T::Text}, {"buttonText", T::Text}, {"base", T::Text}, {"text", T::Text},
@@ -170,7 +174,9 @@ inline constexpr Field kElementRow[] = {
     {"role", T::Text, false, S::count_, N::Role},
     {"in", T::Text, false, S::count_, N::Element},
     {"geometry", T::Numbers},
-    {"colour", T::Text, opt}, {"background", T::Text, opt}, {"pen", T::Number, opt}, {"round", T::Truth, opt},
+    {"colour", T::Text, opt}, {"background", T::Text, opt},
+    {"contrastColour", T::Text, opt}, {"contrastBackground", T::Text, opt},
+    {"pen", T::Number, opt}, {"round", T::Truth, opt},
     {"points", T::Number, opt}, {"stretch", T::Truth, opt},
     {"hinted", T::Truth, opt},
 };
@@ -281,9 +287,9 @@ inline constexpr std::array<Message, 13> kMessages{{
     {"vantrel_text_changed", "the box's text", Shape::Answer},
     {"vantrel_set_language", "language tags, most wanted first", Shape::Answer},
     {"vantrel_layout", "viewport width and height in CSS pixels, and 1 for a coarse pointer", Shape::Arranged},
-    {"vantrel_picture_width", "0 the chart, 1 the About picture", Shape::count_},
-    {"vantrel_picture_height", "0 the chart, 1 the About picture", Shape::count_},
-    {"vantrel_picture_data", "0 the chart, 1 the About picture", Shape::count_},
+    {"vantrel_picture_width", "0 the chart, 1 the About picture, 2 the chart in high contrast", Shape::count_},
+    {"vantrel_picture_height", "0 the chart, 1 the About picture, 2 the chart in high contrast", Shape::count_},
+    {"vantrel_picture_data", "0 the chart, 1 the About picture, 2 the chart in high contrast", Shape::count_},
     {"vantrel_lab", "the control's row in the lab table", Shape::Answer},
     {"vantrel_amplitude", "the phase, 0 R, 1 Y, 2 B, and its amplitude in percent", Shape::Answer},
     {"vantrel_open_link", "the address's key=value pairs, one a line", Shape::Answer},

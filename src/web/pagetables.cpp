@@ -37,10 +37,17 @@ void rect(PageWriter& out, FieldRef f, const Geometry& g)
 }
 
 // An element without the colour leaves it out.
-void colour(PageWriter& out, FieldRef f, const Colour& c)
+void colour(PageWriter& out, FieldRef f, const Colour& c, Look look = Look::Designed)
 {
-    if (const std::optional<std::uint32_t> rgb = designRgb(c))
+    if (const std::optional<std::uint32_t> rgb = lookRgb(c, look))
         out.field(f, hex(*rgb));
+}
+
+void scheme(PageWriter& out, FieldRef f, const SchemeColours& s)
+{
+    out.open(f).field(at(S::Scheme, "window"), hex(s.window)).field(at(S::Scheme, "button"), hex(s.button));
+    out.field(at(S::Scheme, "buttonText"), hex(s.buttonText)).field(at(S::Scheme, "base"), hex(s.base));
+    out.field(at(S::Scheme, "text"), hex(s.text)).end();
 }
 
 void writeElements(PageWriter& out)
@@ -55,6 +62,8 @@ void writeElements(PageWriter& out)
         rect(out, at(S::ElementRow, "geometry"), d.geometry);
         colour(out, at(S::ElementRow, "colour"), d.colour);
         colour(out, at(S::ElementRow, "background"), d.background);
+        colour(out, at(S::ElementRow, "contrastColour"), d.colour, Look::HighContrast);
+        colour(out, at(S::ElementRow, "contrastBackground"), d.background, Look::HighContrast);
         if (d.penWidth)
             out.field(at(S::ElementRow, "pen"), d.penWidth);
         if (d.kind == Kind::Line)
@@ -162,16 +171,21 @@ void writeLab(PageWriter& out)
     out.end().field(at(S::Tables, "pathColour"), hex(kFieldPathRgb)).field(at(S::Tables, "pathPen"), kFieldPathPen);
 }
 
+void writeHighContrast(PageWriter& out)
+{
+    scheme(out, at(S::Tables, "contrastScheme"), kHighContrastScheme);
+    out.open(at(S::Tables, "contrastEtched")).value(hex(kHighContrastScheme.dark)).value(hex(kHighContrastScheme.light));
+    out.end().field(at(S::Tables, "contrastPathColour"), hex(*lookRgb(kFieldPathRgb, Look::HighContrast)));
+}
+
 } // namespace
 
 PageWriter tables()
 {
     PageWriter out(S::Tables);
     out.open(at(S::Tables, "client")).value(kClientWidthTwips).value(kClientHeightTwips).end();
-    out.field(at(S::Tables, "twipsPerPixel"), kTwipsPerPixel).open(at(S::Tables, "scheme"));
-    out.field(at(S::Scheme, "window"), hex(kScheme.window)).field(at(S::Scheme, "button"), hex(kScheme.button));
-    out.field(at(S::Scheme, "buttonText"), hex(kScheme.buttonText)).field(at(S::Scheme, "base"), hex(kScheme.base));
-    out.field(at(S::Scheme, "text"), hex(kScheme.text)).end();
+    out.field(at(S::Tables, "twipsPerPixel"), kTwipsPerPixel);
+    scheme(out, at(S::Tables, "scheme"), kScheme);
     // A group box's etched border: the dark line, then the light one inside it.
     out.open(at(S::Tables, "etched")).value(hex(kScheme.dark)).value(hex(kScheme.light)).end();
     out.field(at(S::Tables, "captionIndent"), kCaptionIndent).field(at(S::Tables, "captionPadding"), kCaptionPadding);
@@ -185,6 +199,7 @@ PageWriter tables()
     writeLayout(out);
     writeLanguages(out);
     writeLab(out);
+    writeHighContrast(out);
     return out.end();
 }
 

@@ -11,6 +11,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,21 +32,23 @@ const char* kept(std::string answer)
 }
 
 // The pictures are made once and kept for the page to copy out; the chart
-// once for each experiment the lab draws, the last few of them.
+// once for each experiment the lab draws and each look, the last few of them.
 const Pixels& picture(int which)
 {
     static const Pixels about = makeAboutImage(32);
-    static std::vector<std::pair<Experiment, Pixels>> charts; // the newest last
-    if (which != 0)
+    static std::vector<std::tuple<Experiment, Look, Pixels>> charts; // the newest last
+    if (which == 1)
         return about;
+    const Look look = which == 2 ? Look::HighContrast : Look::Designed;
     const Experiment& now = bridge().session().experiment();
-    const auto kept = std::find_if(charts.begin(), charts.end(), [&](const auto& c) { return c.first == now; });
+    const auto kept = std::find_if(charts.begin(), charts.end(),
+                                   [&](const auto& c) { return std::get<0>(c) == now && std::get<1>(c) == look; });
     if (kept != charts.end())
-        return kept->second;
+        return std::get<2>(*kept);
     if (charts.size() >= 8)
         charts.erase(charts.begin());
-    charts.emplace_back(now, now == Experiment{} ? makeWaveformChart() : makeWaveformChart(now));
-    return charts.back().second;
+    charts.emplace_back(now, look, makeWaveformChart(now, look));
+    return std::get<2>(charts.back());
 }
 
 } // namespace
@@ -100,8 +103,8 @@ EMSCRIPTEN_KEEPALIVE const char* vantrel_layout(double width, double height, int
     return kept(page::Bridge::layout(width, height, coarse != 0));
 }
 
-// A picture's pixels: 0 the waveform chart, 1 the About picture. Width,
-// height, then the RGBA bytes.
+// A picture's pixels: 0 the waveform chart, 1 the About picture, 2 the chart
+// in high contrast. Width, height, then the RGBA bytes.
 EMSCRIPTEN_KEEPALIVE int vantrel_picture_width(int which) { return picture(which).width(); }
 EMSCRIPTEN_KEEPALIVE int vantrel_picture_height(int which) { return picture(which).height(); }
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* vantrel_picture_data(int which) { return picture(which).data(); }

@@ -13,7 +13,7 @@ constexpr Id kView = Id::count_;
 // Play/Pause and the speeds are controls of their own: Tab reaches them,
 // Space presses them and the arrows move between the speeds, as on every
 // desktop. The About picture takes no focus, so the help key stands in for it.
-constexpr std::array<CommandDef, 14> kCommands{{
+constexpr std::array<CommandDef, 15> kCommands{{
     // TRANSLATORS: a command as the list of keys and a screen reader name it.
     {Command::PlayPause, N_("Play or pause"), Id::playButton, KeyScope::None, {}},
     {Command::Fast, N_("Fast"), Id::fastOption, KeyScope::None, {}},
@@ -31,6 +31,8 @@ constexpr std::array<CommandDef, 14> kCommands{{
     {Command::Lab, N_("Open or close the lab"), kView, KeyScope::Window, {"Ctrl+L"}},
     {Command::StepBack, N_("One tick back"), kView, KeyScope::Window, {"Ctrl+Left"}},
     {Command::StepForward, N_("One tick forward"), kView, KeyScope::Window, {"Ctrl+Right"}},
+    // Ctrl+H alone is the browsers' history; on the page a button switches it.
+    {Command::HighContrast, N_("High contrast on and off"), kView, KeyScope::Window, {"Ctrl+Shift+H"}},
 }};
 
 } // namespace

@@ -17,7 +17,7 @@ namespace vantrel {
 enum class Command : std::uint8_t {
     PlayPause, Fast, Medium, Slow, SetAngle, About,
     ZoomIn, ZoomOut, ZoomReset, FullScreen, LeaveFullScreen,
-    Lab, StepBack, StepForward,
+    Lab, StepBack, StepForward, HighContrast,
 };
 
 // Where a command's keys work.

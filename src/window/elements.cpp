@@ -5,6 +5,7 @@
 
 #include "scene/frame.h"
 #include "window/msg.h"
+#include "window/palette.h"
 
 namespace vantrel {
 namespace {
@@ -112,6 +113,19 @@ constexpr bool rowsInIdOrder()
     return true;
 }
 static_assert(rowsInIdOrder(), "element rows must follow the Id order");
+
+// A colour added to the design needs its high-contrast stand-in too.
+constexpr bool everyColourHasItsHighContrast()
+{
+    for (const ElementDef& def : kTable) {
+        for (const Colour& c : {def.colour, def.background}) {
+            if (c.source == Colour::Rgb && !lookRgb(c.rgb, Look::HighContrast))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(everyColourHasItsHighContrast(), "every designed colour has a high-contrast stand-in");
 
 // The frame update moves the cursor from where the table puts it and draws
 // the phasors from the centre of the diagram's vertical axis.

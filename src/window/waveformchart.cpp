@@ -3,10 +3,13 @@
 
 #include "window/waveformchart.h"
 
+#include "window/palette.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <span>
 #include <vector>
 
 namespace vantrel {
@@ -26,6 +29,15 @@ constexpr Region Regions[] = {
     {7, 7, 425, 288, Rgba{224, 224, 224}, Rgba{240, 240, 240}},  // outer ring
     {8, 8, 424, 287, Rgba{188, 188, 188}, Rgba{183, 183, 183}},  // inner ring
     {9, 9, 423, 286, Rgba{192, 192, 192}, Rgba{192, 192, 192}},  // fill
+};
+
+// High contrast: a black frame round a white plot area, as the window is
+// white; the inner ring is the plot's white.
+constexpr Region HighContrastRegions[] = {
+    {0, 0, 431, 294, Rgba{255, 255, 255}, Rgba{255, 255, 255}},
+    {7, 7, 425, 288, Rgba{0, 0, 0}, Rgba{0, 0, 0}},
+    {8, 8, 424, 287, Rgba{255, 255, 255}, Rgba{255, 255, 255}},
+    {9, 9, 423, 286, Rgba{255, 255, 255}, Rgba{255, 255, 255}},
 };
 
 constexpr int OuterRingLeft = 7, OuterRingRight = 425;
@@ -54,7 +66,24 @@ constexpr GridLine GridLines[] = {
     {{241, 178}, {{240, 188}, {239, 193}, {242, 194}}, 174, 223},  // -1
 };
 
-constexpr Rgba CurveColours[] = {Rgba{255, 0, 0}, Rgba{255, 255, 0}, Rgba{0, 0, 255}};  // R, Y, B
+constexpr std::uint32_t CurveColours[] = {0xFF0000, 0xFFFF00, 0x0000FF};  // R, Y, B
+
+// The grid lines of the high-contrast chart: one grey row each, 4.5:1 on the
+// white, without the softening rows, which would only grey the white.
+constexpr int HighContrastGrid = 0x76;
+
+// How a look draws the chart. The high-contrast curves are wider, so that
+// the chart, shrunk to 82 % across in the window, keeps a core of pure
+// colour along every curve.
+struct ChartLook {
+    std::span<const Region> regions;
+    bool softGrid;
+    double lineWidth;
+    Look look;
+};
+
+constexpr ChartLook DesignedChart{Regions, true, 1.4, Look::Designed};
+constexpr ChartLook HighContrastChart{HighContrastRegions, false, 2.6, Look::HighContrast};
 
 // One phase's current over the cycle, drawn in this order R, Y, B, each over
 // the ones before. Designed, v(t) = sin(t - lag); the lab scales it, swaps
@@ -63,6 +92,7 @@ struct Curve {
     Rgba colour;
     Phase phase;
     const Experiment &experiment;
+    double lineWidth;
 };
 
 double drivenValue(Phase p, double t, const Experiment &e)
@@ -100,21 +130,20 @@ constexpr double RowsPerUnit = 93.57;
 constexpr double LastDegree = 361.0;  // lands in column 422
 constexpr double SampleStep = 0.05;   // degrees; about 0.06 px of curve
 
-constexpr double LineWidth = 1.4;
-// Coverage, judged by the distance of a pixel centre from the curve, falls
-// from full to none over this distance, centred on the nominal edge of the
-// line; the ink across the line still averages 1.4 px. Half a pixel leaves a
+// Designed, the curves are 1.4 px wide. Coverage, judged by the distance of
+// a pixel centre from the curve, falls from full to none over this distance,
+// centred on the nominal edge of the line; the ink across the line still averages 1.4 px. Half a pixel leaves a
 // fully covered pixel in every row the curve crosses, even where it is
 // steepest (about 55 degrees), so the curves keep their pure colour where
 // they cross the grid lines. Exact-area coverage, as QPainter computes it,
 // leaves a 1.4 px line without a single pure pixel on its steep stretches.
 constexpr double EdgeRamp = 0.5;
-constexpr double FullCoverageDistance = (LineWidth - EdgeRamp) / 2;
-constexpr double NoCoverageDistance = (LineWidth + EdgeRamp) / 2;
+double fullCoverageDistance(double lineWidth) { return (lineWidth - EdgeRamp) / 2; }
+double noCoverageDistance(double lineWidth) { return (lineWidth + EdgeRamp) / 2; }
 
-void paintRegions(Pixels &image)
+void paintRegions(Pixels &image, std::span<const Region> regions)
 {
-    for (const Region &r : Regions) {
+    for (const Region &r : regions) {
         for (int y = r.top; y <= r.bottom; ++y)
             for (int x = r.left; x <= r.right; ++x)
                 image.set(x, y, r.edge);
@@ -130,9 +159,14 @@ Rgba grey(int level)
     return Rgba{l, l, l};
 }
 
-void paintGridLines(Pixels &image)
+void paintGridLines(Pixels &image, bool soft)
 {
     for (const GridLine &line : GridLines) {
+        if (!soft) {
+            for (int x = FillLeft; x <= FillRight; ++x)
+                image.set(x, line.dark.row, grey(HighContrastGrid));
+            continue;
+        }
         // Companion rows stay inside the fill; the edge rings only change
         // where the dark row itself crosses them.
         for (const Shade &shade : line.companions)
@@ -182,13 +216,14 @@ std::vector<double> distanceField(const Curve &curve, int width, int height)
     std::vector<double> distance(std::size_t(width) * height,
                                  std::numeric_limits<double>::infinity());
     const int steps = int(std::lround(LastDegree / SampleStep));
+    const double noCoverage = noCoverageDistance(curve.lineWidth);
     Vec a = curvePoint(curve, 0.0);
     for (int i = 1; i <= steps; ++i) {
         const Vec b = curvePoint(curve, i * SampleStep);
-        const int x0 = std::max(0, int(std::floor(std::min(a.x, b.x) - NoCoverageDistance)));
-        const int x1 = std::min(width - 1, int(std::ceil(std::max(a.x, b.x) + NoCoverageDistance)));
-        const int y0 = std::max(0, int(std::floor(std::min(a.y, b.y) - NoCoverageDistance)));
-        const int y1 = std::min(height - 1, int(std::ceil(std::max(a.y, b.y) + NoCoverageDistance)));
+        const int x0 = std::max(0, int(std::floor(std::min(a.x, b.x) - noCoverage)));
+        const int x1 = std::min(width - 1, int(std::ceil(std::max(a.x, b.x) + noCoverage)));
+        const int y0 = std::max(0, int(std::floor(std::min(a.y, b.y) - noCoverage)));
+        const int y1 = std::min(height - 1, int(std::ceil(std::max(a.y, b.y) + noCoverage)));
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x) {
                 double &d = distance[std::size_t(y) * width + x];
@@ -207,14 +242,16 @@ std::uint8_t blendChannel(int under, int over, double coverage)
 void paintCurve(Pixels &image, const Curve &curve)
 {
     const std::vector<double> distance = distanceField(curve, image.width(), image.height());
+    const double fullCoverage = fullCoverageDistance(curve.lineWidth);
+    const double noCoverage = noCoverageDistance(curve.lineWidth);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const double d = distance[std::size_t(y) * image.width() + x];
-            if (d >= NoCoverageDistance)
+            if (d >= noCoverage)
                 continue;
-            const double coverage = d <= FullCoverageDistance
+            const double coverage = d <= fullCoverage
                 ? 1.0
-                : (NoCoverageDistance - d) / EdgeRamp;
+                : (noCoverage - d) / EdgeRamp;
             const Rgba under = image.at(x, y);
             image.set(x, y, Rgba{blendChannel(under.r, curve.colour.r, coverage),
                                  blendChannel(under.g, curve.colour.g, coverage),
@@ -226,13 +263,16 @@ void paintCurve(Pixels &image, const Curve &curve)
 
 Pixels makeWaveformChart() { return makeWaveformChart({}); }
 
-Pixels makeWaveformChart(const Experiment &experiment)
+Pixels makeWaveformChart(const Experiment &experiment, Look look)
 {
+    const ChartLook &chart = look == Look::HighContrast ? HighContrastChart : DesignedChart;
     Pixels image(WaveformChartWidth, WaveformChartHeight, Rgba{255, 255, 255});
-    paintRegions(image);
-    paintGridLines(image);
-    for (Phase p : {R, Y, B})
-        paintCurve(image, Curve{CurveColours[p], p, experiment});
+    paintRegions(image, chart.regions);
+    paintGridLines(image, chart.softGrid);
+    for (Phase p : {R, Y, B}) {
+        const Rgba colour = rgb(lookRgb(CurveColours[p], chart.look).value_or(CurveColours[p]));
+        paintCurve(image, Curve{colour, p, experiment, chart.lineWidth});
+    }
     return image;
 }
 

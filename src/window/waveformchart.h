@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scene/experiment.h"
+#include "window/palette.h"
 #include "window/pixels.h"
 
 namespace vantrel {
@@ -17,7 +18,8 @@ inline constexpr int WaveformChartHeight = 295;
 // with five horizontal grid lines, WaveformChartWidth x WaveformChartHeight
 // opaque pixels. Its nominal resolution is 72 dots per inch.
 Pixels makeWaveformChart();
-// The same three currents as an experiment of the lab drives them.
-Pixels makeWaveformChart(const Experiment &experiment);
+// The same three currents as an experiment of the lab drives them, in the
+// designed look or, white with darker and wider curves, the high-contrast one.
+Pixels makeWaveformChart(const Experiment &experiment, Look look = Look::Designed);
 
 } // namespace vantrel

@@ -116,6 +116,13 @@ Msg pageDescription() { return N_("Watch three phase currents build a rotating m
 // TRANSLATORS: the page's list of languages, each named in its own language.
 Msg languageChooserName() { return N_("Language"); }
 
+// TRANSLATORS: the caption and name of the page's switch to colours that a
+// washed-out projector still shows: black on white, the phases darker.
+Msg highContrastCaption() { return N_("High contrast"); }
+
+// TRANSLATORS: what the desktop program's --high-contrast option does, as --help lists it.
+Msg highContrastOption() { return N_("Start in high contrast, for a projector"); }
+
 std::string readOutName(const Language& language, std::string_view label, std::string_view readOut)
 {
     // TRANSLATORS: the angle read-out as a screen reader names it: {0} is the

@@ -81,6 +81,10 @@ Msg sceneName();
 Msg pageDescription();
 // The page's language chooser as a screen reader names it.
 Msg languageChooserName();
+// The page's switch to the high-contrast colours, as it reads and is named.
+Msg highContrastCaption();
+// What the desktop program's --high-contrast option does, as --help lists it.
+Msg highContrastOption();
 
 // The read-out as a screen reader names it: the label painted in front of it
 // and the read-out itself, "Phase Angle: 90 deg.".
