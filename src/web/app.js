@@ -119,10 +119,10 @@ var vantrel = (function () {
   var movers = [], sheets = [];
   function mover(line, def) {
     var row = tables.elements.indexOf(def);
-    var m = { line: line, row: row, over: !coveredFrom(row, line) };
-    movers.push(m);
+    var mv = { line: line, row: row, over: !coveredFrom(row, line) };
+    movers.push(mv);
     line.classList.add("moved");
-    return m;
+    return mv;
   }
   function ends(line) {
     var n = function (a) { return Number(line.getAttribute(a)); };
@@ -135,14 +135,14 @@ var vantrel = (function () {
     return tables.elements.slice(0, row).some(function (def) {
       var g = def.geometry, line = def.kind === "line";
       if (def.role !== "painted" || def.in !== "Form1") return false;
-      var r = line ? [Math.min(g[0], g[2]), Math.min(g[1], g[3]), Math.max(g[0], g[2]), Math.max(g[1], g[3])]
+      var drawn = line ? [Math.min(g[0], g[2]), Math.min(g[1], g[3]), Math.max(g[0], g[2]), Math.max(g[1], g[3])]
         : [g[0], g[1], g[0] + g[2], g[1] + g[3]];
-      return r[0] < box[2] && box[0] < r[2] && r[1] < box[3] && box[1] < r[3];
+      return drawn[0] < box[2] && box[0] < drawn[2] && drawn[1] < box[3] && box[1] < drawn[3];
     });
   }
   // The twips a line's stroke covers.
-  function reachOf(m) {
-    var e = ends(m.line), pen = Number(m.line.getAttribute("stroke-width"));
+  function reachOf(mv) {
+    var e = ends(mv.line), pen = Number(mv.line.getAttribute("stroke-width"));
     return [Math.min(e[0], e[2]) - pen, Math.min(e[1], e[3]) - pen, Math.max(e[0], e[2]) + pen, Math.max(e[1], e[3]) + pen];
   }
   // One canvas for the movers under an SVG and one for those over it, each
@@ -152,31 +152,31 @@ var vantrel = (function () {
     sheets.forEach(function (sheet) { sheet.canvas.remove(); });
     var kept = sheets;
     sheets = [];
-    movers.sort(function (a, b) { return b.row - a.row; });
-    movers.forEach(function (m) {
-      var svgRoot = m.line.ownerSVGElement, sheet = null;
-      sheets.forEach(function (s) { if (s.svg === svgRoot && s.over === m.over) sheet = s; });
+    movers.sort(function (one, other) { return other.row - one.row; });
+    movers.forEach(function (mv) {
+      var svgRoot = mv.line.ownerSVGElement, sheet = null;
+      sheets.forEach(function (each) { if (each.svg === svgRoot && each.over === mv.over) sheet = each; });
       if (!sheet) {
-        var old = kept.filter(function (s) { return s.svg === svgRoot && s.over === m.over; })[0];
-        sheet = { svg: svgRoot, over: m.over, movers: [], room: old ? old.room : null,
+        var old = kept.filter(function (each) { return each.svg === svgRoot && each.over === mv.over; })[0];
+        sheet = { svg: svgRoot, over: mv.over, movers: [], room: old ? old.room : null,
           canvas: html("canvas", { "class": "mover", "aria-hidden": "true" }) };
         sheets.push(sheet);
       }
-      sheet.movers.push(m);
+      sheet.movers.push(mv);
     });
     sheets.forEach(function (sheet) {
       sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.over ? sheet.svg.nextSibling : sheet.svg);
       sheet.ctx = sheet.canvas.getContext("2d");
-      sheet.movers.forEach(function (m) { fitRoom(sheet, reachOf(m)); });
+      sheet.movers.forEach(function (mv) { fitRoom(sheet, reachOf(mv)); });
       sizeSheet(sheet);
       drawSheet(sheet);
     });
   }
   var MARGIN = 600; // twips around what the lines have needed, so the canvas seldom grows
-  function fitRoom(sheet, r) {
+  function fitRoom(sheet, box) {
     var room = sheet.room;
-    if (room && r[0] >= room[0] && r[1] >= room[1] && r[2] <= room[2] && r[3] <= room[3]) return false;
-    sheet.room = room = room ? [Math.min(room[0], r[0]), Math.min(room[1], r[1]), Math.max(room[2], r[2]), Math.max(room[3], r[3])] : r.slice();
+    if (room && box[0] >= room[0] && box[1] >= room[1] && box[2] <= room[2] && box[3] <= room[3]) return false;
+    sheet.room = room = room ? [Math.min(room[0], box[0]), Math.min(room[1], box[1]), Math.max(room[2], box[2]), Math.max(room[3], box[3])] : box.slice();
     var c = tables.client;
     sheet.room = [Math.max(0, room[0] - MARGIN), Math.max(0, room[1] - MARGIN), Math.min(c[0], room[2] + MARGIN), Math.min(c[1], room[3] + MARGIN)];
     return true;
@@ -197,11 +197,11 @@ var vantrel = (function () {
   function drawSheet(sheet) {
     var ctx = sheet.ctx, room = sheet.room;
     ctx.clearRect(room[0], room[1], room[2] - room[0], room[3] - room[1]);
-    sheet.movers.forEach(function (m) {
-      var l = m.line;
-      if (l.getAttribute("visibility") === "hidden") return;
-      var e = ends(l), pen = Number(l.getAttribute("stroke-width")), colour = l.getAttribute("stroke");
-      var round = l.getAttribute("stroke-linecap") === "round";
+    sheet.movers.forEach(function (mv) {
+      var ln = mv.line;
+      if (ln.getAttribute("visibility") === "hidden") return;
+      var e = ends(ln), pen = Number(ln.getAttribute("stroke-width")), colour = ln.getAttribute("stroke");
+      var round = ln.getAttribute("stroke-linecap") === "round";
       // A canvas draws nothing for a line of no length; the SVG, a dot.
       if (e[0] === e[2] && e[1] === e[3]) {
         if (!round) return;
@@ -224,10 +224,10 @@ var vantrel = (function () {
   function redrawMovers(changed) {
     sheets.forEach(function (sheet) {
       var grown = false, touched = false;
-      sheet.movers.forEach(function (m) {
-        if (changed.indexOf(m) < 0) return;
+      sheet.movers.forEach(function (mv) {
+        if (changed.indexOf(mv) < 0) return;
         touched = true;
-        if (fitRoom(sheet, reachOf(m))) grown = true;
+        if (fitRoom(sheet, reachOf(mv))) grown = true;
       });
       if (grown) sizeSheet(sheet);
       if (touched) drawSheet(sheet);

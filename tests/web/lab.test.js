@@ -214,7 +214,9 @@ if (engines.includes("chromium")) describe("Chromium: keys, boxes, links, langua
         await page.setViewport({ width, height, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
         await page.goto(fileUrl);
         await page.waitForSelector("body[data-ready]");
-        const measure = () => page.evaluate(() => {
+        // After the frame that scrolled: the row of Play settles on its scroll event.
+        const measure = () => page.evaluate(async () => {
+          await new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r)));
           const box = (e) => { const r = e.getBoundingClientRect(); return { x: r.x + scrollX, y: r.y + scrollY, w: r.width, h: r.height }; };
           const button = document.getElementById("labButton");
           return { button: box(button), font: parseFloat(getComputedStyle(button).fontSize), panel: box(document.getElementById("lab")),

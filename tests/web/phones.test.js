@@ -376,3 +376,54 @@ test("embedded in a course page, the page fits its frame", async () => {
     await server.close();
   }
 });
+
+// Upright phones whose page scrolls: Play, the box, Set Angle and About stay
+// on the screen wherever it is scrolled to, at their size, over no other
+// control.
+test("on an upright phone the row of Play stays in reach and covers no control", () => withDevice([360, 640], async (page) => {
+  const row = ["cmdPlay", "txtAngle", "cmdAngle", "cmdAbout"];
+  const height = await page.evaluate(() => document.documentElement.scrollHeight);
+  assert.ok(height > 640, "the page scrolls");
+  for (const y of [0, (height - 640) / 3, height - 640]) {
+    const m = await page.evaluate(async (y, row) => {
+      window.scrollTo(0, y);
+      await new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r)));
+      const rect = (e) => e.getBoundingClientRect();
+      const inRow = row.map((id) => document.getElementById(id));
+      const others = [...document.querySelectorAll("#stage .control, #stage input, button, select")]
+        .filter((e) => !inRow.includes(e) && !inRow.some((r) => r.contains(e)) && e.getClientRects().length);
+      const overlap = (a, b) => a.left < b.right - 0.5 && b.left < a.right - 0.5 && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5;
+      return {
+        row: inRow.map((e) => ({ id: e.id, top: rect(e).top, bottom: rect(e).bottom, w: rect(e).width, h: rect(e).height,
+          font: parseFloat(getComputedStyle(e).fontSize) })),
+        covered: others.filter((o) => inRow.some((e) => overlap(rect(e), rect(o)))).map((o) => o.id || o.tagName),
+      };
+    }, y, row);
+    for (const c of m.row) {
+      assert.ok(c.top >= 0 && c.bottom <= 640, `${c.id} on screen at scroll ${y}: ${c.top}..${c.bottom}`);
+      assert.ok(c.w >= 24 && c.h >= 24, `${c.id} ${c.w} x ${c.h}`);
+      if (c.id !== "cmdAbout") assert.ok(c.font >= 11, `${c.id} caption ${c.font} px`);
+    }
+    assert.deepEqual(m.covered, [], `at scroll ${y}`);
+  }
+}));
+
+test("where less motion is asked for, a link's play waits for the student's Play", async () => {
+  const page = (await chromium.newPage()).page;
+  try {
+    await page.emulateMediaFeatures([{ name: "prefers-reduced-motion", value: "reduce" }]);
+    await page.goto(fileUrl + "?angle=90&play");
+    await page.waitForSelector("body[data-ready]");
+    await sleep(300);
+    const state = () => page.evaluate(() => [document.getElementById("cmdPlay").textContent,
+      document.querySelector("#lblAngle text").textContent]);
+    assert.deepEqual(await state(), ["Play", "90 deg."]);
+    await page.click("#cmdPlay");
+    await sleep(300);
+    const [caption, readOut] = await state();
+    assert.equal(caption, "Pause");
+    assert.notEqual(readOut, "90 deg.", "the student's Play starts it");
+  } finally {
+    await page.close();
+  }
+});
