@@ -47,6 +47,27 @@ SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle)
     return out;
 }
 
+std::string angleText(std::int16_t angle)
+{
+    for (int places = 0; places <= 4; ++places) {
+        const double scale = std::pow(10.0, places);
+        const double degrees = std::round(angle / kEntryFactor * scale) / scale;
+        if (nearestInt16(degrees * kEntryFactor) != angle)
+            continue;
+        // Written from whole hundredths, say, so that no locale's decimal mark
+        // and no library's float formatting comes into it.
+        const long long units = std::llround(degrees * scale);
+        const std::string digits = std::to_string(units < 0 ? -units : units);
+        const std::string sign = units < 0 ? "-" : "";
+        if (places == 0)
+            return sign + digits;
+        const std::string padded = std::string(digits.size() <= std::size_t(places) ? places + 1 - digits.size() : 0, '0') + digits;
+        const std::size_t point = padded.size() - std::size_t(places);
+        return sign + padded.substr(0, point) + "." + padded.substr(point);
+    }
+    return numberToText(angle / kEntryFactor);
+}
+
 } // namespace vantrel
 
 namespace vantrel {

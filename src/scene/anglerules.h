@@ -37,6 +37,11 @@ struct SetAngleOutcome {
 // angle when they convert and fit, otherwise the angle stays as it was.
 SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle);
 
+// The shortest text, in whole degrees where they reach it, else with a
+// decimal point, that Set Angle turns into this angle: a link to a moment
+// comes back at the same tick, which the read-out's whole degrees often miss.
+std::string angleText(std::int16_t angle);
+
 // The same in a language that writes a decimal comma: the box takes a comma
 // as well as a point, and a reduced number is written back with a comma.
 SetAngleOutcome setAngleFromText(std::string_view text, std::int16_t angle, bool decimalComma);

@@ -116,13 +116,47 @@ var vantrel = (function () {
   // each canvas the lines painted last lie on top. The SVG line stays, not
   // shown, as the scene's record of where the line is, for the layout of
   // small screens and for whoever reads the page.
+  // A line that only slides, as the chart's cursor does, keeps its shape:
+  // it is a box of its own moved by a transform, which the compositor
+  // moves without drawing it again, and only when it moves by a whole
+  // pixel of the screen.
   var movers = [], sheets = [];
-  function mover(line, def) {
-    var row = tables.elements.indexOf(def);
-    var mv = { line: line, row: row, over: !coveredFrom(row, line) };
+  function mover(line, def, was) {
+    var row = tables.elements.indexOf(def), now = ends(line);
+    var mv = { line: line, row: row, over: !coveredFrom(row, line),
+      slides: now[2] - now[0] === was[2] - was[0] && now[3] - now[1] === was[3] - was[1] &&
+        line.getAttribute("stroke-linecap") !== "round" };
     movers.push(mv);
     line.classList.add("moved");
     return mv;
+  }
+  // A slider's box, placed over its SVG, and its shape, in that SVG's pixels.
+  function shapeSlider(mv) {
+    var svgRoot = mv.line.ownerSVGElement, e = ends(mv.line), k = svgRoot.clientWidth / tables.client[0];
+    var pen = Number(mv.line.getAttribute("stroke-width")) * k;
+    if (!mv.box) mv.box = html("div", { "class": "mover slider", "aria-hidden": "true" });
+    svgRoot.parentNode.insertBefore(mv.box, mv.over ? svgRoot.nextSibling : svgRoot);
+    mv.scale = k;
+    mv.shape = [e[2] - e[0], e[3] - e[1]];
+    // Upright, as the cursor is, it moves by a translation alone, which the
+    // compositor takes without laying out its layers again.
+    var upright = e[0] === e[2] && e[3] > e[1];
+    mv.box.style.width = (upright ? pen : Math.hypot(e[2] - e[0], e[3] - e[1]) * k) + "px";
+    mv.box.style.height = (upright ? (e[3] - e[1]) * k : pen) + "px";
+    mv.box.style.background = mv.line.getAttribute("stroke");
+    mv.turn = upright ? "" : " rotate(" + Math.atan2(e[3] - e[1], e[2] - e[0]) + "rad)";
+    mv.offset = [upright ? -pen / 2 : 0, upright ? 0 : -pen / 2];
+    mv.at = null;
+    slide(mv);
+  }
+  function slide(mv) {
+    var e = ends(mv.line), ratio = window.devicePixelRatio || 1;
+    var snap = function (v) { return Math.round(v * mv.scale * ratio) / ratio; };
+    var at = mv.turn ? "translate(" + snap(e[0]) + "px," + snap(e[1]) + "px)" + mv.turn + " translate(" + mv.offset.join("px,") + "px)"
+      : "translate(" + (snap(e[0]) + mv.offset[0]) + "px," + (snap(e[1]) + mv.offset[1]) + "px)";
+    if (at !== mv.at) mv.box.style.transform = mv.at = at;
+    var hidden = mv.line.getAttribute("visibility") === "hidden" ? "hidden" : "";
+    if (mv.box.style.visibility !== hidden) mv.box.style.visibility = hidden;
   }
   function ends(line) {
     var n = function (a) { return Number(line.getAttribute(a)); };
@@ -149,11 +183,17 @@ var vantrel = (function () {
   // as large as the room its lines have needed so far, with a margin: it
   // grows, rarely, when a line leaves it.
   function placeMovers() {
+    tickers.forEach(placeTicker);
     sheets.forEach(function (sheet) { sheet.canvas.remove(); });
     var kept = sheets;
     sheets = [];
     movers.sort(function (one, other) { return other.row - one.row; });
     movers.forEach(function (mv) {
+      if (mv.slides) {
+        shapeSlider(mv);
+        return;
+      }
+      if (mv.box) mv.box.remove();
       var svgRoot = mv.line.ownerSVGElement, sheet = null;
       sheets.forEach(function (each) { if (each.svg === svgRoot && each.over === mv.over) sheet = each; });
       if (!sheet) {
@@ -167,12 +207,19 @@ var vantrel = (function () {
     sheets.forEach(function (sheet) {
       sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.over ? sheet.svg.nextSibling : sheet.svg);
       sheet.ctx = sheet.canvas.getContext("2d");
-      sheet.movers.forEach(function (mv) { fitRoom(sheet, reachOf(mv)); });
+      sheet.movers.forEach(function (mv) { fitRoom(sheet, turningRoom(mv)); });
       sizeSheet(sheet);
       drawSheet(sheet);
     });
   }
-  var MARGIN = 600; // twips around what the lines have needed, so the canvas seldom grows
+  // The room a line needs as it turns about its start, as the phasors and
+  // the field do; any other motion grows the room as it goes.
+  function turningRoom(mv) {
+    var e = ends(mv.line), pen = Number(mv.line.getAttribute("stroke-width"));
+    var r = Math.hypot(e[2] - e[0], e[3] - e[1]) + pen;
+    return [e[0] - r, e[1] - r, e[0] + r, e[1] + r];
+  }
+  var MARGIN = 300; // twips around what the lines have needed, so the canvas seldom grows
   function fitRoom(sheet, box) {
     var room = sheet.room;
     if (room && box[0] >= room[0] && box[1] >= room[1] && box[2] <= room[2] && box[3] <= room[3]) return false;
@@ -220,8 +267,23 @@ var vantrel = (function () {
       ctx.stroke();
     });
   }
-  // After a tick: the canvases whose lines changed, drawn anew.
+  // After a tick: the sliders moved, the canvases whose lines changed drawn
+  // anew. A slider that no longer only slides goes onto a canvas.
   function redrawMovers(changed) {
+    var reshaped = changed.filter(function (mv) {
+      if (!mv.slides) return false;
+      var e = ends(mv.line);
+      if (e[2] - e[0] === mv.shape[0] && e[3] - e[1] === mv.shape[1] && mv.line.getAttribute("stroke-linecap") !== "round") {
+        slide(mv);
+        return false;
+      }
+      mv.slides = false;
+      return true;
+    });
+    if (reshaped.length) {
+      placeMovers();
+      return;
+    }
     sheets.forEach(function (sheet) {
       var grown = false, touched = false;
       sheet.movers.forEach(function (mv) {
@@ -232,6 +294,64 @@ var vantrel = (function () {
       if (grown) sizeSheet(sheet);
       if (touched) drawSheet(sheet);
     });
+  }
+
+  // A caption that changes on every other tick, as the read-out's does, is
+  // drawn on a canvas of its own over its label, not by the SVG: a tick then
+  // lays out and paints nothing. Its text element stays, not shown, as the
+  // record of what the label says, and gives the canvas its font, place,
+  // direction and colours, so that the layout of small screens, the
+  // languages and the looks reach it as they reach the SVG.
+  var tickers = [], ticking = false;
+  function ticker(n, def) {
+    var tk = { n: n, def: def, canvas: html("canvas", { "class": "mover ticker", "aria-hidden": "true", "data-shows": def.name }) };
+    n.caption.classList.add("moved");
+    tickers.push(tk);
+    placeTicker(tk);
+    return tk;
+  }
+  function placeTicker(tk) {
+    var svgRoot = tk.n.caption.ownerSVGElement, g = tk.def.geometry, ratio = window.devicePixelRatio || 1;
+    var k = svgRoot.clientWidth / tables.client[0], style = tk.canvas.style;
+    svgRoot.parentNode.insertBefore(tk.canvas, svgRoot.nextSibling);
+    style.left = g[0] * k + "px";
+    style.top = g[1] * k + "px";
+    style.width = g[2] * k + "px";
+    style.height = g[3] * k + "px";
+    tk.canvas.width = Math.max(1, Math.round(g[2] * k * ratio));
+    tk.canvas.height = Math.max(1, Math.round(g[3] * k * ratio));
+    tk.ctx = tk.canvas.getContext("2d");
+    var sx = tk.canvas.width / g[2], sy = tk.canvas.height / g[3];
+    tk.ctx.setTransform(sx, 0, 0, sy, -g[0] * sx, -g[1] * sy);
+    tk.family = getComputedStyle(tk.n.caption).fontFamily;
+    tk.font = tk.shape = null;
+    drawTicker(tk);
+  }
+  // As the SVG shows a label: its background, and its caption hung from the
+  // top by the font's ascent, shrunk about that point where it must fit.
+  function drawTicker(tk) {
+    var text = tk.n.caption, ctx = tk.ctx, g = tk.def.geometry, caption = text.textContent;
+    ctx.fillStyle = tk.n.node.querySelector("rect").getAttribute("fill");
+    ctx.fillRect(g[0], g[1], g[2], g[3]);
+    var font = "bold " + text.getAttribute("font-size") + "px " + tk.family;
+    if (tk.font !== font) ctx.font = tk.font = font;
+    ctx.direction = text.getAttribute("direction") === "rtl" ? "rtl" : "ltr";
+    var x = Number(text.getAttribute("x"));
+    // A caption that changed only in its digits keeps its width.
+    var shape = font + caption.replace(/[0-9]/g, "0");
+    if (tk.shape !== shape) {
+      var width = ctx.measureText(caption).width;
+      tk.shape = shape;
+      tk.scale = width > g[2] ? Math.max(tables.smallestCaptionScale, g[2] / width) : 1;
+    }
+    var scale = tk.scale;
+    ctx.save();
+    ctx.translate(x, g[1]);
+    ctx.scale(scale, scale);
+    ctx.translate(-x, -g[1]);
+    ctx.fillStyle = text.getAttribute("fill");
+    ctx.fillText(caption, x, Number(text.getAttribute("y")));
+    ctx.restore();
   }
 
   // A painted element of one container, in its own twips.
@@ -609,22 +729,24 @@ var vantrel = (function () {
       if (n.painted) setAttr(n.node, "visibility", s.visible ? "visible" : "hidden");
       if ("x1" in s) {
         // A line of the scene that leaves where it was is one that moves.
-        var moves = !n.mover && defs[s.name].in === "Form1" && ["x1", "y1", "x2", "y2"].some(function (a) {
-          return Number(n.node.getAttribute(a)) !== s[a];
-        });
+        var was = ends(n.node);
+        var moves = !n.mover && defs[s.name].in === "Form1" && [s.x1, s.y1, s.x2, s.y2].some(function (v, i) { return v !== was[i]; });
         setAttr(n.node, "x1", s.x1);
         setAttr(n.node, "y1", s.y1);
         setAttr(n.node, "x2", s.x2);
         setAttr(n.node, "y2", s.y2);
         setCaps(n.node, s.round);
         if (moves) {
-          n.mover = mover(n.node, defs[s.name]);
+          n.mover = mover(n.node, defs[s.name], was);
           placed = false;
         }
       }
       if (n.mover) moved.push(n.mover);
       if ("caption" in s && n.caption) {
+        var before = n.caption.textContent;
         setText(n.caption, s.caption);
+        if (n.painted && ticking && !n.ticker && defs[s.name].in === "Form1") n.ticker = ticker(n, defs[s.name]);
+        else if (n.ticker && before !== s.caption) drawTicker(n.ticker);
         fit(s.name);
       }
     });
@@ -645,7 +767,10 @@ var vantrel = (function () {
     if (changes.language) applyLanguage(changes.language);
     if (changes.words) applyWords(changes.words);
     // Every caption again in its new font: each fits anew.
-    if (changes.language) fitAll();
+    if (changes.language) {
+      fitAll();
+      tickers.forEach(placeTicker);
+    }
     if ("settled" in changes) document.getElementById("announce").textContent = changes.settled;
     // A moment worth keeping: a learning platform keeps it (scorm.js).
     if ("settled" in changes || changes.lab) document.dispatchEvent(new Event("vantrel-settled"));
@@ -689,7 +814,7 @@ var vantrel = (function () {
     chartInContrast = on;
     if (pathLine) pathLine.setAttribute("stroke", on ? tables.contrastPathColour : tables.pathColour);
     // The moving lines are drawn again in their new colours.
-    sheets.forEach(drawSheet);
+    if (movers.length) placeMovers();
     var button = document.getElementById("contrastButton");
     if (button) button.setAttribute("aria-pressed", on ? "true" : "false");
   }
@@ -720,7 +845,12 @@ var vantrel = (function () {
     timer = setInterval(function () {
       var changes = answer(Module._vantrel_tick());
       if (changes.elements) ++played;
-      apply(changes);
+      ticking = true;
+      try {
+        apply(changes);
+      } finally {
+        ticking = false;
+      }
     }, ms);
   }
 

@@ -3,6 +3,7 @@
 
 #include "web/bridge.h"
 
+#include "scene/anglerules.h"
 #include "web/contract.h"
 #include "window/icons.h"
 #include "window/labaddress.h"
@@ -206,7 +207,7 @@ std::string Bridge::link()
 {
     std::string query = labQuery(session_.experiment(), session_.labView());
     if (const std::optional<Frame>& frame = session_.frame())
-        query = "angle=" + std::to_string(frame->degrees) + (query.empty() ? "" : "&") + query;
+        query = "angle=" + angleText(frame->angle) + (query.empty() ? "" : "&") + query;
     PageWriter out(S::Answer);
     out.field(at(S::Answer, "link"), query).end();
     if (fault_.empty())

@@ -26,6 +26,7 @@
 #include "scene/frame.h"
 #include "scene/numbertext.h"
 
+#include <cmath>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -230,6 +231,29 @@ void checkSetAngle()
     }
 }
 
+// A link carries the text that Set Angle turns back into the same tick,
+// whole degrees where one reaches it; 120 degrees is tick 209, which the
+// read-out shows as 119.
+void checkAngleText()
+{
+    const struct { int angle; const char* text; } rows[] = {
+        {0, "0"}, {209, "120"}, {208, "119"}, {210, "120.3"}, {628, "360"}, {157, "90"}};
+    for (const auto& r : rows) {
+        if (angleText(static_cast<std::int16_t>(r.angle)) != r.text)
+            fail("angle text " + std::to_string(r.angle) + ": " + angleText(static_cast<std::int16_t>(r.angle)));
+    }
+    for (int a = 0; a <= kLastTick; ++a) {
+        const std::string text = angleText(static_cast<std::int16_t>(a));
+        if (setAngleFromText(text, -1).angle != a)
+            fail("angle text " + std::to_string(a) + " sets " + std::to_string(setAngleFromText(text, -1).angle));
+        bool whole = false;
+        for (int d = 0; d <= 360; ++d)
+            whole = whole || std::nearbyint(d * 1.745) == a; // halves to even, as Set Angle rounds
+        if (whole == (text.find('.') != std::string::npos))
+            fail("angle text " + std::to_string(a) + " is " + text);
+    }
+}
+
 int check(const char* localeName)
 {
     if (localeName) {
@@ -244,6 +268,7 @@ int check(const char* localeName)
     checkNumberToText();
     checkNearestInt16();
     checkSetAngle();
+    checkAngleText();
     checkSession();
     checkScene();
     checkPictures();

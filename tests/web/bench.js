@@ -6,7 +6,9 @@
 // that the browser's processes use at Fast: the page, the same page
 // rebuilding its whole scene on every tick, and the engine's floor, a page
 // that changes one pixel per tick. The machine is shared, so the CPU is
-// given as ratios to the floor measured in the same run.
+// given as ratios to the floor measured in the same run. Last, in Chromium
+// slowed as a low-end phone is, the share of each tick's 20 ms that the
+// page's main thread takes.
 // With VANTREL_BASELINE_SITE set to another build's site/ folder, that page
 // runs in the same rounds, "baseline", for a ratio of the two; "lab" is
 // this page with the lab open, an open phase's path shown.
@@ -164,6 +166,51 @@ async function engineCpu(engine, floorUrl) {
   }
 }
 
+// A low-end phone: Chromium's CPU slowed four times. Over a few seconds at
+// Fast, the renderer's main thread time per tick (the program's tick, the
+// drawing and the frame it makes) as a share of the tick's 20 ms, against
+// the floor's, from a trace of its top-level tasks.
+async function slowedTicks(floorUrl) {
+  const browser = await launch("chromium");
+  const shares = {};
+  try {
+    for (const [variant, address] of [["page", fileUrl], ["floor", floorUrl]]) {
+      const page = await open(browser, address);
+      try {
+        if (variant === "page") {
+          await page.click("label:has(#optFast)");
+          await page.click("#cmdPlay");
+        }
+        const session = await page.page.createCDPSession();
+        await session.send("Emulation.setCPUThrottlingRate", { rate: 4 });
+        await sleep(500);
+        await page.page.tracing.start({ categories: ["toplevel", "devtools.timeline"] });
+        const start = process.hrtime.bigint();
+        await sleep(4000);
+        const trace = JSON.parse(Buffer.from(await page.page.tracing.stop()).toString("utf8"));
+        const wall = Number(process.hrtime.bigint() - start) / 1e6;
+        const events = trace.traceEvents || trace;
+        const main = new Set(events.filter((e) => e.name === "thread_name" && e.args.name === "CrRendererMain")
+          .map((e) => e.pid + ":" + e.tid));
+        let busy = 0, end = 0;
+        for (const e of events.filter((e) => e.ph === "X" && main.has(e.pid + ":" + e.tid)).sort((a, b) => a.ts - b.ts)) {
+          if (e.ts < end) continue;
+          end = e.ts + e.dur;
+          busy += e.dur / 1000;
+        }
+        // The ticks in that time: one each 20 ms.
+        shares[variant] = busy / (wall / 20) / 20;
+      } finally {
+        await page.close();
+      }
+    }
+  } finally {
+    await browser.close();
+  }
+  console.log(`Chromium with its CPU slowed four times, the renderer's main thread per 20 ms tick at Fast:` +
+    ` the page ${(shares.page * 100).toFixed(0)} % of the tick's budget, the floor ${(shares.floor * 100).toFixed(0)} %`);
+}
+
 (async () => {
   const chosen = process.argv[2] ? process.argv[2].split(",") : engines;
   const zip = fs.readdirSync(path.dirname(site)).find((f) => /^vantrel-web-.*\.zip$/.test(f));
@@ -182,6 +229,7 @@ async function engineCpu(engine, floorUrl) {
     const floor = path.join(scratch, "floor.html");
     fs.writeFileSync(floor, floorPage);
     for (const engine of chosen) await engineCpu(engine, url.pathToFileURL(floor).href);
+    if (chosen.includes("chromium")) await slowedTicks(url.pathToFileURL(floor).href);
   } finally {
     fs.rmSync(scratch, { recursive: true, force: true });
   }

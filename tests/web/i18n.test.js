@@ -57,7 +57,20 @@ function shownCaptions(page, names) {
     for (const name of names) {
       const e = document.getElementById(name);
       let text, fits;
-      if (e instanceof SVGElement) {
+      const drawnOn = document.querySelector(`canvas[data-shows="${name}"]`);
+      if (drawnOn && !e.querySelector("text").getClientRects().length) {
+        // A caption drawn on a canvas of its own, which is the label's
+        // rectangle: its ink stops short of the far edge, where a caption
+        // too long for it would be cut.
+        const ctx = drawnOn.getContext("2d"), w = drawnOn.width, h = drawnOn.height;
+        const back = ctx.getImageData(0, 0, 1, 1).data;
+        const edge = ctx.getImageData(document.documentElement.dir === "rtl" ? 0 : w - 1, 0, 1, h).data;
+        text = e.querySelector("text").textContent;
+        fits = true;
+        for (let i = 0; i < edge.length; i += 4) {
+          if (Math.abs(edge[i] - back[0]) + Math.abs(edge[i + 1] - back[1]) + Math.abs(edge[i + 2] - back[2]) > 60) fits = false;
+        }
+      } else if (e instanceof SVGElement) {
         // The text's advance, as drawn, within the rectangle's width; its ink
         // where the rectangle is, give or take a glyph's overhang.
         const t = e.querySelector("text"), r = e.querySelector("rect").getBoundingClientRect();
