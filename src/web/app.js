@@ -230,16 +230,22 @@ var vantrel = (function () {
   }
   // The canvas covers its room of the SVG, in the screen's own pixels.
   function sizeSheet(sheet) {
-    var room = sheet.room, k = sheet.svg.clientWidth / tables.client[0], ratio = window.devicePixelRatio || 1;
-    var style = sheet.canvas.style, w = (room[2] - room[0]) * k, h = (room[3] - room[1]) * k;
-    style.left = room[0] * k + "px";
-    style.top = room[1] * k + "px";
-    style.width = w + "px";
-    style.height = h + "px";
-    sheet.canvas.width = Math.max(1, Math.round(w * ratio));
-    sheet.canvas.height = Math.max(1, Math.round(h * ratio));
-    var sx = sheet.canvas.width / (room[2] - room[0]), sy = sheet.canvas.height / (room[3] - room[1]);
-    sheet.ctx.setTransform(sx, 0, 0, sy, -room[0] * sx, -room[1] * sy);
+    pixelCanvas(sheet.canvas, sheet.ctx, sheet.room, sheet.svg.clientWidth / tables.client[0]);
+  }
+  // A canvas over a rectangle of twips, on whole pixels of the screen, and
+  // drawn in twips at the SVG's own scale, so that its lines fall on the
+  // pixels the SVG's would.
+  function pixelCanvas(canvas, ctx, room, k) {
+    var ratio = window.devicePixelRatio || 1, style = canvas.style;
+    var left = Math.floor(room[0] * k * ratio), top = Math.floor(room[1] * k * ratio);
+    var width = Math.max(1, Math.ceil(room[2] * k * ratio) - left), height = Math.max(1, Math.ceil(room[3] * k * ratio) - top);
+    style.left = left / ratio + "px";
+    style.top = top / ratio + "px";
+    style.width = width / ratio + "px";
+    style.height = height / ratio + "px";
+    canvas.width = width;
+    canvas.height = height;
+    ctx.setTransform(k * ratio, 0, 0, k * ratio, -left, -top);
   }
   function drawSheet(sheet) {
     var ctx = sheet.ctx, room = sheet.room;
@@ -311,18 +317,10 @@ var vantrel = (function () {
     return tk;
   }
   function placeTicker(tk) {
-    var svgRoot = tk.n.caption.ownerSVGElement, g = tk.def.geometry, ratio = window.devicePixelRatio || 1;
-    var k = svgRoot.clientWidth / tables.client[0], style = tk.canvas.style;
+    var svgRoot = tk.n.caption.ownerSVGElement, g = tk.def.geometry;
     svgRoot.parentNode.insertBefore(tk.canvas, svgRoot.nextSibling);
-    style.left = g[0] * k + "px";
-    style.top = g[1] * k + "px";
-    style.width = g[2] * k + "px";
-    style.height = g[3] * k + "px";
-    tk.canvas.width = Math.max(1, Math.round(g[2] * k * ratio));
-    tk.canvas.height = Math.max(1, Math.round(g[3] * k * ratio));
     tk.ctx = tk.canvas.getContext("2d");
-    var sx = tk.canvas.width / g[2], sy = tk.canvas.height / g[3];
-    tk.ctx.setTransform(sx, 0, 0, sy, -g[0] * sx, -g[1] * sy);
+    pixelCanvas(tk.canvas, tk.ctx, [g[0], g[1], g[0] + g[2], g[1] + g[3]], svgRoot.clientWidth / tables.client[0]);
     tk.family = getComputedStyle(tk.n.caption).fontFamily;
     tk.font = tk.shape = null;
     drawTicker(tk);
@@ -346,6 +344,9 @@ var vantrel = (function () {
     }
     var scale = tk.scale;
     ctx.save();
+    ctx.beginPath();
+    ctx.rect(g[0], g[1], g[2], g[3]);
+    ctx.clip();
     ctx.translate(x, g[1]);
     ctx.scale(scale, scale);
     ctx.translate(-x, -g[1]);

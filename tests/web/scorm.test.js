@@ -85,7 +85,7 @@ describe("SCORM package in Chromium", { timeout: 5 * 60 * 1000, skip: !engines.i
     await sleep(300);
     await frame.click("#cmdPlay");
     await until(() => log.some(([e]) => e === "cmi.core.lesson_location"));
-    const paused = Number(/^angle=(\d+)$/.exec((await stored())[0])[1]);
+    const paused = Number(/^angle=(\d+(?:\.\d+)?)$/.exec((await stored())[0])[1]);
     assert.ok(paused > 0 && paused < 360, `paused at ${paused}`);
     for (const angle of ["10", "20", "30", "90"]) {
       await typeInBox({ focus: (s) => frame.focus(s), keyboard: frame.page().keyboard }, angle);
