@@ -206,7 +206,10 @@ var vantrel = (function () {
     });
     sheets.forEach(function (sheet) {
       sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.over ? sheet.svg.nextSibling : sheet.svg);
-      sheet.ctx = sheet.canvas.getContext("2d");
+      // Under the SVG lies only the window's colour: a canvas that paints it
+      // is opaque, and the compositor draws nothing of what it covers.
+      sheet.ctx = sheet.canvas.getContext("2d", { alpha: sheet.over });
+      sheet.fill = getComputedStyle(document.body).backgroundColor;
       sheet.movers.forEach(function (mv) { fitRoom(sheet, turningRoom(mv)); });
       sizeSheet(sheet);
       drawSheet(sheet);
@@ -249,7 +252,15 @@ var vantrel = (function () {
   }
   function drawSheet(sheet) {
     var ctx = sheet.ctx, room = sheet.room;
-    ctx.clearRect(room[0], room[1], room[2] - room[0], room[3] - room[1]);
+    if (sheet.over) {
+      ctx.clearRect(room[0], room[1], room[2] - room[0], room[3] - room[1]);
+    } else {
+      ctx.save();
+      ctx.setTransform(1, 0, 0, 1, 0, 0);
+      ctx.fillStyle = sheet.fill;
+      ctx.fillRect(0, 0, sheet.canvas.width, sheet.canvas.height);
+      ctx.restore();
+    }
     sheet.movers.forEach(function (mv) {
       var ln = mv.line;
       if (ln.getAttribute("visibility") === "hidden") return;
@@ -319,7 +330,7 @@ var vantrel = (function () {
   function placeTicker(tk) {
     var svgRoot = tk.n.caption.ownerSVGElement, g = tk.def.geometry;
     svgRoot.parentNode.insertBefore(tk.canvas, svgRoot.nextSibling);
-    tk.ctx = tk.canvas.getContext("2d");
+    tk.ctx = tk.canvas.getContext("2d", { alpha: false });
     pixelCanvas(tk.canvas, tk.ctx, [g[0], g[1], g[0] + g[2], g[1] + g[3]], svgRoot.clientWidth / tables.client[0]);
     tk.family = getComputedStyle(tk.n.caption).fontFamily;
     tk.font = tk.shape = null;
@@ -329,8 +340,12 @@ var vantrel = (function () {
   // top by the font's ascent, shrunk about that point where it must fit.
   function drawTicker(tk) {
     var text = tk.n.caption, ctx = tk.ctx, g = tk.def.geometry, caption = text.textContent;
+    // The whole canvas, to the screen pixel just past the label's edge.
+    ctx.save();
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.fillStyle = tk.n.node.querySelector("rect").getAttribute("fill");
-    ctx.fillRect(g[0], g[1], g[2], g[3]);
+    ctx.fillRect(0, 0, tk.canvas.width, tk.canvas.height);
+    ctx.restore();
     var font = "bold " + text.getAttribute("font-size") + "px " + tk.family;
     if (tk.font !== font) ctx.font = tk.font = font;
     ctx.direction = text.getAttribute("direction") === "rtl" ? "rtl" : "ltr";
@@ -338,15 +353,18 @@ var vantrel = (function () {
     // A caption that changed only in its digits keeps its width.
     var shape = font + caption.replace(/[0-9]/g, "0");
     if (tk.shape !== shape) {
-      var width = ctx.measureText(caption).width;
+      var width = tk.width = ctx.measureText(caption).width;
       tk.shape = shape;
       tk.scale = width > g[2] ? Math.max(tables.smallestCaptionScale, g[2] / width) : 1;
     }
     var scale = tk.scale;
     ctx.save();
-    ctx.beginPath();
-    ctx.rect(g[0], g[1], g[2], g[3]);
-    ctx.clip();
+    // Cut at the label's edge only where even the least scale is too wide.
+    if (tk.scale * tk.width > g[2]) {
+      ctx.beginPath();
+      ctx.rect(g[0], g[1], g[2], g[3]);
+      ctx.clip();
+    }
     ctx.translate(x, g[1]);
     ctx.scale(scale, scale);
     ctx.translate(-x, -g[1]);
