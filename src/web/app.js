@@ -233,7 +233,7 @@ var vantrel = (function () {
   }
   // The canvas covers its room of the SVG, in the screen's own pixels.
   function sizeSheet(sheet) {
-    pixelCanvas(sheet.canvas, sheet.ctx, sheet.room, sheet.svg.clientWidth / tables.client[0]);
+    sheet.pixels = pixelCanvas(sheet.canvas, sheet.ctx, sheet.room, sheet.svg.clientWidth / tables.client[0]);
   }
   // A canvas over a rectangle of twips, on whole pixels of the screen, and
   // drawn in twips at the SVG's own scale, so that its lines fall on the
@@ -248,19 +248,43 @@ var vantrel = (function () {
     style.height = height / ratio + "px";
     canvas.width = width;
     canvas.height = height;
-    ctx.setTransform(k * ratio, 0, 0, k * ratio, -left, -top);
+    var matrix = [k * ratio, 0, 0, k * ratio, -left, -top];
+    ctx.setTransform.apply(ctx, matrix);
+    // A rectangle of twips as the canvas's whole pixels that cover it.
+    return { matrix: matrix, cover: function (box) {
+      return [Math.floor(box[0] * k * ratio) - left, Math.floor(box[1] * k * ratio) - top,
+        Math.ceil(box[2] * k * ratio) - left, Math.ceil(box[3] * k * ratio) - top];
+    } };
   }
-  function drawSheet(sheet) {
-    var ctx = sheet.ctx, room = sheet.room;
-    if (sheet.over) {
-      ctx.clearRect(room[0], room[1], room[2] - room[0], room[3] - room[1]);
-    } else {
-      ctx.save();
-      ctx.setTransform(1, 0, 0, 1, 0, 0);
-      ctx.fillStyle = sheet.fill;
-      ctx.fillRect(0, 0, sheet.canvas.width, sheet.canvas.height);
-      ctx.restore();
+  // Only the rectangle where the lines were and now are is drawn again, so
+  // that the browser takes only that part of the canvas as changed.
+  function drawSheet(sheet, changed) {
+    var ctx = sheet.ctx, part = [0, 0, sheet.canvas.width, sheet.canvas.height];
+    if (changed) {
+      part = null;
+      sheet.movers.forEach(function (mv) {
+        var now = reachOf(mv), was = mv.drawnAt || now;
+        if (changed.indexOf(mv) < 0) return;
+        var both = [Math.min(now[0], was[0]), Math.min(now[1], was[1]), Math.max(now[2], was[2]), Math.max(now[3], was[3])];
+        part = part ? [Math.min(part[0], both[0]), Math.min(part[1], both[1]), Math.max(part[2], both[2]), Math.max(part[3], both[3])] : both;
+      });
+      if (!part) return;
+      // On whole pixels: a clip's soft edge would draw a line twice over.
+      part = sheet.pixels.cover(part);
     }
+    sheet.movers.forEach(function (mv) { mv.drawnAt = reachOf(mv); });
+    ctx.save();
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    ctx.beginPath();
+    ctx.rect(part[0], part[1], part[2] - part[0], part[3] - part[1]);
+    ctx.clip();
+    if (sheet.over) {
+      ctx.clearRect(part[0], part[1], part[2] - part[0], part[3] - part[1]);
+    } else {
+      ctx.fillStyle = sheet.fill;
+      ctx.fillRect(part[0], part[1], part[2] - part[0], part[3] - part[1]);
+    }
+    ctx.setTransform.apply(ctx, sheet.pixels.matrix);
     sheet.movers.forEach(function (mv) {
       var ln = mv.line;
       if (ln.getAttribute("visibility") === "hidden") return;
@@ -283,6 +307,7 @@ var vantrel = (function () {
       ctx.lineTo(e[2], e[3]);
       ctx.stroke();
     });
+    ctx.restore();
   }
   // After a tick: the sliders moved, the canvases whose lines changed drawn
   // anew. A slider that no longer only slides goes onto a canvas.
@@ -309,7 +334,7 @@ var vantrel = (function () {
         if (fitRoom(sheet, reachOf(mv))) grown = true;
       });
       if (grown) sizeSheet(sheet);
-      if (touched) drawSheet(sheet);
+      if (touched) drawSheet(sheet, grown ? null : changed);
     });
   }
 
