@@ -356,45 +356,44 @@ var vantrel = (function () {
     var svgRoot = tk.n.caption.ownerSVGElement, g = tk.def.geometry;
     svgRoot.parentNode.insertBefore(tk.canvas, svgRoot.nextSibling);
     tk.ctx = tk.canvas.getContext("2d", { alpha: false });
-    pixelCanvas(tk.canvas, tk.ctx, [g[0], g[1], g[0] + g[2], g[1] + g[3]], svgRoot.clientWidth / tables.client[0]);
+    tk.pixels = pixelCanvas(tk.canvas, tk.ctx, [g[0], g[1], g[0] + g[2], g[1] + g[3]], svgRoot.clientWidth / tables.client[0]);
     tk.family = getComputedStyle(tk.n.caption).fontFamily;
     tk.font = tk.shape = null;
     drawTicker(tk);
   }
   // As the SVG shows a label: its background, and its caption hung from the
   // top by the font's ascent, shrunk about that point where it must fit.
+  // Drawn in the canvas's own pixels, in a font of the size it shows at: a
+  // font of thousands of twips scaled down costs the browser far more.
   function drawTicker(tk) {
     var text = tk.n.caption, ctx = tk.ctx, g = tk.def.geometry, caption = text.textContent;
-    // The whole canvas, to the screen pixel just past the label's edge.
-    ctx.save();
+    var m = tk.pixels.matrix, at = function (v, i) { return v * m[0] + m[4 + i]; };
     ctx.setTransform(1, 0, 0, 1, 0, 0);
+    // The whole canvas, to the screen pixel just past the label's edge.
     ctx.fillStyle = tk.n.node.querySelector("rect").getAttribute("fill");
     ctx.fillRect(0, 0, tk.canvas.width, tk.canvas.height);
-    ctx.restore();
-    var font = "bold " + text.getAttribute("font-size") + "px " + tk.family;
+    var font = "bold " + Number(text.getAttribute("font-size")) * m[0] + "px " + tk.family;
     if (tk.font !== font) ctx.font = tk.font = font;
     ctx.direction = text.getAttribute("direction") === "rtl" ? "rtl" : "ltr";
-    var x = Number(text.getAttribute("x"));
+    var room = g[2] * m[0], x = at(Number(text.getAttribute("x")), 0), top = at(g[1], 1);
     // A caption that changed only in its digits keeps its width.
     var shape = font + caption.replace(/[0-9]/g, "0");
     if (tk.shape !== shape) {
-      var width = tk.width = ctx.measureText(caption).width;
+      tk.width = ctx.measureText(caption).width;
       tk.shape = shape;
-      tk.scale = width > g[2] ? Math.max(tables.smallestCaptionScale, g[2] / width) : 1;
+      tk.scale = tk.width > room ? Math.max(tables.smallestCaptionScale, room / tk.width) : 1;
     }
-    var scale = tk.scale;
     ctx.save();
     // Cut at the label's edge only where even the least scale is too wide.
-    if (tk.scale * tk.width > g[2]) {
+    if (tk.scale * tk.width > room) {
       ctx.beginPath();
-      ctx.rect(g[0], g[1], g[2], g[3]);
+      ctx.rect(at(g[0], 0), top, room, g[3] * m[0]);
       ctx.clip();
     }
-    ctx.translate(x, g[1]);
-    ctx.scale(scale, scale);
-    ctx.translate(-x, -g[1]);
+    ctx.translate(x, top);
+    ctx.scale(tk.scale, tk.scale);
     ctx.fillStyle = text.getAttribute("fill");
-    ctx.fillText(caption, x, Number(text.getAttribute("y")));
+    ctx.fillText(caption, 0, at(Number(text.getAttribute("y")), 1) - top);
     ctx.restore();
   }
 
