@@ -76,8 +76,13 @@ void TestContrast::everyCaptionAndMarkReachesItsRatio()
             ratios << inkRatio(shot, QRect(w->mapTo(&app.form, QPoint(kCaptionIndent + 3, 0)), m.size(0, box->title())));
             for (int x : {0, 1}) // the etched border's dark line and light line
                 QVERIFY(ratio(shot.pixel(w->mapTo(&app.form, QPoint(x, w->height() / 2))), white) >= 3);
-        } else if (w) // inside a button's edge, past an option's round mark
+        } else if (w) { // inside a button's edge, past an option's round mark
             ratios << inkRatio(shot, QRect(w->mapTo(&app.form, QPoint(option ? 20 : 3, 3)), w->size() - QSize(option ? 23 : 6, 6)));
+            // The edge of a button or the box, or an option's round mark, where a finger or the eye finds it.
+            const QRect edge = option ? QRect(w->mapTo(&app.form, QPoint(0, 0)), QSize(18, w->height()))
+                                      : QRect(w->mapTo(&app.form, QPoint(0, w->height() / 2 - 2)), QSize(3, 5));
+            QVERIFY2(inkRatio(shot, edge, white) >= 3, qPrintable(QStringLiteral("%1's edge").arg(def.name)));
+        }
         for (int i = 1; i < 16 && (def.kind == Kind::Line || def.kind == Kind::Circle) && s.visible; ++i) {
             const double t = i / 16.0, a = 2 * std::numbers::pi * t;
             const QPointF p = def.kind == Kind::Circle ? r.center() + QPointF(std::cos(a), std::sin(a)) * r.width() / 2

@@ -34,6 +34,12 @@
 
 #include <algorithm>
 
+namespace {
+// The colour whose darker shade Fusion draws controls' edges with, in high
+// contrast: #595959, 7:1 on white, its edges darker still.
+constexpr unsigned kControlEdgeRgb = 0x595959;
+} // namespace
+
 namespace vantrel {
 
 MainWindow::MainWindow(Session& session, QWidget* parent)
@@ -289,6 +295,17 @@ void MainWindow::setHighContrast(bool on)
     // Every child takes the palette, the group boxes' etched borders and
     // the lab's panel with them, and repaints.
     setPalette(designPalette(look));
+    // Fusion draws the edges of buttons, boxes and option marks a shade
+    // darker than the window's colour, which on white is 2:1. In high
+    // contrast the controls take a dark grey for that colour alone, which
+    // they never fill with, so their edges reach 3:1 as every line does.
+    QPalette edges = designPalette(look);
+    edges.setColor(QPalette::Window, QColor(kControlEdgeRgb));
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QAbstractSpinBox*>(control))
+            control->setPalette(on ? edges : QPalette());
+    }
     update();
 }
 
