@@ -112,10 +112,11 @@ var vantrel = (function () {
   // by the SVG: a tick then redraws a few lines on a small canvas, and lays
   // out, paints and rasterises nothing of the scene. The canvas lies under
   // the SVG where the scene paints over the line, as the stator's spokes lie
-  // over the phasors, else over it, as the cursor lies over the chart; on
-  // each canvas the lines painted last lie on top. The SVG line stays, not
-  // shown, as the scene's record of where the line is, for the layout of
-  // small screens and for whoever reads the page.
+  // over the phasors, else over it; on each canvas the lines painted last
+  // lie on top. The SVG line stays, not shown, as the scene's record of
+  // where the line is, for the layout of small screens and for whoever
+  // reads the page.
+  //
   // A line that only slides, as the chart's cursor does, keeps its shape:
   // it is a box of its own moved by a transform, which the compositor
   // moves without drawing it again, and only when it moves by a whole
