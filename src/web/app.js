@@ -109,71 +109,51 @@ var vantrel = (function () {
   function setCaps(e, round) { setAttr(e, "stroke-linecap", round ? "round" : "butt"); }
 
   // A line that the program moves on every tick is drawn on a canvas, not
-  // by the SVG: a tick then redraws a few lines on a small canvas, and lays
+  // by the SVG: a tick then redraws a few lines on one canvas, and lays
   // out, paints and rasterises nothing of the scene. The canvas lies under
-  // the SVG where the scene paints over the line, as the stator's spokes lie
-  // over the phasors, else over it; on each canvas the lines painted last
-  // lie on top. The SVG line stays, not shown, as the scene's record of
-  // where the line is, for the layout of small screens and for whoever
-  // reads the page.
+  // the SVG, as the stator's spokes lie over the phasors, and draws what
+  // lies under its lines: the window's colour and, under the chart's
+  // cursor, the chart. Only a line that nothing covers and that lies over
+  // anything but pictures goes on a canvas over the SVG. On each canvas the
+  // lines painted last lie on top. The SVG line stays, not shown, as the
+  // scene's record of where the line is, for the layout of small screens
+  // and for whoever reads the page.
   //
-  // A line that only slides, as the chart's cursor does, keeps its shape:
-  // it is a box of its own moved by a transform, which the compositor
-  // moves without drawing it again, and only when it moves by a whole
-  // pixel of the screen.
+  // One canvas for all that moves, not one for each: each canvas or layer
+  // that changes in a frame costs the browser about as much as the frame.
   var movers = [], sheets = [];
-  function mover(line, def, was) {
-    var row = tables.elements.indexOf(def), now = ends(line);
-    var mv = { line: line, row: row, over: !coveredFrom(row, line),
-      slides: now[2] - now[0] === was[2] - was[0] && now[3] - now[1] === was[3] - was[1] &&
-        line.getAttribute("stroke-linecap") !== "round" };
+  function mover(line, def) {
+    var row = tables.elements.indexOf(def);
+    var mv = { line: line, row: row, over: !meeting(tables.elements.slice(0, row), line).length, beneath: [] };
+    if (mv.over) {
+      var under = meeting(tables.elements.slice(row + 1), line);
+      if (under.every(function (each) { return each.kind === "image"; })) {
+        mv.over = false;
+        mv.beneath = under;
+      }
+    }
     movers.push(mv);
     line.classList.add("moved");
     return mv;
-  }
-  // A slider's box, placed over its SVG, and its shape, in that SVG's pixels.
-  function shapeSlider(mv) {
-    var svgRoot = mv.line.ownerSVGElement, e = ends(mv.line), k = svgRoot.clientWidth / tables.client[0];
-    var pen = Number(mv.line.getAttribute("stroke-width")) * k;
-    if (!mv.box) mv.box = html("div", { "class": "mover slider", "aria-hidden": "true" });
-    svgRoot.parentNode.insertBefore(mv.box, mv.over ? svgRoot.nextSibling : svgRoot);
-    mv.scale = k;
-    mv.shape = [e[2] - e[0], e[3] - e[1]];
-    // Upright, as the cursor is, it moves by a translation alone, which the
-    // compositor takes without laying out its layers again.
-    var upright = e[0] === e[2] && e[3] > e[1];
-    mv.box.style.width = (upright ? pen : Math.hypot(e[2] - e[0], e[3] - e[1]) * k) + "px";
-    mv.box.style.height = (upright ? (e[3] - e[1]) * k : pen) + "px";
-    mv.box.style.background = mv.line.getAttribute("stroke");
-    mv.turn = upright ? "" : " rotate(" + Math.atan2(e[3] - e[1], e[2] - e[0]) + "rad)";
-    mv.offset = [upright ? -pen / 2 : 0, upright ? 0 : -pen / 2];
-    mv.at = null;
-    slide(mv);
-  }
-  function slide(mv) {
-    var e = ends(mv.line), ratio = window.devicePixelRatio || 1;
-    var snap = function (v) { return Math.round(v * mv.scale * ratio) / ratio; };
-    var at = mv.turn ? "translate(" + snap(e[0]) + "px," + snap(e[1]) + "px)" + mv.turn + " translate(" + mv.offset.join("px,") + "px)"
-      : "translate(" + (snap(e[0]) + mv.offset[0]) + "px," + (snap(e[1]) + mv.offset[1]) + "px)";
-    if (at !== mv.at) mv.box.style.transform = mv.at = at;
-    var hidden = mv.line.getAttribute("visibility") === "hidden" ? "hidden" : "";
-    if (mv.box.style.visibility !== hidden) mv.box.style.visibility = hidden;
   }
   function ends(line) {
     var n = function (a) { return Number(line.getAttribute(a)); };
     return [n("x1"), n("y1"), n("x2"), n("y2")];
   }
-  // Whether an element painted over the line lies where the line now is.
-  function coveredFrom(row, line) {
+  // The painted elements of the window among `rows` that lie where the line now is.
+  function meeting(rows, line) {
     var e = ends(line), reach = Number(line.getAttribute("stroke-width"));
     var box = [Math.min(e[0], e[2]) - reach, Math.min(e[1], e[3]) - reach, Math.max(e[0], e[2]) + reach, Math.max(e[1], e[3]) + reach];
-    return tables.elements.slice(0, row).some(function (def) {
-      var g = def.geometry, line = def.kind === "line";
+    return rows.filter(function (def) {
       if (def.role !== "painted" || def.in !== "Form1") return false;
-      var drawn = line ? [Math.min(g[0], g[2]), Math.min(g[1], g[3]), Math.max(g[0], g[2]), Math.max(g[1], g[3])]
-        : [g[0], g[1], g[0] + g[2], g[1] + g[3]];
+      var drawn = boxOf(def);
       return drawn[0] < box[2] && box[0] < drawn[2] && drawn[1] < box[3] && box[1] < drawn[3];
     });
+  }
+  function boxOf(def) {
+    var g = def.geometry;
+    return def.kind === "line" ? [Math.min(g[0], g[2]), Math.min(g[1], g[3]), Math.max(g[0], g[2]), Math.max(g[1], g[3])]
+      : [g[0], g[1], g[0] + g[2], g[1] + g[3]];
   }
   // The twips a line's stroke covers.
   function reachOf(mv) {
@@ -190,20 +170,18 @@ var vantrel = (function () {
     sheets = [];
     movers.sort(function (one, other) { return other.row - one.row; });
     movers.forEach(function (mv) {
-      if (mv.slides) {
-        shapeSlider(mv);
-        return;
-      }
-      if (mv.box) mv.box.remove();
       var svgRoot = mv.line.ownerSVGElement, sheet = null;
       sheets.forEach(function (each) { if (each.svg === svgRoot && each.over === mv.over) sheet = each; });
       if (!sheet) {
         var old = kept.filter(function (each) { return each.svg === svgRoot && each.over === mv.over; })[0];
-        sheet = { svg: svgRoot, over: mv.over, movers: [], room: old ? old.room : null,
+        sheet = { svg: svgRoot, over: mv.over, movers: [], pictures: [], room: old ? old.room : null,
           canvas: html("canvas", { "class": "mover", "aria-hidden": "true" }) };
         sheets.push(sheet);
       }
       sheet.movers.push(mv);
+      mv.beneath.forEach(function (def) {
+        if (!sheet.pictures.some(function (pic) { return pic.def === def; })) sheet.pictures.push(picture(def));
+      });
     });
     sheets.forEach(function (sheet) {
       sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.over ? sheet.svg.nextSibling : sheet.svg);
@@ -211,10 +189,48 @@ var vantrel = (function () {
       // is opaque, and the compositor draws nothing of what it covers.
       sheet.ctx = sheet.canvas.getContext("2d", { alpha: sheet.over });
       sheet.fill = getComputedStyle(document.body).backgroundColor;
-      sheet.movers.forEach(function (mv) { fitRoom(sheet, turningRoom(mv)); });
+      sheet.movers.forEach(function (mv) { fitRoom(sheet, mv.beneath.length ? reachOf(mv) : turningRoom(mv)); });
+      sheet.pictures.forEach(function (pic) { fitRoom(sheet, boxOf(pic.def)); });
       sizeSheet(sheet);
       drawSheet(sheet);
+      sheet.pictures.forEach(function (pic) { showPicture(sheet, pic); });
     });
+  }
+  // A picture that a line on the canvas lies over is drawn on the canvas
+  // too, from the same pixels, once they are decoded; until then the SVG
+  // shows it, under the canvas.
+  var decoded = {};
+  function picture(def) {
+    return { def: def, row: tables.elements.indexOf(def), node: nodes[def.name].node };
+  }
+  // As the SVG image shows it: filling its rectangle, or within it at its own shape.
+  function drawPicture(ctx, pic) {
+    if (!pic.image) return;
+    var g = pic.def.geometry, w = g[2], h = g[3];
+    if (!pic.def.stretch) {
+      var k = Math.min(g[2] / pic.image.naturalWidth, g[3] / pic.image.naturalHeight);
+      w = pic.image.naturalWidth * k;
+      h = pic.image.naturalHeight * k;
+    }
+    ctx.drawImage(pic.image, g[0], g[1], w, h);
+  }
+  function showPicture(sheet, pic) {
+    var source = pic.node.getAttribute("href");
+    var def = pic.def;
+    if (decoded[def.name] && decoded[def.name].src === source) {
+      pic.image = decoded[def.name];
+      pic.node.classList.add("beneath");
+      drawSheet(sheet);
+      return;
+    }
+    pic.node.classList.remove("beneath");
+    var image = new Image();
+    image.src = source;
+    image.decode().then(function () {
+      decoded[pic.def.name] = image;
+      // Placed anew meanwhile: the new canvas shows it.
+      if (sheets.indexOf(sheet) >= 0 && pic.node.getAttribute("href") === source) showPicture(sheet, pic);
+    }, function () { /* the SVG goes on showing it */ });
   }
   // The room a line needs as it turns about its start, as the phasors and
   // the field do; any other motion grows the room as it goes.
@@ -257,23 +273,38 @@ var vantrel = (function () {
         Math.ceil(box[2] * k * ratio) - left, Math.ceil(box[3] * k * ratio) - top];
     } };
   }
-  // Only the rectangle where the lines were and now are is drawn again, so
-  // that the browser takes only that part of the canvas as changed.
+  // Only where the lines were and now are is drawn again, so that the
+  // browser takes only that part of the canvas as changed, and the lines
+  // that stay apart, as the cursor and the phasors do, each in a rectangle
+  // of its own: the room between them is left as it is.
   function drawSheet(sheet, changed) {
-    var ctx = sheet.ctx, part = [0, 0, sheet.canvas.width, sheet.canvas.height];
+    var parts = [[0, 0, sheet.canvas.width, sheet.canvas.height]];
     if (changed) {
-      part = null;
+      parts = [];
       sheet.movers.forEach(function (mv) {
-        var now = reachOf(mv), was = mv.drawnAt || now;
         if (changed.indexOf(mv) < 0) return;
-        var both = [Math.min(now[0], was[0]), Math.min(now[1], was[1]), Math.max(now[2], was[2]), Math.max(now[3], was[3])];
-        part = part ? [Math.min(part[0], both[0]), Math.min(part[1], both[1]), Math.max(part[2], both[2]), Math.max(part[3], both[3])] : both;
+        var now = reachOf(mv), was = mv.drawnAt || now;
+        // On whole pixels: a clip's soft edge would draw a line twice over.
+        var part = sheet.pixels.cover([Math.min(now[0], was[0]), Math.min(now[1], was[1]), Math.max(now[2], was[2]), Math.max(now[3], was[3])]);
+        // Rectangles that meet become one, drawn once.
+        for (var i = 0; i < parts.length;) {
+          var other = parts[i];
+          if (other[0] < part[2] && part[0] < other[2] && other[1] < part[3] && part[1] < other[3]) {
+            part = [Math.min(part[0], other[0]), Math.min(part[1], other[1]), Math.max(part[2], other[2]), Math.max(part[3], other[3])];
+            parts.splice(i, 1);
+            i = 0;
+          } else {
+            ++i;
+          }
+        }
+        parts.push(part);
       });
-      if (!part) return;
-      // On whole pixels: a clip's soft edge would draw a line twice over.
-      part = sheet.pixels.cover(part);
     }
     sheet.movers.forEach(function (mv) { mv.drawnAt = reachOf(mv); });
+    parts.forEach(function (part) { drawPart(sheet, part); });
+  }
+  function drawPart(sheet, part) {
+    var ctx = sheet.ctx;
     ctx.save();
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.beginPath();
@@ -286,7 +317,12 @@ var vantrel = (function () {
       ctx.fillRect(part[0], part[1], part[2] - part[0], part[3] - part[1]);
     }
     ctx.setTransform.apply(ctx, sheet.pixels.matrix);
-    sheet.movers.forEach(function (mv) {
+    // The pictures and lines in the order the scene stacks them.
+    sheet.pictures.concat(sheet.movers).sort(function (one, other) { return other.row - one.row; }).forEach(function (mv) {
+      if (mv.def) {
+        drawPicture(ctx, mv);
+        return;
+      }
       var ln = mv.line;
       if (ln.getAttribute("visibility") === "hidden") return;
       var e = ends(ln), pen = Number(ln.getAttribute("stroke-width")), colour = ln.getAttribute("stroke");
@@ -300,6 +336,18 @@ var vantrel = (function () {
         ctx.fill();
         return;
       }
+      // An upright line that slides, as the chart's cursor does, on whole
+      // pixels of the screen: as crisp wherever it stands.
+      if (e[0] === e[2] && !round) {
+        var m = sheet.pixels.matrix, wide = Math.max(1, Math.round(pen * m[0]));
+        var left = Math.round(e[0] * m[0] + m[4] - wide / 2);
+        ctx.save();
+        ctx.setTransform(1, 0, 0, 1, 0, 0);
+        ctx.fillStyle = colour;
+        ctx.fillRect(left, Math.min(e[1], e[3]) * m[0] + m[5], wide, Math.abs(e[3] - e[1]) * m[0]);
+        ctx.restore();
+        return;
+      }
       ctx.strokeStyle = colour;
       ctx.lineWidth = pen;
       ctx.lineCap = round ? "round" : "butt";
@@ -310,23 +358,8 @@ var vantrel = (function () {
     });
     ctx.restore();
   }
-  // After a tick: the sliders moved, the canvases whose lines changed drawn
-  // anew. A slider that no longer only slides goes onto a canvas.
+  // After a tick: the canvases whose lines changed drawn anew.
   function redrawMovers(changed) {
-    var reshaped = changed.filter(function (mv) {
-      if (!mv.slides) return false;
-      var e = ends(mv.line);
-      if (e[2] - e[0] === mv.shape[0] && e[3] - e[1] === mv.shape[1] && mv.line.getAttribute("stroke-linecap") !== "round") {
-        slide(mv);
-        return false;
-      }
-      mv.slides = false;
-      return true;
-    });
-    if (reshaped.length) {
-      placeMovers();
-      return;
-    }
     sheets.forEach(function (sheet) {
       var grown = false, touched = false;
       sheet.movers.forEach(function (mv) {
@@ -616,7 +649,10 @@ var vantrel = (function () {
       pathLine.setAttribute("points", points.join(" "));
     }
     pathLine.setAttribute("visibility", lab.path ? "visible" : "hidden");
-    if (lab.chart && chart) chart.setAttribute("href", pictureUrl(chartInContrast ? 2 : 0));
+    if (lab.chart && chart) {
+      chart.setAttribute("href", pictureUrl(chartInContrast ? 2 : 0));
+      if (movers.length) placeMovers();
+    }
     // The scene's size changes with the panel beside it.
     if (resized) window.dispatchEvent(new Event("resize"));
     // On a small screen the panel follows the scene down the page.
@@ -781,7 +817,7 @@ var vantrel = (function () {
         setAttr(n.node, "y2", s.y2);
         setCaps(n.node, s.round);
         if (moves) {
-          n.mover = mover(n.node, defs[s.name], was);
+          n.mover = mover(n.node, defs[s.name]);
           placed = false;
         }
       }
