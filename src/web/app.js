@@ -164,20 +164,27 @@ var vantrel = (function () {
   // as large as the room its lines have needed so far, with a margin: it
   // grows, rarely, when a line leaves it.
   function placeMovers() {
-    tickers.forEach(placeTicker);
     sheets.forEach(function (sheet) { sheet.canvas.remove(); });
     var kept = sheets;
     sheets = [];
-    movers.sort(function (one, other) { return other.row - one.row; });
-    movers.forEach(function (mv) {
-      var svgRoot = mv.line.ownerSVGElement, sheet = null;
-      sheets.forEach(function (each) { if (each.svg === svgRoot && each.over === mv.over) sheet = each; });
+    var sheetOf = function (svgRoot, over) {
+      var sheet = sheets.filter(function (each) { return each.svg === svgRoot && each.over === over; })[0];
       if (!sheet) {
-        var old = kept.filter(function (each) { return each.svg === svgRoot && each.over === mv.over; })[0];
-        sheet = { svg: svgRoot, over: mv.over, movers: [], pictures: [], room: old ? old.room : null,
+        var old = kept.filter(function (each) { return each.svg === svgRoot && each.over === over; })[0];
+        sheet = { svg: svgRoot, over: over, movers: [], pictures: [], labels: [], room: old ? old.room : null,
           canvas: html("canvas", { "class": "mover", "aria-hidden": "true" }) };
         sheets.push(sheet);
       }
+      return sheet;
+    };
+    tickers.forEach(function (tk) {
+      tk.sheet = sheetOf(tk.n.node.ownerSVGElement, false);
+      tk.sheet.labels.push(tk);
+      tk.family = getComputedStyle(tk.n.caption).fontFamily;
+      tk.shape = null;
+    });
+    movers.forEach(function (mv) {
+      var sheet = sheetOf(mv.line.ownerSVGElement, mv.over);
       sheet.movers.push(mv);
       mv.beneath.forEach(function (def) {
         if (!sheet.pictures.some(function (pic) { return pic.def === def; })) sheet.pictures.push(picture(def));
@@ -191,6 +198,10 @@ var vantrel = (function () {
       sheet.fill = getComputedStyle(document.body).backgroundColor;
       sheet.movers.forEach(function (mv) { fitRoom(sheet, mv.beneath.length ? reachOf(mv) : turningRoom(mv)); });
       sheet.pictures.forEach(function (pic) { fitRoom(sheet, boxOf(pic.def)); });
+      sheet.labels.forEach(function (tk) { fitRoom(sheet, boxOf(tk.def)); });
+      if (sheet.labels.length) sheet.canvas.setAttribute("data-shows", sheet.labels.map(function (tk) { return tk.def.name; }).join(" "));
+      // Drawn in the order the scene stacks them.
+      sheet.items = sheet.pictures.concat(sheet.movers, sheet.labels).sort(function (one, other) { return other.row - one.row; });
       sizeSheet(sheet);
       drawSheet(sheet);
       sheet.pictures.forEach(function (pic) { showPicture(sheet, pic); });
@@ -212,7 +223,12 @@ var vantrel = (function () {
       w = pic.image.naturalWidth * k;
       h = pic.image.naturalHeight * k;
     }
-    ctx.drawImage(pic.image, g[0], g[1], w, h);
+    // On whole pixels of the screen, as a browser places an image.
+    var m = ctx.getTransform(), x = Math.round(g[0] * m.a + m.e), y = Math.round(g[1] * m.d + m.f);
+    ctx.save();
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    ctx.drawImage(pic.image, x, y, Math.round((g[0] + w) * m.a + m.e) - x, Math.round((g[1] + h) * m.d + m.f) - y);
+    ctx.restore();
   }
   function showPicture(sheet, pic) {
     var source = pic.node.getAttribute("href");
@@ -281,9 +297,9 @@ var vantrel = (function () {
     var parts = [[0, 0, sheet.canvas.width, sheet.canvas.height]];
     if (changed) {
       parts = [];
-      sheet.movers.forEach(function (mv) {
+      sheet.movers.concat(sheet.labels).forEach(function (mv) {
         if (changed.indexOf(mv) < 0) return;
-        var now = reachOf(mv), was = mv.drawnAt || now;
+        var now = mv.line ? reachOf(mv) : boxOf(mv.def), was = mv.drawnAt || now;
         // On whole pixels: a clip's soft edge would draw a line twice over.
         var part = sheet.pixels.cover([Math.min(now[0], was[0]), Math.min(now[1], was[1]), Math.max(now[2], was[2]), Math.max(now[3], was[3])]);
         // Rectangles that meet become one, drawn once.
@@ -317,8 +333,12 @@ var vantrel = (function () {
       ctx.fillRect(part[0], part[1], part[2] - part[0], part[3] - part[1]);
     }
     ctx.setTransform.apply(ctx, sheet.pixels.matrix);
-    // The pictures and lines in the order the scene stacks them.
-    sheet.pictures.concat(sheet.movers).sort(function (one, other) { return other.row - one.row; }).forEach(function (mv) {
+    sheet.items.forEach(function (mv) {
+      if (mv.n) {
+        drawLabel(ctx, mv, sheet.pixels.matrix);
+        ctx.setTransform.apply(ctx, sheet.pixels.matrix);
+        return;
+      }
       if (mv.def) {
         drawPicture(ctx, mv);
         return;
@@ -373,41 +393,39 @@ var vantrel = (function () {
   }
 
   // A caption that changes on every other tick, as the read-out's does, is
-  // drawn on a canvas of its own over its label, not by the SVG: a tick then
-  // lays out and paints nothing. Its text element stays, not shown, as the
-  // record of what the label says, and gives the canvas its font, place,
-  // direction and colours, so that the layout of small screens, the
-  // languages and the looks reach it as they reach the SVG.
+  // drawn with its label on the canvas under the SVG, not by the SVG: a
+  // tick then lays out and paints nothing. Its text element stays, not
+  // shown, as the record of what the label says, and gives the canvas its
+  // font, place, direction and colours, so that the layout of small
+  // screens, the languages and the looks reach it as they reach the SVG;
+  // its rectangle stays too, unseen, as the label's place.
   var tickers = [], ticking = false;
   function ticker(n, def) {
-    var tk = { n: n, def: def, canvas: html("canvas", { "class": "mover ticker", "aria-hidden": "true", "data-shows": def.name }) };
+    var tk = { n: n, def: def, row: tables.elements.indexOf(def) };
     n.caption.classList.add("moved");
+    n.node.querySelector("rect").classList.add("beneath");
     tickers.push(tk);
-    placeTicker(tk);
+    placeMovers();
     return tk;
   }
-  function placeTicker(tk) {
-    var svgRoot = tk.n.caption.ownerSVGElement, g = tk.def.geometry;
-    svgRoot.parentNode.insertBefore(tk.canvas, svgRoot.nextSibling);
-    tk.ctx = tk.canvas.getContext("2d", { alpha: false });
-    tk.pixels = pixelCanvas(tk.canvas, tk.ctx, [g[0], g[1], g[0] + g[2], g[1] + g[3]], svgRoot.clientWidth / tables.client[0]);
-    tk.family = getComputedStyle(tk.n.caption).fontFamily;
-    tk.font = tk.shape = null;
-    drawTicker(tk);
+  function drawTicker(tk) {
+    if (tk.sheet) drawSheet(tk.sheet, [tk]);
   }
   // As the SVG shows a label: its background, and its caption hung from the
   // top by the font's ascent, shrunk about that point where it must fit.
   // Drawn in the canvas's own pixels, in a font of the size it shows at: a
   // font of thousands of twips scaled down costs the browser far more.
-  function drawTicker(tk) {
-    var text = tk.n.caption, ctx = tk.ctx, g = tk.def.geometry, caption = text.textContent;
-    var m = tk.pixels.matrix, at = function (v, i) { return v * m[0] + m[4 + i]; };
+  function drawLabel(ctx, tk, m) {
+    var text = tk.n.caption, g = tk.def.geometry, caption = text.textContent;
+    var at = function (v, i) { return v * m[0] + m[4 + i]; };
     ctx.setTransform(1, 0, 0, 1, 0, 0);
-    // The whole canvas, to the screen pixel just past the label's edge.
+    // To the screen pixel just past the label's edge.
+    var edges = tk.sheet.pixels.cover([g[0], g[1], g[0] + g[2], g[1] + g[3]]);
     ctx.fillStyle = tk.n.node.querySelector("rect").getAttribute("fill");
-    ctx.fillRect(0, 0, tk.canvas.width, tk.canvas.height);
+    ctx.fillRect(edges[0], edges[1], edges[2] - edges[0], edges[3] - edges[1]);
     var font = "bold " + Number(text.getAttribute("font-size")) * m[0] + "px " + tk.family;
-    if (tk.font !== font) ctx.font = tk.font = font;
+    // Each part is drawn within a saved state, which keeps no font.
+    ctx.font = font;
     ctx.direction = text.getAttribute("direction") === "rtl" ? "rtl" : "ltr";
     var room = g[2] * m[0], x = at(Number(text.getAttribute("x")), 0), top = at(g[1], 1);
     // A caption that changed only in its digits keeps its width.
@@ -849,7 +867,7 @@ var vantrel = (function () {
     // Every caption again in its new font: each fits anew.
     if (changes.language) {
       fitAll();
-      tickers.forEach(placeTicker);
+      if (tickers.length || movers.length) placeMovers();
     }
     if ("settled" in changes) document.getElementById("announce").textContent = changes.settled;
     // A moment worth keeping: a learning platform keeps it (scorm.js).

@@ -57,14 +57,17 @@ function shownCaptions(page, names) {
     for (const name of names) {
       const e = document.getElementById(name);
       let text, fits;
-      const drawnOn = document.querySelector(`canvas[data-shows="${name}"]`);
+      const drawnOn = document.querySelector(`canvas[data-shows~="${name}"]`);
       if (drawnOn && !e.querySelector("text").getClientRects().length) {
-        // A caption drawn on a canvas of its own, which is the label's
-        // rectangle: its ink stops short of the far edge, where a caption
-        // too long for it would be cut.
-        const ctx = drawnOn.getContext("2d"), w = drawnOn.width, h = drawnOn.height;
-        const back = ctx.getImageData(0, 0, 1, 1).data;
-        const edge = ctx.getImageData(document.documentElement.dir === "rtl" ? 0 : w - 1, 0, 1, h).data;
+        // A caption drawn with its label on a canvas: within the label's
+        // rectangle there, its ink stops short of the far edge, where a
+        // caption too long for it would be cut.
+        const ctx = drawnOn.getContext("2d"), c = drawnOn.getBoundingClientRect(), r = e.querySelector("rect").getBoundingClientRect();
+        const k = drawnOn.width / c.width;
+        const left = Math.floor((r.left - c.left) * k), right = Math.ceil((r.right - c.left) * k) - 1;
+        const top = Math.floor((r.top - c.top) * k), h = Math.ceil((r.bottom - c.top) * k) - top;
+        const back = ctx.getImageData(left, top, 1, 1).data;
+        const edge = ctx.getImageData(document.documentElement.dir === "rtl" ? left : right, top, 1, h).data;
         text = e.querySelector("text").textContent;
         fits = true;
         for (let i = 0; i < edge.length; i += 4) {
