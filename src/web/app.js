@@ -132,9 +132,20 @@ var vantrel = (function () {
         mv.beneath = under;
       }
     }
+    readLine(mv);
     movers.push(mv);
     line.classList.add("moved");
     return mv;
+  }
+  // What the canvas draws of a line, as the SVG has it. A tick then updates
+  // it from what it wrote, without reading the SVG again.
+  function readLine(mv) {
+    var ln = mv.line;
+    mv.e = ends(ln);
+    mv.pen = Number(ln.getAttribute("stroke-width"));
+    mv.colour = ln.getAttribute("stroke");
+    mv.round = ln.getAttribute("stroke-linecap") === "round";
+    mv.shown = ln.getAttribute("visibility") !== "hidden";
   }
   function ends(line) {
     var n = function (a) { return Number(line.getAttribute(a)); };
@@ -157,7 +168,7 @@ var vantrel = (function () {
   }
   // The twips a line's stroke covers.
   function reachOf(mv) {
-    var e = ends(mv.line), pen = Number(mv.line.getAttribute("stroke-width"));
+    var e = mv.e, pen = mv.pen;
     return [Math.min(e[0], e[2]) - pen, Math.min(e[1], e[3]) - pen, Math.max(e[0], e[2]) + pen, Math.max(e[1], e[3]) + pen];
   }
   // One canvas for the movers under an SVG and one for those over it, each
@@ -184,6 +195,7 @@ var vantrel = (function () {
       tk.shape = null;
     });
     movers.forEach(function (mv) {
+      readLine(mv);
       var sheet = sheetOf(mv.line.ownerSVGElement, mv.over);
       sheet.movers.push(mv);
       mv.beneath.forEach(function (def) {
@@ -251,7 +263,7 @@ var vantrel = (function () {
   // The room a line needs as it turns about its start, as the phasors and
   // the field do; any other motion grows the room as it goes.
   function turningRoom(mv) {
-    var e = ends(mv.line), pen = Number(mv.line.getAttribute("stroke-width"));
+    var e = mv.e, pen = mv.pen;
     var r = Math.hypot(e[2] - e[0], e[3] - e[1]) + pen;
     return [e[0] - r, e[1] - r, e[0] + r, e[1] + r];
   }
@@ -343,10 +355,8 @@ var vantrel = (function () {
         drawPicture(ctx, mv);
         return;
       }
-      var ln = mv.line;
-      if (ln.getAttribute("visibility") === "hidden") return;
-      var e = ends(ln), pen = Number(ln.getAttribute("stroke-width")), colour = ln.getAttribute("stroke");
-      var round = ln.getAttribute("stroke-linecap") === "round";
+      if (!mv.shown) return;
+      var e = mv.e, pen = mv.pen, colour = mv.colour, round = mv.round;
       // A canvas draws nothing for a line of no length; the SVG, a dot.
       if (e[0] === e[2] && e[1] === e[3]) {
         if (!round) return;
@@ -824,11 +834,27 @@ var vantrel = (function () {
     (changes.elements || []).forEach(function (s) {
       var n = nodes[s.name];
       if (!n) return;
-      if (n.painted) setAttr(n.node, "visibility", s.visible ? "visible" : "hidden");
-      if ("x1" in s) {
+      var mv = n.mover;
+      if (mv) {
+        // A line that moves on every tick: written where it changed, by
+        // what was written last, which its canvas draws.
+        if (mv.shown !== s.visible) n.node.setAttribute("visibility", s.visible ? "visible" : "hidden");
+        mv.shown = s.visible;
+        if ("x1" in s) {
+          var now = [s.x1, s.y1, s.x2, s.y2];
+          ["x1", "y1", "x2", "y2"].forEach(function (name, i) { if (mv.e[i] !== now[i]) n.node.setAttribute(name, now[i]); });
+          mv.e = now;
+          if (mv.round !== s.round) setCaps(n.node, s.round);
+          mv.round = s.round;
+        }
+        moved.push(mv);
+      } else if (n.painted) {
+        setAttr(n.node, "visibility", s.visible ? "visible" : "hidden");
+      }
+      if ("x1" in s && !mv) {
         // A line of the scene that leaves where it was is one that moves.
         var was = ends(n.node);
-        var moves = !n.mover && defs[s.name].in === "Form1" && [s.x1, s.y1, s.x2, s.y2].some(function (v, i) { return v !== was[i]; });
+        var moves = defs[s.name].in === "Form1" && [s.x1, s.y1, s.x2, s.y2].some(function (v, i) { return v !== was[i]; });
         setAttr(n.node, "x1", s.x1);
         setAttr(n.node, "y1", s.y1);
         setAttr(n.node, "x2", s.x2);
@@ -836,10 +862,10 @@ var vantrel = (function () {
         setCaps(n.node, s.round);
         if (moves) {
           n.mover = mover(n.node, defs[s.name]);
+          moved.push(n.mover);
           placed = false;
         }
       }
-      if (n.mover) moved.push(n.mover);
       if ("caption" in s && n.caption) {
         var before = n.caption.textContent;
         setText(n.caption, s.caption);
