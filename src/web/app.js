@@ -227,7 +227,9 @@ var vantrel = (function () {
     return { def: def, row: tables.elements.indexOf(def), node: nodes[def.name].node };
   }
   // As the SVG image shows it: filling its rectangle, or within it at its own shape.
-  function drawPicture(ctx, pic) {
+  // Scaled once to the screen pixels it covers, so that a tick copies a few
+  // of them and scales nothing.
+  function drawPicture(ctx, pic, m) {
     if (!pic.image) return;
     var g = pic.def.geometry, w = g[2], h = g[3];
     if (!pic.def.stretch) {
@@ -236,10 +238,19 @@ var vantrel = (function () {
       h = pic.image.naturalHeight * k;
     }
     // On whole pixels of the screen, as a browser places an image.
-    var m = ctx.getTransform(), x = Math.round(g[0] * m.a + m.e), y = Math.round(g[1] * m.d + m.f);
+    var x = Math.round(g[0] * m[0] + m[4]), y = Math.round(g[1] * m[0] + m[5]);
+    var wide = Math.round((g[0] + w) * m[0] + m[4]) - x, high = Math.round((g[1] + h) * m[0] + m[5]) - y;
+    var scaled = pic.scaled;
+    if (!scaled || scaled.from !== pic.image || scaled.width !== wide || scaled.height !== high) {
+      scaled = pic.scaled = document.createElement("canvas");
+      scaled.from = pic.image;
+      scaled.width = wide;
+      scaled.height = high;
+      scaled.getContext("2d").drawImage(pic.image, 0, 0, wide, high);
+    }
     ctx.save();
     ctx.setTransform(1, 0, 0, 1, 0, 0);
-    ctx.drawImage(pic.image, x, y, Math.round((g[0] + w) * m.a + m.e) - x, Math.round((g[1] + h) * m.d + m.f) - y);
+    ctx.drawImage(scaled, x, y);
     ctx.restore();
   }
   function showPicture(sheet, pic) {
@@ -352,7 +363,7 @@ var vantrel = (function () {
         return;
       }
       if (mv.def) {
-        drawPicture(ctx, mv);
+        drawPicture(ctx, mv, sheet.pixels.matrix);
         return;
       }
       if (!mv.shown) return;
