@@ -226,9 +226,9 @@ var vantrel = (function () {
   function picture(def) {
     return { def: def, row: tables.elements.indexOf(def), node: nodes[def.name].node };
   }
-  // As the SVG image shows it: filling its rectangle, or within it at its own shape.
-  // Scaled once to the screen pixels it covers, so that a tick copies a few
-  // of them and scales nothing.
+  // As the SVG image shows it, filling its rectangle or within it at its
+  // own shape; scaled once to the screen pixels it covers, so that a tick
+  // copies a few of them and scales nothing.
   function drawPicture(ctx, pic, m) {
     if (!pic.image) return;
     var g = pic.def.geometry, w = g[2], h = g[3];
@@ -254,10 +254,9 @@ var vantrel = (function () {
     ctx.restore();
   }
   function showPicture(sheet, pic) {
-    var source = pic.node.getAttribute("href");
-    var def = pic.def;
-    if (decoded[def.name] && decoded[def.name].src === source) {
-      pic.image = decoded[def.name];
+    var source = pic.node.getAttribute("href"), name = pic.def.name;
+    if (decoded[name] && decoded[name].src === source) {
+      pic.image = decoded[name];
       pic.node.classList.add("beneath");
       drawSheet(sheet);
       return;
@@ -266,7 +265,7 @@ var vantrel = (function () {
     var image = new Image();
     image.src = source;
     image.decode().then(function () {
-      decoded[pic.def.name] = image;
+      decoded[name] = image;
       // Placed anew meanwhile: the new canvas shows it.
       if (sheets.indexOf(sheet) >= 0 && pic.node.getAttribute("href") === source) showPicture(sheet, pic);
     }, function () { /* the SVG goes on showing it */ });
@@ -356,18 +355,19 @@ var vantrel = (function () {
       ctx.fillRect(part[0], part[1], part[2] - part[0], part[3] - part[1]);
     }
     ctx.setTransform.apply(ctx, sheet.pixels.matrix);
-    sheet.items.forEach(function (mv) {
-      if (mv.n) {
-        drawLabel(ctx, mv, sheet.pixels.matrix);
+    // A label, a picture or a line.
+    sheet.items.forEach(function (item) {
+      if (item.n) {
+        drawLabel(ctx, item, sheet.pixels.matrix);
         ctx.setTransform.apply(ctx, sheet.pixels.matrix);
         return;
       }
-      if (mv.def) {
-        drawPicture(ctx, mv, sheet.pixels.matrix);
+      if (item.def) {
+        drawPicture(ctx, item, sheet.pixels.matrix);
         return;
       }
-      if (!mv.shown) return;
-      var e = mv.e, pen = mv.pen, colour = mv.colour, round = mv.round;
+      if (!item.shown) return;
+      var e = item.e, pen = item.pen, colour = item.colour, round = item.round;
       // A canvas draws nothing for a line of no length; the SVG, a dot.
       if (e[0] === e[2] && e[1] === e[3]) {
         if (!round) return;
@@ -422,9 +422,9 @@ var vantrel = (function () {
   // its rectangle stays too, unseen, as the label's place.
   var tickers = [], ticking = false;
   function ticker(n, def) {
-    var tk = { n: n, def: def, row: tables.elements.indexOf(def) };
+    var tk = { n: n, def: def, row: tables.elements.indexOf(def), back: n.node.querySelector("rect") };
     n.caption.classList.add("moved");
-    n.node.querySelector("rect").classList.add("beneath");
+    tk.back.classList.add("beneath");
     tickers.push(tk);
     placeMovers();
     return tk;
@@ -442,7 +442,7 @@ var vantrel = (function () {
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     // To the screen pixel just past the label's edge.
     var edges = tk.sheet.pixels.cover([g[0], g[1], g[0] + g[2], g[1] + g[3]]);
-    ctx.fillStyle = tk.n.node.querySelector("rect").getAttribute("fill");
+    ctx.fillStyle = tk.back.getAttribute("fill");
     ctx.fillRect(edges[0], edges[1], edges[2] - edges[0], edges[3] - edges[1]);
     var font = "bold " + Number(text.getAttribute("font-size")) * m[0] + "px " + tk.family;
     // Each part is drawn within a saved state, which keeps no font.
