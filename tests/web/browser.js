@@ -152,9 +152,10 @@ function listenToConsole() {
 
 // A page of WebKitGTK: one WebDriver session, which is one MiniBrowser.
 class WebKitPage {
-  constructor(driver, session) {
+  constructor(driver, session, heard) {
     this.engine = "webkit";
     this.driver = driver;
+    this.heard = heard;
     this.at = `/session/${session}`;
     const press = (type, key) => ({ type, value: keyCode(key) });
     const keys = (actions) => driver("POST", `${this.at}/actions`, { actions: [{ type: "key", id: "keyboard", actions }] });
@@ -171,16 +172,20 @@ class WebKitPage {
         function (v) { done({ value: v === undefined ? null : v }); },
         function (e) { done({ error: String(e && e.stack || e) }); });`;
     // WebKitGTK's driver now and then loses a script's result on its way
-    // back ("Could not parse script result"), a few times in a whole run;
-    // the script is run once more then. The scripts the tests run read the
-    // page, or set what running them twice sets alike.
+    // back ("Could not parse script result", or an unknown error that says
+    // nothing), a few times in a whole run; the script is run once more
+    // then. The scripts the tests run read the page, or set what running
+    // them twice sets alike. A second failure carries what the driver and
+    // the browser printed, which tells a crashed page from a lost answer.
     let result;
     for (let attempt = 0; ; ++attempt) {
       try {
         result = await this.driver("POST", `${this.at}/execute/async`, { script, args });
         break;
       } catch (e) {
-        if (attempt > 0 || !/Could not parse script result/.test(e.message)) throw e;
+        const lost = /Could not parse script result|unknown error: $/.test(e.message);
+        if (attempt > 0 && lost) e.message += `\nthe driver and the browser said:\n${this.heard()}`;
+        if (attempt > 0 || !lost) throw e;
       }
     }
     if (result.error) throw new Error(result.error);
@@ -332,8 +337,13 @@ async function launchWebKit() {
     const env = { ...process.env, DISPLAY: display, XDG_RUNTIME_DIR: scratch, HOME: scratch, XDG_CACHE_HOME: path.join(scratch, "cache"),
       XDG_DATA_HOME: path.join(scratch, "data"), XDG_CONFIG_HOME: path.join(scratch, "config"), NO_AT_BRIDGE: "1" };
     const port = await freePort();
-    const server = spawn("WebKitWebDriver", [`--port=${port}`], { env, stdio: "ignore", cwd: scratch });
+    const server = spawn("WebKitWebDriver", [`--port=${port}`], { env, stdio: ["ignore", "pipe", "pipe"], cwd: scratch });
     children.push(server);
+    // The last lines the driver and its browsers printed, for a failure to show.
+    let said = "";
+    const hear = (d) => { said = (said + d).slice(-4000); };
+    server.stdout.on("data", hear);
+    server.stderr.on("data", hear);
     const driver = webDriver(port);
     for (let tries = 0; ; ++tries) {
       try {
@@ -381,7 +391,7 @@ async function launchWebKit() {
         } catch {
           session = await driver("POST", "/session", { capabilities });
         }
-        return new WebKitPage(driver, session.sessionId);
+        return new WebKitPage(driver, session.sessionId, () => said);
       },
       close,
     };
