@@ -321,6 +321,8 @@ var vantrel = (function () {
       parts = [];
       sheet.movers.concat(sheet.labels).forEach(function (mv) {
         if (changed.indexOf(mv) < 0) return;
+        // A cursor that moved less than a pixel of the screen looks the same.
+        if (mv.line && mv.look === lookOf(sheet, mv)) return;
         var now = mv.line ? reachOf(mv) : boxOf(mv.def), was = mv.drawnAt || now;
         // On whole pixels: a clip's soft edge would draw a line twice over.
         var part = sheet.pixels.cover([Math.min(now[0], was[0]), Math.min(now[1], was[1]), Math.max(now[2], was[2]), Math.max(now[3], was[3])]);
@@ -338,8 +340,24 @@ var vantrel = (function () {
         parts.push(part);
       });
     }
-    sheet.movers.forEach(function (mv) { mv.drawnAt = reachOf(mv); });
+    sheet.movers.forEach(function (mv) {
+      mv.drawnAt = reachOf(mv);
+      mv.look = lookOf(sheet, mv);
+    });
     parts.forEach(function (part) { drawPart(sheet, part); });
+  }
+  // What a line leaves on the canvas's pixels: a line that slides upright,
+  // its whole pixels; any other, where it is and how it is drawn.
+  function lookOf(sheet, mv) {
+    var e = mv.e, on = mv.shown ? mv.colour + " " + mv.pen + " " + mv.round : "";
+    return on + " " + (slides(mv) ? slidRect(sheet.pixels.matrix, e, mv.pen) : e).join(" ");
+  }
+  function slides(mv) { return mv.e[0] === mv.e[2] && mv.e[1] !== mv.e[3] && !mv.round; }
+  // An upright line that slides, as the chart's cursor does, goes on whole
+  // pixels of the screen: as crisp wherever it stands.
+  function slidRect(m, e, pen) {
+    var wide = Math.max(1, Math.round(pen * m[0]));
+    return [Math.round(e[0] * m[0] + m[4] - wide / 2), Math.min(e[1], e[3]) * m[0] + m[5], wide, Math.abs(e[3] - e[1]) * m[0]];
   }
   function drawPart(sheet, part) {
     var ctx = sheet.ctx;
@@ -355,8 +373,10 @@ var vantrel = (function () {
       ctx.fillRect(part[0], part[1], part[2] - part[0], part[3] - part[1]);
     }
     ctx.setTransform.apply(ctx, sheet.pixels.matrix);
-    // A label, a picture or a line.
+    // A label, a picture or a line, where it meets the part.
     sheet.items.forEach(function (item) {
+      var at = sheet.pixels.cover(item.line ? reachOf(item) : boxOf(item.def));
+      if (at[0] >= part[2] || part[0] >= at[2] || at[1] >= part[3] || part[1] >= at[3]) return;
       if (item.n) {
         drawLabel(ctx, item, sheet.pixels.matrix);
         ctx.setTransform.apply(ctx, sheet.pixels.matrix);
@@ -377,15 +397,11 @@ var vantrel = (function () {
         ctx.fill();
         return;
       }
-      // An upright line that slides, as the chart's cursor does, on whole
-      // pixels of the screen: as crisp wherever it stands.
-      if (e[0] === e[2] && !round) {
-        var m = sheet.pixels.matrix, wide = Math.max(1, Math.round(pen * m[0]));
-        var left = Math.round(e[0] * m[0] + m[4] - wide / 2);
+      if (slides(item)) {
         ctx.save();
         ctx.setTransform(1, 0, 0, 1, 0, 0);
         ctx.fillStyle = colour;
-        ctx.fillRect(left, Math.min(e[1], e[3]) * m[0] + m[5], wide, Math.abs(e[3] - e[1]) * m[0]);
+        ctx.fillRect.apply(ctx, slidRect(sheet.pixels.matrix, e, pen));
         ctx.restore();
         return;
       }
