@@ -7,9 +7,9 @@
 // out here from the definition; and the three ways to switch it.
 "use strict";
 
-const { describe, test, before, after } = require("node:test");
+const { describe, before, after } = require("node:test");
 const assert = require("node:assert/strict");
-const { launch, open, fileUrl } = require("./browser.js");
+const { launch, open, fileUrl, test } = require("./browser.js");
 
 function ratio(a, b) {
   const lum = (css) => css.match(/[\d.]+/g).slice(0, 3).map((v) => v / 255)

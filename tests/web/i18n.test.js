@@ -6,11 +6,11 @@
 // the scene each language draws is held against the English one.
 "use strict";
 
-const { describe, test, before, after } = require("node:test");
+const { describe, before, after } = require("node:test");
 const assert = require("node:assert/strict");
 const fs = require("node:fs");
 const path = require("node:path");
-const { engines, names, launch, serve, open, fileUrl, typeInBox } = require("./browser.js");
+const { engines, names, launch, serve, open, fileUrl, typeInBox, test } = require("./browser.js");
 
 // The catalogs as their translators wrote them in po/, read by
 // scripts/catalogs.py (polib) when the page is built, never by the program.

@@ -8,9 +8,9 @@
 // pseudo-locale and Arabic in Chromium.
 "use strict";
 
-const { describe, test, before, after } = require("node:test");
+const { describe, before, after } = require("node:test");
 const assert = require("node:assert/strict");
-const { engines, names, launch, open, fileUrl, typeInBox } = require("./browser.js");
+const { engines, names, launch, open, fileUrl, typeInBox, test } = require("./browser.js");
 
 const PEAK = 2000, CENTRE = 4500;
 

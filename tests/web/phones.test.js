@@ -7,10 +7,10 @@
 // figures, never the layout code's.
 "use strict";
 
-const { test, before, after } = require("node:test");
+const { before, after } = require("node:test");
 const assert = require("node:assert/strict");
 const fs = require("node:fs");
-const { launch, serve, fileUrl } = require("./browser.js");
+const { launch, serve, fileUrl, test } = require("./browser.js");
 
 let chromium;
 before(async () => { chromium = await launch(); });

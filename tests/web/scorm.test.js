@@ -7,13 +7,13 @@
 // calls is logged by the runtime's own listeners. Chromium only.
 "use strict";
 
-const { describe, test, before, after } = require("node:test");
+const { describe, before, after } = require("node:test");
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
-const { engines, launch, serve, site, sleep, typeInBox } = require("./browser.js");
+const { engines, launch, serve, site, sleep, typeInBox, test } = require("./browser.js");
 
 const build = path.dirname(site);
 const zip = fs.readdirSync(build).find((n) => /^vantrel-scorm-.+\.zip$/.test(n));

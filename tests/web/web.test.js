@@ -6,12 +6,12 @@
 // frames, never the page's own code.
 "use strict";
 
-const { describe, test, before, after } = require("node:test");
+const { describe, before, after } = require("node:test");
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
 const fs = require("node:fs");
 const path = require("node:path");
-const { engines, names, launch, serve, open, fileUrl, sleep, typeInBox } = require("./browser.js");
+const { engines, names, launch, serve, open, fileUrl, sleep, typeInBox, test } = require("./browser.js");
 
 const root = path.resolve(__dirname, "../..");
 
