@@ -317,12 +317,14 @@ var vantrel = (function () {
   // of its own: the room between them is left as it is.
   function drawSheet(sheet, changed) {
     var parts = [[0, 0, sheet.canvas.width, sheet.canvas.height]];
+    var looks = sheet.movers.map(function (mv) { return lookOf(sheet, mv); });
     if (changed) {
       parts = [];
-      sheet.movers.concat(sheet.labels).forEach(function (mv) {
+      // The movers come first, so a line's look is at its own index.
+      sheet.movers.concat(sheet.labels).forEach(function (mv, i) {
         if (changed.indexOf(mv) < 0) return;
         // A cursor that moved less than a pixel of the screen looks the same.
-        if (mv.line && mv.look === lookOf(sheet, mv)) return;
+        if (mv.line && mv.look === looks[i]) return;
         var now = mv.line ? reachOf(mv) : boxOf(mv.def), was = mv.drawnAt || now;
         // On whole pixels: a clip's soft edge would draw a line twice over.
         var part = sheet.pixels.cover([Math.min(now[0], was[0]), Math.min(now[1], was[1]), Math.max(now[2], was[2]), Math.max(now[3], was[3])]);
@@ -340,9 +342,9 @@ var vantrel = (function () {
         parts.push(part);
       });
     }
-    sheet.movers.forEach(function (mv) {
+    sheet.movers.forEach(function (mv, i) {
       mv.drawnAt = reachOf(mv);
-      mv.look = lookOf(sheet, mv);
+      mv.look = looks[i];
     });
     parts.forEach(function (part) { drawPart(sheet, part); });
   }
@@ -415,10 +417,11 @@ var vantrel = (function () {
     });
     ctx.restore();
   }
-  // After a tick: the canvases whose lines changed drawn anew.
+  // After a tick: the canvases whose lines or labels changed drawn anew,
+  // each in one pass.
   function redrawMovers(changed) {
     sheets.forEach(function (sheet) {
-      var grown = false, touched = false;
+      var grown = false, touched = sheet.labels.some(function (tk) { return changed.indexOf(tk) >= 0; });
       sheet.movers.forEach(function (mv) {
         if (changed.indexOf(mv) < 0) return;
         touched = true;
@@ -444,9 +447,6 @@ var vantrel = (function () {
     tickers.push(tk);
     placeMovers();
     return tk;
-  }
-  function drawTicker(tk) {
-    if (tk.sheet) drawSheet(tk.sheet, [tk]);
   }
   // As the SVG shows a label: its background, and its caption hung from the
   // top by the font's ascent, shrunk about that point where it must fit.
@@ -897,7 +897,7 @@ var vantrel = (function () {
         var before = n.caption.textContent;
         setText(n.caption, s.caption);
         if (n.painted && ticking && !n.ticker && defs[s.name].in === "Form1") n.ticker = ticker(n, defs[s.name]);
-        else if (n.ticker && before !== s.caption) drawTicker(n.ticker);
+        else if (n.ticker && before !== s.caption) moved.push(n.ticker);
         fit(s.name);
       }
     });
