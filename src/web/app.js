@@ -176,13 +176,15 @@ var vantrel = (function () {
   // grows, rarely, when a line leaves it.
   function placeMovers() {
     sheets.forEach(function (sheet) { sheet.canvas.remove(); });
+    Object.keys(nodes).forEach(function (name) { nodes[name].static = null; });
+    if (pathLine) pathLine.static = null;
     var kept = sheets;
     sheets = [];
     var sheetOf = function (svgRoot, over) {
       var sheet = sheets.filter(function (each) { return each.svg === svgRoot && each.over === over; })[0];
       if (!sheet) {
         var old = kept.filter(function (each) { return each.svg === svgRoot && each.over === over; })[0];
-        sheet = { svg: svgRoot, over: over, movers: [], pictures: [], labels: [], room: old ? old.room : null,
+        sheet = { svg: svgRoot, over: over, movers: [], pictures: [], labels: [], statics: [], room: old ? old.room : null, need: old ? old.need : null,
           canvas: html("canvas", { "class": "mover", "aria-hidden": "true" }) };
         sheets.push(sheet);
       }
@@ -203,17 +205,19 @@ var vantrel = (function () {
       });
     });
     sheets.forEach(function (sheet) {
-      sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.over ? sheet.svg.nextSibling : sheet.svg);
-      // Under the SVG lies only the window's colour: a canvas that paints it
-      // is opaque, and the compositor draws nothing of what it covers.
+      sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.svg.nextSibling);
+      // The canvas under the lines lies over the SVG and paints all that the
+      // SVG shows in its rectangle: opaque, it is the one thing the
+      // compositor draws there, and nothing of the SVG is drawn again.
       sheet.ctx = sheet.canvas.getContext("2d", { alpha: sheet.over });
       sheet.fill = getComputedStyle(document.body).backgroundColor;
       sheet.movers.forEach(function (mv) { fitRoom(sheet, mv.beneath.length ? reachOf(mv) : turningRoom(mv)); });
       sheet.pictures.forEach(function (pic) { fitRoom(sheet, boxOf(pic.def)); });
       sheet.labels.forEach(function (tk) { fitRoom(sheet, boxOf(tk.def)); });
+      if (!sheet.over) gatherStatics(sheet);
       if (sheet.labels.length) sheet.canvas.setAttribute("data-shows", sheet.labels.map(function (tk) { return tk.def.name; }).join(" "));
       // Drawn in the order the scene stacks them.
-      sheet.items = sheet.pictures.concat(sheet.movers, sheet.labels).sort(function (one, other) { return other.row - one.row; });
+      sheet.items = sheet.pictures.concat(sheet.movers, sheet.labels, sheet.statics).sort(function (one, other) { return other.row - one.row; });
       sizeSheet(sheet);
       drawSheet(sheet);
       sheet.pictures.forEach(function (pic) { showPicture(sheet, pic); });
@@ -223,6 +227,125 @@ var vantrel = (function () {
   // too, from the same pixels, once they are decoded; until then the SVG
   // shows it, under the canvas.
   var decoded = {};
+  // What else the SVG shows in the canvas's rectangle, which the canvas,
+  // lying over it, paints in its place: the scene's still lines, circles,
+  // labels and pictures, and the lab's path. Each is drawn as its SVG
+  // element stands, so that a change of look, language or layout reaches
+  // it as it reaches the SVG.
+  function gatherStatics(sheet) {
+    var room = sheet.room, meets = function (box) {
+      return box[0] < room[2] && room[0] < box[2] && box[1] < room[3] && room[1] < box[3];
+    };
+    // Whatever the canvas paints lies wholly on it: a circle that its edge
+    // cut would be drawn a shade apart from the same circle drawn whole.
+    for (var grown = true; grown;) {
+      grown = false;
+      tables.elements.forEach(function (def) {
+        var n = nodes[def.name];
+        if (!n || !n.painted || n.mover || n.node.ownerSVGElement !== sheet.svg || !meets(boxOf(def))) return;
+        var box = def.kind === "line" || def.kind === "circle" ? staticBox({ node: n.node, kind: def.kind }) : boxOf(def);
+        if (box[0] < room[0] || box[1] < room[1] || box[2] > room[2] || box[3] > room[3]) {
+          room = sheet.room = [Math.min(room[0], box[0]), Math.min(room[1], box[1]), Math.max(room[2], box[2]), Math.max(room[3], box[3])];
+          grown = true;
+        }
+      });
+    }
+    tables.elements.forEach(function (def, row) {
+      var n = nodes[def.name];
+      if (!n || !n.painted || n.mover || n.ticker || n.node.ownerSVGElement !== sheet.svg || !meets(boxOf(def))) return;
+      if (def.kind === "image") {
+        if (!sheet.pictures.some(function (pic) { return pic.def === def; })) sheet.pictures.push(picture(def));
+        return;
+      }
+      var item = { def: def, row: row, n: n, node: n.node, kind: def.kind, sheet: sheet, still: true };
+      if (def.kind === "label") {
+        item.back = n.node.querySelector("rect");
+        item.family = getComputedStyle(n.caption).fontFamily;
+      }
+      item.box = item.drawnAt = staticBox(item);
+      n.static = item;
+      sheet.statics.push(item);
+    });
+    if (pathLine && pathLine.ownerSVGElement === sheet.svg) {
+      // The path lies under all the scene.
+      pathLine.static = { node: pathLine, kind: "path", row: tables.elements.length, sheet: sheet, still: true };
+      pathLine.static.box = pathLine.static.reach = pathReach();
+      sheet.statics.push(pathLine.static);
+    }
+  }
+  function pathReach() {
+    var points = (pathLine.getAttribute("points") || "").trim().split(/[\s,]+/).map(Number), pen = Number(pathLine.getAttribute("stroke-width"));
+    var box = [Infinity, Infinity, -Infinity, -Infinity];
+    for (var i = 0; i + 1 < points.length; i += 2) {
+      box = [Math.min(box[0], points[i]), Math.min(box[1], points[i + 1]), Math.max(box[2], points[i]), Math.max(box[3], points[i + 1])];
+    }
+    return box[0] <= box[2] ? [box[0] - pen, box[1] - pen, box[2] + pen, box[3] + pen] : [0, 0, 0, 0];
+  }
+  // The twips a still element covers, as its SVG element now stands.
+  function staticBox(item) {
+    var e = item.node, n = function (a) { return Number(e.getAttribute(a)); }, pen = n("stroke-width") || 0;
+    switch (item.kind) {
+    case "line":
+      return [Math.min(n("x1"), n("x2")) - pen, Math.min(n("y1"), n("y2")) - pen, Math.max(n("x1"), n("x2")) + pen, Math.max(n("y1"), n("y2")) + pen];
+    case "circle":
+      return [n("cx") - n("r") - pen, n("cy") - n("r") - pen, n("cx") + n("r") + pen, n("cy") + n("r") + pen];
+    case "path":
+      return item.reach || [0, 0, 0, 0];
+    default:
+      return boxOf(item.def);
+    }
+  }
+  function drawStatic(ctx, item, m) {
+    var e = item.node, n = function (a) { return Number(e.getAttribute(a)); };
+    if (e.getAttribute("visibility") === "hidden") return;
+    if (item.kind === "label") {
+      drawLabel(ctx, item, m);
+      ctx.setTransform.apply(ctx, m);
+      return;
+    }
+    ctx.strokeStyle = e.getAttribute("stroke");
+    ctx.lineWidth = n("stroke-width");
+    ctx.beginPath();
+    if (item.kind === "line") {
+      ctx.lineCap = e.getAttribute("stroke-linecap") === "round" ? "round" : "butt";
+      ctx.moveTo(n("x1"), n("y1"));
+      ctx.lineTo(n("x2"), n("y2"));
+    } else if (item.kind === "circle") {
+      drawCircle(ctx, item, m);
+      return;
+    } else {
+      ctx.lineJoin = "round";
+      var points = (e.getAttribute("points") || "").trim().split(/[\s,]+/).map(Number);
+      for (var i = 0; i + 1 < points.length; i += 2) ctx[i ? "lineTo" : "moveTo"](points[i], points[i + 1]);
+    }
+    ctx.stroke();
+  }
+
+  // A circle is drawn once whole, on a canvas of its own, and copied: a
+  // circle that a part's edge cuts is drawn a shade apart from the same
+  // circle drawn whole, and a copy is the same pixels whichever part asks.
+  function drawCircle(ctx, item, m) {
+    var e = item.node, n = function (a) { return Number(e.getAttribute(a)); };
+    var k = m[0], pen = n("stroke-width") * k, r = n("r") * k, x = n("cx") * k + m[4], y = n("cy") * k + m[5];
+    var left = Math.floor(x - r - pen), top = Math.floor(y - r - pen);
+    var key = [e.getAttribute("stroke"), pen, r, x - left, y - top].join(" ");
+    if (!item.sprite || item.sprite.key !== key) {
+      var c = document.createElement("canvas"), size = Math.ceil(2 * (r + pen)) + 2;
+      c.width = c.height = size;
+      c.key = key;
+      var sc = c.getContext("2d");
+      sc.strokeStyle = e.getAttribute("stroke");
+      sc.lineWidth = pen;
+      sc.beginPath();
+      sc.arc(x - left, y - top, r, 0, 2 * Math.PI);
+      sc.stroke();
+      item.sprite = c;
+    }
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    ctx.drawImage(item.sprite, left, top);
+    ctx.setTransform.apply(ctx, m);
+  }
+
   function picture(def) {
     return { def: def, row: tables.elements.indexOf(def), node: nodes[def.name].node };
   }
@@ -281,9 +404,10 @@ var vantrel = (function () {
   function fitRoom(sheet, box) {
     var room = sheet.room;
     if (room && box[0] >= room[0] && box[1] >= room[1] && box[2] <= room[2] && box[3] <= room[3]) return false;
-    sheet.room = room = room ? [Math.min(room[0], box[0]), Math.min(room[1], box[1]), Math.max(room[2], box[2]), Math.max(room[3], box[3])] : box.slice();
+    // The margin goes once around what is needed, not again at each growth.
+    var need = sheet.need = sheet.need ? [Math.min(sheet.need[0], box[0]), Math.min(sheet.need[1], box[1]), Math.max(sheet.need[2], box[2]), Math.max(sheet.need[3], box[3])] : box.slice();
     var c = tables.client;
-    sheet.room = [Math.max(0, room[0] - MARGIN), Math.max(0, room[1] - MARGIN), Math.min(c[0], room[2] + MARGIN), Math.min(c[1], room[3] + MARGIN)];
+    sheet.room = [Math.max(0, need[0] - MARGIN), Math.max(0, need[1] - MARGIN), Math.min(c[0], need[2] + MARGIN), Math.min(c[1], need[3] + MARGIN)];
     return true;
   }
   // The canvas covers its room of the SVG, in the screen's own pixels.
@@ -321,11 +445,12 @@ var vantrel = (function () {
     if (changed) {
       parts = [];
       // The movers come first, so a line's look is at its own index.
-      sheet.movers.concat(sheet.labels).forEach(function (mv, i) {
+      sheet.movers.concat(sheet.labels, sheet.statics).forEach(function (mv, i) {
         if (changed.indexOf(mv) < 0) return;
         // A cursor that moved less than a pixel of the screen looks the same.
         if (mv.line && mv.look === looks[i]) return;
-        var now = mv.line ? reachOf(mv) : boxOf(mv.def), was = mv.drawnAt || now;
+        var now = mv.line ? reachOf(mv) : mv.still ? (mv.box = staticBox(mv)) : boxOf(mv.def), was = mv.drawnAt || now;
+        if (mv.still) mv.drawnAt = now;
         // On whole pixels: a clip's soft edge would draw a line twice over.
         var part = sheet.pixels.cover([Math.min(now[0], was[0]), Math.min(now[1], was[1]), Math.max(now[2], was[2]), Math.max(now[3], was[3])]);
         // Rectangles that meet become one, drawn once.
@@ -377,8 +502,12 @@ var vantrel = (function () {
     ctx.setTransform.apply(ctx, sheet.pixels.matrix);
     // A label, a picture or a line, where it meets the part.
     sheet.items.forEach(function (item) {
-      var at = sheet.pixels.cover(item.line ? reachOf(item) : boxOf(item.def));
+      var at = sheet.pixels.cover(item.line ? reachOf(item) : item.still ? item.box : boxOf(item.def));
       if (at[0] >= part[2] || part[0] >= at[2] || at[1] >= part[3] || part[1] >= at[3]) return;
+      if (item.still) {
+        drawStatic(ctx, item, sheet.pixels.matrix);
+        return;
+      }
       if (item.n) {
         drawLabel(ctx, item, sheet.pixels.matrix);
         ctx.setTransform.apply(ctx, sheet.pixels.matrix);
@@ -420,16 +549,22 @@ var vantrel = (function () {
   // After a tick: the canvases whose lines or labels changed drawn anew,
   // each in one pass.
   function redrawMovers(changed) {
+    var placing = false;
     sheets.forEach(function (sheet) {
-      var grown = false, touched = sheet.labels.some(function (tk) { return changed.indexOf(tk) >= 0; });
+      var grown = false, touched = sheet.labels.concat(sheet.statics).some(function (tk) { return changed.indexOf(tk) >= 0; });
       sheet.movers.forEach(function (mv) {
         if (changed.indexOf(mv) < 0) return;
         touched = true;
         if (fitRoom(sheet, reachOf(mv))) grown = true;
       });
+      // A canvas over the SVG that grows may meet more of the scene: all
+      // are placed anew.
+      if (grown && !sheet.over) placing = true;
+      if (placing) return;
       if (grown) sizeSheet(sheet);
       if (touched) drawSheet(sheet, grown ? null : changed);
     });
+    if (placing) placeMovers();
   }
 
   // A caption that changes on every other tick, as the read-out's does, is
@@ -698,12 +833,18 @@ var vantrel = (function () {
       if (n.kind === "checkbox") n.node.checked = lab.checked.indexOf(n.name) >= 0;
       if (n.kind === "amplitude" && document.activeElement !== n.node) n.node.value = String(lab.amplitudes[n.phase]);
     });
+    var was = pathLine.getAttribute("points") + pathLine.getAttribute("visibility");
     if (lab.path) {
       var points = [];
       for (var i = 0; i + 1 < lab.path.length; i += 2) points.push(lab.path[i] + "," + lab.path[i + 1]);
       pathLine.setAttribute("points", points.join(" "));
     }
     pathLine.setAttribute("visibility", lab.path ? "visible" : "hidden");
+    // The canvas over the SVG paints the path too: all of it again, seldom.
+    if (pathLine.static && was !== pathLine.getAttribute("points") + pathLine.getAttribute("visibility")) {
+      pathLine.static.box = pathLine.static.reach = pathReach();
+      drawSheet(pathLine.static.sheet);
+    }
     if (lab.chart && chart) {
       chart.setAttribute("href", pictureUrl(chartInContrast ? 2 : 0));
       if (movers.length) placeMovers();
@@ -876,7 +1017,11 @@ var vantrel = (function () {
         }
         moved.push(mv);
       } else if (n.painted) {
-        setAttr(n.node, "visibility", s.visible ? "visible" : "hidden");
+        var shown = s.visible ? "visible" : "hidden";
+        if (n.node.getAttribute("visibility") !== shown) {
+          n.node.setAttribute("visibility", shown);
+          if (n.static) moved.push(n.static);
+        }
       }
       if ("x1" in s && !mv) {
         // A line of the scene that leaves where it was is one that moves.
@@ -887,6 +1032,7 @@ var vantrel = (function () {
         setAttr(n.node, "x2", s.x2);
         setAttr(n.node, "y2", s.y2);
         setCaps(n.node, s.round);
+        if (n.static && !moves) moved.push(n.static);
         if (moves) {
           n.mover = mover(n.node, defs[s.name]);
           moved.push(n.mover);
@@ -898,6 +1044,7 @@ var vantrel = (function () {
         setText(n.caption, s.caption);
         if (n.painted && ticking && !n.ticker && defs[s.name].in === "Form1") n.ticker = ticker(n, defs[s.name]);
         else if (n.ticker && before !== s.caption) moved.push(n.ticker);
+        else if (n.static && before !== s.caption) moved.push(n.static);
         fit(s.name);
       }
     });
