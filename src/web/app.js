@@ -110,17 +110,20 @@ var vantrel = (function () {
 
   // A line that the program moves on every tick is drawn on a canvas, not
   // by the SVG: a tick then redraws a few lines on one canvas, and lays
-  // out, paints and rasterises nothing of the scene. The canvas lies under
-  // the SVG, as the stator's spokes lie over the phasors, and draws what
-  // lies under its lines: the window's colour and, under the chart's
-  // cursor, the chart. Only a line that nothing covers and that lies over
-  // anything but pictures goes on a canvas over the SVG. On each canvas the
-  // lines painted last lie on top. The SVG line stays, not shown, as the
-  // scene's record of where the line is, for the layout of small screens
-  // and for whoever reads the page.
+  // out, paints and rasterises nothing of the scene. The canvas lies over
+  // the SVG and paints, in the order the scene stacks them, all that the
+  // SVG shows in its rectangle: the window's colour, the chart under its
+  // cursor, the lines, and the spokes, circles, marks and labels over
+  // them. Being opaque and on top, it is all the browser draws there.
+  // Only a line that nothing covers and that lies over anything but
+  // pictures goes on a canvas of its own, clear but for its lines. The SVG
+  // line stays, not shown, as the scene's record of where the line is, for
+  // the layout of small screens and for whoever reads the page; the rest
+  // of the SVG stays as it is, under the canvas.
   //
-  // One canvas for all that moves, not one for each: each canvas or layer
-  // that changes in a frame costs the browser about as much as the frame.
+  // One canvas for all that moves on an SVG, not one for each: each canvas
+  // or layer that changes in a frame costs the browser about as much as
+  // the frame.
   var movers = [], sheets = [];
   function mover(line, def) {
     var row = tables.elements.indexOf(def);
@@ -171,49 +174,53 @@ var vantrel = (function () {
     var e = mv.e, pen = mv.pen;
     return [Math.min(e[0], e[2]) - pen, Math.min(e[1], e[3]) - pen, Math.max(e[0], e[2]) + pen, Math.max(e[1], e[3]) + pen];
   }
-  // One canvas for the movers under an SVG and one for those over it, each
-  // as large as the room its lines have needed so far, with a margin: it
-  // grows, rarely, when a line leaves it.
+  // One canvas for the lines of an SVG that lie under its other parts and
+  // one for those over them, each as large as the room its lines have
+  // needed so far, a turning line's with a margin: it grows, rarely, when a
+  // line leaves it.
   function placeMovers() {
     sheets.forEach(function (sheet) { sheet.canvas.remove(); });
     Object.keys(nodes).forEach(function (name) { nodes[name].static = null; });
     if (pathLine) pathLine.static = null;
     var kept = sheets;
     sheets = [];
-    var sheetOf = function (svgRoot, over) {
-      var sheet = sheets.filter(function (each) { return each.svg === svgRoot && each.over === over; })[0];
-      if (!sheet) {
-        var old = kept.filter(function (each) { return each.svg === svgRoot && each.over === over; })[0];
-        sheet = { svg: svgRoot, over: over, movers: [], pictures: [], labels: [], statics: [], room: old ? old.room : null, need: old ? old.need : null,
-          canvas: html("canvas", { "class": "mover", "aria-hidden": "true" }) };
-        sheets.push(sheet);
+    var union = function (a, b) { return [Math.min(a[0], b[0]), Math.min(a[1], b[1]), Math.max(a[2], b[2]), Math.max(a[3], b[3])]; };
+    var sheetOf = function (svgRoot, over, box) {
+      var same = function (each) { return each.svg === svgRoot && each.over === over; };
+      var sheet = sheets.filter(same)[0];
+      if (sheet) {
+        sheet.room = union(sheet.room, box);
+        return sheet;
       }
+      // A canvas keeps the room it has grown to.
+      var old = kept.filter(same)[0];
+      sheet = { svg: svgRoot, over: over, movers: [], pictures: [], labels: [], statics: [], room: old ? union(old.room, box) : box,
+        canvas: html("canvas", { "class": "mover", "aria-hidden": "true" }) };
+      sheets.push(sheet);
       return sheet;
     };
     tickers.forEach(function (tk) {
-      tk.sheet = sheetOf(tk.n.node.ownerSVGElement, false);
-      tk.sheet.labels.push(tk);
       tk.family = getComputedStyle(tk.n.caption).fontFamily;
       tk.shape = null;
+      sheetOf(tk.n.node.ownerSVGElement, false, boxOf(tk.def)).labels.push(tk);
     });
     movers.forEach(function (mv) {
       readLine(mv);
-      var sheet = sheetOf(mv.line.ownerSVGElement, mv.over);
+      var room = mv.beneath.length ? reachOf(mv) : turningRoom(mv);
+      mv.beneath.forEach(function (def) { room = union(room, boxOf(def)); });
+      var sheet = sheetOf(mv.line.ownerSVGElement, mv.over, room);
       sheet.movers.push(mv);
       mv.beneath.forEach(function (def) {
         if (!sheet.pictures.some(function (pic) { return pic.def === def; })) sheet.pictures.push(picture(def));
       });
     });
     sheets.forEach(function (sheet) {
+      var c = tables.client;
+      sheet.room = [Math.max(0, sheet.room[0]), Math.max(0, sheet.room[1]), Math.min(c[0], sheet.room[2]), Math.min(c[1], sheet.room[3])];
+      sheet.labels.forEach(function (tk) { tk.sheet = sheet; });
       sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.svg.nextSibling);
-      // The canvas under the lines lies over the SVG and paints all that the
-      // SVG shows in its rectangle: opaque, it is the one thing the
-      // compositor draws there, and nothing of the SVG is drawn again.
       sheet.ctx = sheet.canvas.getContext("2d", { alpha: sheet.over });
       sheet.fill = getComputedStyle(document.body).backgroundColor;
-      sheet.movers.forEach(function (mv) { fitRoom(sheet, mv.beneath.length ? reachOf(mv) : turningRoom(mv)); });
-      sheet.pictures.forEach(function (pic) { fitRoom(sheet, boxOf(pic.def)); });
-      sheet.labels.forEach(function (tk) { fitRoom(sheet, boxOf(tk.def)); });
       if (!sheet.over) gatherStatics(sheet);
       if (sheet.labels.length) sheet.canvas.setAttribute("data-shows", sheet.labels.map(function (tk) { return tk.def.name; }).join(" "));
       // Drawn in the order the scene stacks them.
@@ -224,8 +231,8 @@ var vantrel = (function () {
     });
   }
   // A picture that a line on the canvas lies over is drawn on the canvas
-  // too, from the same pixels, once they are decoded; until then the SVG
-  // shows it, under the canvas.
+  // too, from the same pixels, once they are decoded (a moment, the first
+  // time; until then a canvas over the SVG shows the window's colour there).
   var decoded = {};
   // What else the SVG shows in the canvas's rectangle, which the canvas,
   // lying over it, paints in its place: the scene's still lines, circles,
@@ -236,20 +243,6 @@ var vantrel = (function () {
     var room = sheet.room, meets = function (box) {
       return box[0] < room[2] && room[0] < box[2] && box[1] < room[3] && room[1] < box[3];
     };
-    // Whatever the canvas paints lies wholly on it: a circle that its edge
-    // cut would be drawn a shade apart from the same circle drawn whole.
-    for (var grown = true; grown;) {
-      grown = false;
-      tables.elements.forEach(function (def) {
-        var n = nodes[def.name];
-        if (!n || !n.painted || n.mover || n.node.ownerSVGElement !== sheet.svg || !meets(boxOf(def))) return;
-        var box = def.kind === "line" || def.kind === "circle" ? staticBox({ node: n.node, kind: def.kind }) : boxOf(def);
-        if (box[0] < room[0] || box[1] < room[1] || box[2] > room[2] || box[3] > room[3]) {
-          room = sheet.room = [Math.min(room[0], box[0]), Math.min(room[1], box[1]), Math.max(room[2], box[2]), Math.max(room[3], box[3])];
-          grown = true;
-        }
-      });
-    }
     tables.elements.forEach(function (def, row) {
       var n = nodes[def.name];
       if (!n || !n.painted || n.mover || n.ticker || n.node.ownerSVGElement !== sheet.svg || !meets(boxOf(def))) return;
@@ -395,44 +388,49 @@ var vantrel = (function () {
   }
   // The room a line needs as it turns about its start, as the phasors and
   // the field do; any other motion grows the room as it goes.
+  var MARGIN = 300; // twips around a turning line's reach, so that its canvas seldom grows
   function turningRoom(mv) {
     var e = mv.e, pen = mv.pen;
-    var r = Math.hypot(e[2] - e[0], e[3] - e[1]) + pen;
+    var r = Math.hypot(e[2] - e[0], e[3] - e[1]) + pen + MARGIN;
     return [e[0] - r, e[1] - r, e[0] + r, e[1] + r];
   }
-  var MARGIN = 300; // twips around what the lines have needed, so the canvas seldom grows
+  // A line that leaves its canvas's room grows it.
   function fitRoom(sheet, box) {
     var room = sheet.room;
-    if (room && box[0] >= room[0] && box[1] >= room[1] && box[2] <= room[2] && box[3] <= room[3]) return false;
-    // The margin goes once around what is needed, not again at each growth.
-    var need = sheet.need = sheet.need ? [Math.min(sheet.need[0], box[0]), Math.min(sheet.need[1], box[1]), Math.max(sheet.need[2], box[2]), Math.max(sheet.need[3], box[3])] : box.slice();
+    if (box[0] >= room[0] && box[1] >= room[1] && box[2] <= room[2] && box[3] <= room[3]) return false;
     var c = tables.client;
-    sheet.room = [Math.max(0, need[0] - MARGIN), Math.max(0, need[1] - MARGIN), Math.min(c[0], need[2] + MARGIN), Math.min(c[1], need[3] + MARGIN)];
+    sheet.room = [Math.max(0, Math.min(room[0], box[0])), Math.max(0, Math.min(room[1], box[1])),
+      Math.min(c[0], Math.max(room[2], box[2])), Math.min(c[1], Math.max(room[3], box[3]))];
     return true;
   }
   // The canvas covers its room of the SVG, in the screen's own pixels.
   function sizeSheet(sheet) {
-    sheet.pixels = pixelCanvas(sheet.canvas, sheet.ctx, sheet.room, sheet.svg.clientWidth / tables.client[0]);
+    // The SVG as laid out: its width not rounded to a whole pixel, as its
+    // clientWidth is, and where it starts on the screen's pixels, which on
+    // a small screen's regions is seldom a whole one.
+    var at = sheet.svg.getBoundingClientRect();
+    sheet.pixels = pixelCanvas(sheet.canvas, sheet.ctx, sheet.room, at.width / tables.client[0], at);
   }
   // A canvas over a rectangle of twips, on whole pixels of the screen, and
   // drawn in twips at the SVG's own scale, so that its lines fall on the
-  // pixels the SVG's would.
-  function pixelCanvas(canvas, ctx, room, k) {
+  // pixels the SVG's would and meet them at its edges.
+  function pixelCanvas(canvas, ctx, room, k, at) {
     var ratio = window.devicePixelRatio || 1, style = canvas.style;
-    var left = Math.floor(room[0] * k * ratio), top = Math.floor(room[1] * k * ratio);
-    var width = Math.max(1, Math.ceil(room[2] * k * ratio) - left), height = Math.max(1, Math.ceil(room[3] * k * ratio) - top);
-    style.left = left / ratio + "px";
-    style.top = top / ratio + "px";
+    var ox = at.left * ratio, oy = at.top * ratio;
+    var left = Math.floor(room[0] * k * ratio + ox), top = Math.floor(room[1] * k * ratio + oy);
+    var width = Math.max(1, Math.ceil(room[2] * k * ratio + ox) - left), height = Math.max(1, Math.ceil(room[3] * k * ratio + oy) - top);
+    style.left = (left - ox) / ratio + "px";
+    style.top = (top - oy) / ratio + "px";
     style.width = width / ratio + "px";
     style.height = height / ratio + "px";
     canvas.width = width;
     canvas.height = height;
-    var matrix = [k * ratio, 0, 0, k * ratio, -left, -top];
+    var matrix = [k * ratio, 0, 0, k * ratio, ox - left, oy - top];
     ctx.setTransform.apply(ctx, matrix);
     // A rectangle of twips as the canvas's whole pixels that cover it.
     return { matrix: matrix, cover: function (box) {
-      return [Math.floor(box[0] * k * ratio) - left, Math.floor(box[1] * k * ratio) - top,
-        Math.ceil(box[2] * k * ratio) - left, Math.ceil(box[3] * k * ratio) - top];
+      return [Math.floor(box[0] * k * ratio + ox) - left, Math.floor(box[1] * k * ratio + oy) - top,
+        Math.ceil(box[2] * k * ratio + ox) - left, Math.ceil(box[3] * k * ratio + oy) - top];
     } };
   }
   // Only where the lines were and now are is drawn again, so that the
@@ -568,7 +566,7 @@ var vantrel = (function () {
   }
 
   // A caption that changes on every other tick, as the read-out's does, is
-  // drawn with its label on the canvas under the SVG, not by the SVG: a
+  // drawn with its label on the canvas over the SVG, not by the SVG: a
   // tick then lays out and paints nothing. Its text element stays, not
   // shown, as the record of what the label says, and gives the canvas its
   // font, place, direction and colours, so that the layout of small
