@@ -307,36 +307,58 @@ var vantrel = (function () {
       drawCircle(ctx, item, m);
       return;
     } else {
-      ctx.lineJoin = "round";
-      var points = (e.getAttribute("points") || "").trim().split(/[\s,]+/).map(Number);
-      for (var i = 0; i + 1 < points.length; i += 2) ctx[i ? "lineTo" : "moveTo"](points[i], points[i + 1]);
+      drawPath(ctx, item, m);
+      return;
     }
     ctx.stroke();
   }
 
-  // A circle is drawn once whole, on a canvas of its own, and copied: a
-  // circle that a part's edge cuts is drawn a shade apart from the same
-  // circle drawn whole, and a copy is the same pixels whichever part asks.
-  function drawCircle(ctx, item, m) {
-    var e = item.node, n = function (a) { return Number(e.getAttribute(a)); };
-    var k = m[0], pen = n("stroke-width") * k, r = n("r") * k, x = n("cx") * k + m[4], y = n("cy") * k + m[5];
-    var left = Math.floor(x - r - pen), top = Math.floor(y - r - pen);
-    var key = [e.getAttribute("stroke"), pen, r, x - left, y - top].join(" ");
-    if (!item.sprite || item.sprite.key !== key) {
-      var c = document.createElement("canvas"), size = Math.ceil(2 * (r + pen)) + 2;
-      c.width = c.height = size;
+  // A circle or the lab's path is drawn once whole, on a canvas of its
+  // own, and copied: a circle that a part's edge cuts is drawn a shade
+  // apart from the same circle drawn whole, a path of hundreds of points
+  // costs a tick far more than a copy, and a copy is the same pixels
+  // whichever part asks.
+  function drawCopy(ctx, item, m, box, key, draw) {
+    var k = m[0], x = box[0] * k + m[4], y = box[1] * k + m[5];
+    var left = Math.floor(x), top = Math.floor(y);
+    key = [key, k, x - left, y - top].join(" ");
+    if (!item.copy || item.copy.key !== key) {
+      var c = document.createElement("canvas");
+      c.width = Math.max(1, Math.ceil((box[2] - box[0]) * k) + 2);
+      c.height = Math.max(1, Math.ceil((box[3] - box[1]) * k) + 2);
       c.key = key;
-      var sc = c.getContext("2d");
-      sc.strokeStyle = e.getAttribute("stroke");
-      sc.lineWidth = pen;
-      sc.beginPath();
-      sc.arc(x - left, y - top, r, 0, 2 * Math.PI);
-      sc.stroke();
-      item.sprite = c;
+      var cc = c.getContext("2d");
+      cc.setTransform(k, 0, 0, k, x - left - box[0] * k, y - top - box[1] * k);
+      draw(cc);
+      item.copy = c;
     }
     ctx.setTransform(1, 0, 0, 1, 0, 0);
-    ctx.drawImage(item.sprite, left, top);
+    ctx.drawImage(item.copy, left, top);
     ctx.setTransform.apply(ctx, m);
+  }
+  function drawCircle(ctx, item, m) {
+    var e = item.node, n = function (a) { return Number(e.getAttribute(a)); };
+    var stroke = e.getAttribute("stroke"), pen = n("stroke-width"), r = n("r"), cx = n("cx"), cy = n("cy");
+    drawCopy(ctx, item, m, [cx - r - pen, cy - r - pen, cx + r + pen, cy + r + pen], [stroke, pen, r].join(" "), function (cc) {
+      cc.strokeStyle = stroke;
+      cc.lineWidth = pen;
+      cc.beginPath();
+      cc.arc(cx, cy, r, 0, 2 * Math.PI);
+      cc.stroke();
+    });
+  }
+  function drawPath(ctx, item, m) {
+    var e = item.node, stroke = e.getAttribute("stroke"), pen = Number(e.getAttribute("stroke-width"));
+    var text = e.getAttribute("points") || "";
+    drawCopy(ctx, item, m, item.reach, [stroke, pen, text].join(" "), function (cc) {
+      var points = text.trim().split(/[\s,]+/).map(Number);
+      cc.strokeStyle = stroke;
+      cc.lineWidth = pen;
+      cc.lineJoin = "round";
+      cc.beginPath();
+      for (var i = 0; i + 1 < points.length; i += 2) cc[i ? "lineTo" : "moveTo"](points[i], points[i + 1]);
+      cc.stroke();
+    });
   }
 
   function picture(def) {
@@ -368,6 +390,15 @@ var vantrel = (function () {
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.drawImage(scaled, x, y);
     ctx.restore();
+  }
+  // Each picture is decoded as soon as it is made, so that a canvas over
+  // the SVG seldom has to wait for it.
+  function decodeAhead(name, node) {
+    var source = node.getAttribute("href");
+    if (decoded[name] && decoded[name].src === source) return;
+    var image = new Image();
+    image.src = source;
+    image.decode().then(function () { if (node.getAttribute("href") === source) decoded[name] = image; }, function () {});
   }
   function showPicture(sheet, pic) {
     var source = pic.node.getAttribute("href"), name = pic.def.name;
@@ -406,8 +437,8 @@ var vantrel = (function () {
   // The canvas covers its room of the SVG, in the screen's own pixels.
   function sizeSheet(sheet) {
     // The SVG as laid out: its width not rounded to a whole pixel, as its
-    // clientWidth is, and where it starts on the screen's pixels, which on
-    // a small screen's regions is seldom a whole one.
+    // clientWidth is, and where it starts on the screen, which on a small
+    // screen's regions is seldom a whole pixel.
     var at = sheet.svg.getBoundingClientRect();
     sheet.pixels = pixelCanvas(sheet.canvas, sheet.ctx, sheet.room, at.width / tables.client[0], at);
   }
@@ -416,7 +447,8 @@ var vantrel = (function () {
   // pixels the SVG's would and meet them at its edges.
   function pixelCanvas(canvas, ctx, room, k, at) {
     var ratio = window.devicePixelRatio || 1, style = canvas.style;
-    var ox = at.left * ratio, oy = at.top * ratio;
+    // The browser draws the SVG from the whole pixel nearest its start.
+    var ox = Math.round(at.left * ratio), oy = Math.round(at.top * ratio);
     var left = Math.floor(room[0] * k * ratio + ox), top = Math.floor(room[1] * k * ratio + oy);
     var width = Math.max(1, Math.ceil(room[2] * k * ratio + ox) - left), height = Math.max(1, Math.ceil(room[3] * k * ratio + oy) - top);
     style.left = (left - ox) / ratio + "px";
@@ -647,6 +679,7 @@ var vantrel = (function () {
       e = svg("image", { id: def.name, x: g[0], y: g[1], width: g[2], height: g[3], href: pictureUrl(0),
         preserveAspectRatio: def.stretch ? "none" : "xMinYMin meet" }, layer);
       chart = e;
+      decodeAhead(def.name, e);
       break;
     }
     if (e) nodes[def.name] = { node: e, caption: caption, painted: true };
@@ -845,6 +878,7 @@ var vantrel = (function () {
     }
     if (lab.chart && chart) {
       chart.setAttribute("href", pictureUrl(chartInContrast ? 2 : 0));
+      decodeAhead(chart.id, chart);
       if (movers.length) placeMovers();
     }
     // The scene's size changes with the panel beside it.
@@ -1106,7 +1140,10 @@ var vantrel = (function () {
         n.layer.querySelectorAll("rect.etched").forEach(function (line, i) { line.setAttribute("stroke", etched[i]); });
       }
     });
-    if (chart && chartInContrast !== on) chart.setAttribute("href", pictureUrl(on ? 2 : 0));
+    if (chart && chartInContrast !== on) {
+      chart.setAttribute("href", pictureUrl(on ? 2 : 0));
+      decodeAhead(chart.id, chart);
+    }
     chartInContrast = on;
     if (pathLine) pathLine.setAttribute("stroke", on ? tables.contrastPathColour : tables.pathColour);
     // The moving lines are drawn again in their new colours.
