@@ -323,14 +323,14 @@ var vantrel = (function () {
     var left = Math.floor(x), top = Math.floor(y);
     key = [key, k, x - left, y - top].join(" ");
     if (!item.copy || item.copy.key !== key) {
-      var c = document.createElement("canvas");
-      c.width = Math.max(1, Math.ceil((box[2] - box[0]) * k) + 2);
-      c.height = Math.max(1, Math.ceil((box[3] - box[1]) * k) + 2);
-      c.key = key;
-      var cc = c.getContext("2d");
+      var copy = document.createElement("canvas");
+      copy.width = Math.max(1, Math.ceil((box[2] - box[0]) * k) + 2);
+      copy.height = Math.max(1, Math.ceil((box[3] - box[1]) * k) + 2);
+      copy.key = key;
+      var cc = copy.getContext("2d");
       cc.setTransform(k, 0, 0, k, x - left - box[0] * k, y - top - box[1] * k);
       draw(cc);
-      item.copy = c;
+      item.copy = copy;
     }
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.drawImage(item.copy, left, top);
