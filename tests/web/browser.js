@@ -123,7 +123,7 @@ function webDriver(port) {
           const { value } = JSON.parse(text);
           if (res.statusCode === 200) resolve(value);
           else {
-            if (/page crash or hang/.test(value.message)) ++pageCrashes;
+            if (/page crash or hang|WebProcess CRASHED/.test(value.message)) ++pageCrashes;
             reject(new Error(`WebDriver ${method} ${where}: ${value.error}: ${value.message}`));
           }
         } catch (e) {
@@ -258,7 +258,8 @@ class WebKitPage {
 
 // WebKitGTK's web process now and then stops on an assertion of its own,
 // whatever the page was doing: the driver says "session deleted because of
-// page crash or hang" and the kernel logs an invalid instruction in
+// page crash or hang", or passes on MiniBrowser's "WebProcess CRASHED"
+// after Skia's fatal error, and the kernel logs an invalid instruction in
 // libwebkit2gtk. Here that took about one run in eighty of a test that
 // installs a service worker. A test that failed while a page of it crashed
 // so runs once more, and says so; every other failure stands. (A failure's
@@ -372,6 +373,7 @@ async function launchWebKit() {
     server.stdout.on("data", hear);
     server.stderr.on("data", hear);
     const driver = webDriver(port);
+    const sessions = new Set();
     for (let tries = 0; ; ++tries) {
       try {
         await driver("GET", "/status");
@@ -408,17 +410,31 @@ async function launchWebKit() {
         return out.split("\n").map((line) => /CONSOLE (\w+) (.*)$/.exec(line)).filter(Boolean)
           .map(([, type, text]) => ({ level: level(type), text })).filter((m) => m.text !== "probe: heard");
       },
-      // A MiniBrowser that has not answered in a minute is given one more try.
+      // A MiniBrowser that has not answered in a minute is given one more
+      // try. The driver keeps one session at a time: one whose page crashed
+      // without the driver ending it is ended here.
       async newPage() {
         const capabilities = { alwaysMatch: { browserName: "MiniBrowser",
           "webkitgtk:browserOptions": { binary: executables.webkit, args: ["--automation"] } } };
         let session;
-        try {
-          session = await driver("POST", "/session", { capabilities });
-        } catch {
-          session = await driver("POST", "/session", { capabilities });
+        for (let tries = 0; ; ++tries) {
+          try {
+            session = await driver("POST", "/session", { capabilities });
+            break;
+          } catch (e) {
+            if (tries === 3) throw e;
+            if (/Maximum number of active sessions/.test(e.message)) {
+              for (const id of sessions) await driver("DELETE", `/session/${id}`).catch(() => {});
+              sessions.clear();
+            }
+          }
         }
-        return new WebKitPage(driver, session.sessionId, () => said);
+        sessions.add(session.sessionId);
+        const page = new WebKitPage(driver, session.sessionId, () => said);
+        const end = page.close.bind(page);
+        // A session the driver would not end stays on the list.
+        page.close = () => end().then((value) => { sessions.delete(session.sessionId); return value; });
+        return page;
       },
       close,
     };
