@@ -296,20 +296,20 @@ var vantrel = (function () {
       ctx.setTransform.apply(ctx, m);
       return;
     }
-    ctx.strokeStyle = e.getAttribute("stroke");
-    ctx.lineWidth = n("stroke-width");
-    ctx.beginPath();
-    if (item.kind === "line") {
-      ctx.lineCap = e.getAttribute("stroke-linecap") === "round" ? "round" : "butt";
-      ctx.moveTo(n("x1"), n("y1"));
-      ctx.lineTo(n("x2"), n("y2"));
-    } else if (item.kind === "circle") {
+    if (item.kind === "circle") {
       drawCircle(ctx, item, m);
       return;
-    } else {
+    }
+    if (item.node === pathLine) {
       drawPath(ctx, item, m);
       return;
     }
+    ctx.strokeStyle = e.getAttribute("stroke");
+    ctx.lineWidth = n("stroke-width");
+    ctx.lineCap = e.getAttribute("stroke-linecap") === "round" ? "round" : "butt";
+    ctx.beginPath();
+    ctx.moveTo(n("x1"), n("y1"));
+    ctx.lineTo(n("x2"), n("y2"));
     ctx.stroke();
   }
 
