@@ -219,7 +219,22 @@ var vantrel = (function () {
       sheet.room = [Math.max(0, sheet.room[0]), Math.max(0, sheet.room[1]), Math.min(c[0], sheet.room[2]), Math.min(c[1], sheet.room[3])];
       sheet.labels.forEach(function (tk) { tk.sheet = sheet; });
       sheet.svg.parentNode.insertBefore(sheet.canvas, sheet.svg.nextSibling);
-      sheet.ctx = sheet.canvas.getContext("2d", { alpha: sheet.over });
+      // Shown apart from the page's frames: Chromium hands a desynchronized
+      // canvas's pixels straight to the screen, where the page's own frame,
+      // its commit and its compositing cost more than the canvas's draws.
+      // Where it has a GPU, Chromium may show such a canvas while it is
+      // drawn, so each tick is drawn behind it and its parts copied over,
+      // each whole. Two canvases behind take turns: a part drawn on one
+      // whose last copy the browser still holds makes it copy the whole
+      // canvas first. A part is drawn anew whole, so neither needs what
+      // the other drew.
+      sheet.shown = sheet.canvas.getContext("2d", { alpha: sheet.over, desynchronized: true });
+      sheet.behind = [0, 1].map(function () {
+        var canvas = document.createElement("canvas");
+        return { canvas: canvas, ctx: canvas.getContext("2d", { alpha: sheet.over }) };
+      });
+      sheet.turn = 0;
+      sheet.ctx = sheet.behind[0].ctx;
       sheet.fill = getComputedStyle(document.body).backgroundColor;
       if (!sheet.over) gatherStatics(sheet);
       if (sheet.labels.length) sheet.canvas.setAttribute("data-shows", sheet.labels.map(function (tk) { return tk.def.name; }).join(" "));
@@ -441,6 +456,11 @@ var vantrel = (function () {
     // screen's regions is seldom a whole pixel.
     var at = sheet.svg.getBoundingClientRect();
     sheet.pixels = pixelCanvas(sheet.canvas, sheet.ctx, sheet.room, at.width / tables.client[0], at);
+    sheet.behind.forEach(function (one) {
+      one.canvas.width = sheet.canvas.width;
+      one.canvas.height = sheet.canvas.height;
+      one.ctx.setTransform.apply(one.ctx, sheet.pixels.matrix);
+    });
   }
   // A canvas over a rectangle of twips, on whole pixels of the screen, and
   // drawn in twips at the SVG's own scale, so that its lines fall on the
@@ -501,7 +521,16 @@ var vantrel = (function () {
       mv.drawnAt = reachOf(mv);
       mv.look = looks[i];
     });
+    sheet.turn = 1 - sheet.turn;
+    var behind = sheet.behind[sheet.turn];
+    sheet.ctx = behind.ctx;
     parts.forEach(function (part) { drawPart(sheet, part); });
+    // Copied once all are drawn, for the same reason.
+    parts.forEach(function (part) {
+      var wide = part[2] - part[0], high = part[3] - part[1];
+      if (sheet.over) sheet.shown.clearRect(part[0], part[1], wide, high);
+      sheet.shown.drawImage(behind.canvas, part[0], part[1], wide, high, part[0], part[1], wide, high);
+    });
   }
   // What a line leaves on the canvas's pixels: a line that slides upright,
   // its whole pixels; any other, where it is and how it is drawn.
@@ -604,9 +633,22 @@ var vantrel = (function () {
   // font, place, direction and colours, so that the layout of small
   // screens, the languages and the looks reach it as they reach the SVG;
   // its rectangle stays too, unseen, as the label's place.
-  var tickers = [], ticking = false;
+  //
+  // While the scene turns, that record is written once a second, and at
+  // once whenever a command answers: a change to the page's text, even
+  // unseen, makes Chromium lay out and compose a frame of the whole page,
+  // which on every tick cost more than all the canvas draws.
+  var tickers = [], ticking = false, RECORD_EVERY = 1000; // ms
+  function keepRecord(tk, now) {
+    var text = tk.n.caption, at = performance.now();
+    if (tk.caption === undefined || text.textContent === tk.caption || (!now && at - tk.recorded < RECORD_EVERY)) return;
+    if (!now) tk.recorded = at;
+    setText(text, tk.caption);
+    fit(tk.def.name);
+  }
   function ticker(n, def) {
-    var tk = { n: n, def: def, row: tables.elements.indexOf(def), back: n.node.querySelector("rect") };
+    var tk = { n: n, def: def, row: tables.elements.indexOf(def), back: n.node.querySelector("rect"),
+      caption: n.caption.textContent, recorded: -Infinity };
     n.caption.classList.add("moved");
     tk.back.classList.add("beneath");
     tickers.push(tk);
@@ -618,7 +660,7 @@ var vantrel = (function () {
   // Drawn in the canvas's own pixels, in a font of the size it shows at: a
   // font of thousands of twips scaled down costs the browser far more.
   function drawLabel(ctx, tk, m) {
-    var text = tk.n.caption, g = tk.def.geometry, caption = text.textContent;
+    var text = tk.n.caption, g = tk.def.geometry, caption = tk.still ? text.textContent : tk.caption;
     var at = function (v, i) { return v * m[0] + m[4 + i]; };
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     // To the screen pixel just past the label's edge.
@@ -1071,15 +1113,22 @@ var vantrel = (function () {
           placed = false;
         }
       }
-      if ("caption" in s && n.caption) {
+      if ("caption" in s && n.ticker && ticking) {
+        // Drawn from the answer; its record follows (keepRecord).
+        if (n.ticker.caption !== s.caption) moved.push(n.ticker);
+        n.ticker.caption = s.caption;
+        keepRecord(n.ticker, false);
+      } else if ("caption" in s && n.caption) {
         var before = n.caption.textContent;
         setText(n.caption, s.caption);
+        if (n.ticker) n.ticker.caption = s.caption;
         if (n.painted && ticking && !n.ticker && defs[s.name].in === "Form1") n.ticker = ticker(n, defs[s.name]);
         else if (n.ticker && before !== s.caption) moved.push(n.ticker);
         else if (n.static && before !== s.caption) moved.push(n.static);
         fit(s.name);
       }
     });
+    if (!ticking) tickers.forEach(function (tk) { keepRecord(tk, true); });
     if (!placed) placeMovers();
     else if (moved.length) redrawMovers(moved);
     if (changes.controls) {

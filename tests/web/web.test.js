@@ -228,6 +228,22 @@ for (const engine of engines) describe(names[engine], { timeout: 10 * 60 * 1000 
     assert.deepEqual(await cursorLog(page), [], "no tick after Pause");
   }));
 
+  // Any change to the page's text, even unseen, costs Chromium a frame of the
+  // whole page; at Fast the read-out changes 25 times a second.
+  if (engine === "chromium") test("while the scene turns, the page's text changes at most once a second", () => withPage(async (page) => {
+    await page.click("label:has(#optFast)");
+    await page.click("#cmdPlay");
+    await sleep(300);
+    await page.evaluate(() => {
+      window.textChanges = 0;
+      new MutationObserver((list) => { window.textChanges += list.length; })
+        .observe(document.body, { characterData: true, childList: true, subtree: true });
+    });
+    await sleep(3000);
+    const changes = await page.evaluate(() => window.textChanges);
+    assert.ok(changes >= 2 && changes <= 4, `${changes} changes of the page's text in 3 s at Fast`);
+  }));
+
   test("the tick draws 628 and then 0", () => withPage(async (page) => {
     await setAngle(page, "359.9");
     await watchCursor(page);
