@@ -227,14 +227,17 @@ var vantrel = (function () {
       // each whole. Two canvases behind take turns: a part drawn on one
       // whose last copy the browser still holds makes it copy the whole
       // canvas first. A part is drawn anew whole, so neither needs what
-      // the other drew.
-      sheet.shown = sheet.canvas.getContext("2d", { alpha: sheet.over, desynchronized: true });
-      sheet.behind = [0, 1].map(function () {
+      // the other drew. With the lab open, its read-outs change the page
+      // on every tick, which then makes a frame anyway: the canvas is
+      // drawn in it, as any other.
+      var apart = !(labState && labState.open);
+      sheet.shown = sheet.canvas.getContext("2d", { alpha: sheet.over, desynchronized: apart });
+      sheet.behind = !apart ? [] : [0, 1].map(function () {
         var canvas = document.createElement("canvas");
         return { canvas: canvas, ctx: canvas.getContext("2d", { alpha: sheet.over }) };
       });
       sheet.turn = 0;
-      sheet.ctx = sheet.behind[0].ctx;
+      sheet.ctx = apart ? sheet.behind[0].ctx : sheet.shown;
       sheet.fill = getComputedStyle(document.body).backgroundColor;
       if (!sheet.over) gatherStatics(sheet);
       if (sheet.labels.length) sheet.canvas.setAttribute("data-shows", sheet.labels.map(function (tk) { return tk.def.name; }).join(" "));
@@ -521,12 +524,11 @@ var vantrel = (function () {
       mv.drawnAt = reachOf(mv);
       mv.look = looks[i];
     });
-    sheet.turn = 1 - sheet.turn;
-    var behind = sheet.behind[sheet.turn];
-    sheet.ctx = behind.ctx;
+    var behind = sheet.behind[sheet.turn = 1 - sheet.turn];
+    if (behind) sheet.ctx = behind.ctx;
     parts.forEach(function (part) { drawPart(sheet, part); });
     // Copied once all are drawn, for the same reason.
-    parts.forEach(function (part) {
+    if (behind) parts.forEach(function (part) {
       var wide = part[2] - part[0], high = part[3] - part[1];
       if (sheet.over) sheet.shown.clearRect(part[0], part[1], wide, high);
       sheet.shown.drawImage(behind.canvas, part[0], part[1], wide, high, part[0], part[1], wide, high);
