@@ -229,9 +229,11 @@ var vantrel = (function () {
       // canvas first. A part is drawn anew whole, so neither needs what
       // the other drew. With the lab open, its read-outs change the page
       // on every tick, which then makes a frame anyway: the canvas is
-      // drawn in it, as any other.
+      // drawn in it, as any other. A browser that has no such canvas, as
+      // Firefox, says so, and its canvas is drawn as any other too.
       var apart = !(labState && labState.open);
       sheet.shown = sheet.canvas.getContext("2d", { alpha: sheet.over, desynchronized: apart });
+      if (apart && sheet.shown.getContextAttributes) apart = !!sheet.shown.getContextAttributes().desynchronized;
       sheet.behind = !apart ? [] : [0, 1].map(function () {
         var canvas = document.createElement("canvas");
         return { canvas: canvas, ctx: canvas.getContext("2d", { alpha: sheet.over }) };
