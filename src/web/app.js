@@ -1123,7 +1123,8 @@ var vantrel = (function () {
         n.ticker.caption = s.caption;
         keepRecord(n.ticker, false);
       } else if ("caption" in s && n.caption) {
-        var before = n.caption.textContent;
+        // A ticker's record may lag what its canvas shows.
+        var before = n.ticker ? n.ticker.caption : n.caption.textContent;
         setText(n.caption, s.caption);
         if (n.ticker) n.ticker.caption = s.caption;
         if (n.painted && ticking && !n.ticker && defs[s.name].in === "Form1") n.ticker = ticker(n, defs[s.name]);
