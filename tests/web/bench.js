@@ -6,9 +6,9 @@
 // that the browser's processes use at Fast: the page, the same page
 // rebuilding its whole scene on every tick, and the engine's floor, a page
 // that changes one pixel per tick. The machine is shared, so the CPU is
-// given as ratios to the floor measured in the same run. Last, in Chromium
-// slowed as a low-end phone is, the share of each tick's 20 ms that the
-// page's main thread takes.
+// given as ratios to the floor measured in the same run, in slices taken
+// in turn with the page's. Last, in Chromium slowed as a low-end phone
+// is, the share of each tick's 20 ms that the page's main thread takes.
 // With VANTREL_BASELINE_SITE set to another build's site/ folder, that page
 // runs in the same rounds, "baseline", for a ratio of the two; "lab" is
 // this page with the lab open, an open phase's path shown.
@@ -94,11 +94,17 @@ document.body.setAttribute("data-ready", "");
 </script></body></html>
 `;
 
-// One cycle at Fast is 629 ticks of 20 ms.
+// One cycle at Fast is 629 ticks of 20 ms, measured in slices that start
+// at moments spread over the cycle, each beside the other variants' and
+// the floor's: on a shared machine the load moves within seconds, and a
+// floor measured a minute apart from the page judged it by another load.
 // "page": the page as it is, playing; "whole": the scene made anew after
 // every tick; "floor": the page above.
-async function cycleCpu(browser, roots, variant, floorUrl) {
-  const address = { floor: floorUrl, baseline, lab: fileUrl + "?open=r&locus" }[variant] || fileUrl;
+const SLICES = 6;
+async function sliceCpu(browser, roots, variant, floorUrl, slice) {
+  const moment = `angle=${Math.round(360 * slice / SLICES)}&speed=fast&play`;
+  const address = { floor: floorUrl, baseline: `${baseline}?${moment}`, lab: `${fileUrl}?open=r&locus&${moment}` }[variant] ||
+    `${fileUrl}?${moment}`;
   const page = await open(browser, address);
   try {
     if (variant === "whole") {
@@ -113,23 +119,40 @@ async function cycleCpu(browser, roots, variant, floorUrl) {
         watch();
       });
     }
-    if (variant !== "floor") {
-      await page.click("label:has(#optFast)");
-      await page.click("#cmdPlay");
-    }
     // Settled before the count starts.
     await sleep(500);
     const before = cpuByName(roots);
     const start = process.hrtime.bigint();
-    await sleep(629 * 20);
+    await sleep(629 * 20 / SLICES);
     const after = cpuByName(roots);
-    const wall = Number(process.hrtime.bigint() - start) / 1e9;
-    const shares = {};
-    for (const [name, cpu] of Object.entries(after)) shares[name] = (cpu - (before[name] || 0)) / wall * 100;
-    return shares;
+    const cpu = {};
+    for (const [name, seconds] of Object.entries(after)) cpu[name] = seconds - (before[name] || 0);
+    return { cpu, wall: Number(process.hrtime.bigint() - start) / 1e9 };
   } finally {
     await page.close();
   }
+}
+
+// A round: each variant's share of one core, in % by process, over one
+// cycle's slices.
+async function roundCpu(browser, roots, variants, floorUrl) {
+  const sums = {};
+  for (let slice = 0; slice < SLICES; ++slice) {
+    // Each in turn first, so that none always follows another.
+    const order = variants.map((v, i) => variants[(i + slice) % variants.length]);
+    for (const v of order) {
+      const { cpu, wall } = await sliceCpu(browser, roots, v, floorUrl, slice);
+      const sum = sums[v] = sums[v] || { cpu: {}, wall: 0 };
+      sum.wall += wall;
+      for (const [name, seconds] of Object.entries(cpu)) sum.cpu[name] = (sum.cpu[name] || 0) + seconds;
+    }
+  }
+  const shares = {};
+  for (const [v, sum] of Object.entries(sums)) {
+    shares[v] = {};
+    for (const [name, seconds] of Object.entries(sum.cpu)) shares[v][name] = seconds / sum.wall * 100;
+  }
+  return shares;
 }
 
 async function engineCpu(engine, floorUrl) {
@@ -138,13 +161,8 @@ async function engineCpu(engine, floorUrl) {
     // WebKit paints to its X server, whose work is part of every frame.
     const roots = [browser.pid, ...(browser.xPid ? [browser.xPid] : [])];
     const variants = ["page", "lab", "whole", "floor", ...(baseline ? ["baseline"] : [])];
-    // Interleaved, since the machine's load moves between runs.
     const rounds = [];
-    for (let round = 0; round < 2; ++round) {
-      const shares = {};
-      for (const v of variants) shares[v] = await cycleCpu(browser, roots, v, floorUrl);
-      rounds.push(shares);
-    }
+    for (let round = 0; round < 2; ++round) rounds.push(await roundCpu(browser, roots, variants, floorUrl));
     const pct = (s) => total(s).toFixed(1) + " %";
     const ratio = (v) => rounds.map((r) => (total(r[v]) / total(r.floor)).toFixed(2)).join(", ");
     console.log(`${names[engine]}, CPU at Fast over one cycle, two rounds, as ratios to the floor` +
