@@ -645,7 +645,7 @@ var vantrel = (function () {
   var tickers = [], ticking = false, RECORD_EVERY = 1000; // ms
   function keepRecord(tk, now) {
     var text = tk.n.caption, at = performance.now();
-    if (tk.caption === undefined || text.textContent === tk.caption || (!now && at - tk.recorded < RECORD_EVERY)) return;
+    if (text.textContent === tk.caption || (!now && at - tk.recorded < RECORD_EVERY)) return;
     if (!now) tk.recorded = at;
     setText(text, tk.caption);
     fit(tk.def.name);
