@@ -529,7 +529,8 @@ var vantrel = (function () {
     var behind = sheet.behind[sheet.turn = 1 - sheet.turn];
     if (behind) sheet.ctx = behind.ctx;
     parts.forEach(function (part) { drawPart(sheet, part); });
-    // Copied once all are drawn, for the same reason.
+    // Copied once all are drawn: a part copied while the canvas behind is
+    // still drawn on would make the browser copy that canvas whole first.
     if (behind) parts.forEach(function (part) {
       var wide = part[2] - part[0], high = part[3] - part[1];
       if (sheet.over) sheet.shown.clearRect(part[0], part[1], wide, high);
