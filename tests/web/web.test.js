@@ -201,7 +201,16 @@ for (const engine of engines) describe(names[engine], { timeout: 10 * 60 * 1000 
   const cursorLog = (page) => page.evaluate(() => window.cursorLog.splice(0));
   const median = (v) => v.slice().sort((a, b) => a - b)[Math.floor(v.length / 2)];
 
+  // The interval asked of the browser is the designed one; the ticks seen are
+  // never faster than it, and at least so frequent that a stalled or doubled
+  // timer shows. How much later than asked they come is the machine's load
+  // (a loaded WebKit spaced Fast's ticks 31 ms apart), which the bench measures.
   test("Play runs the ticks at the chosen speed, Pause stops them", () => withPage(async (page) => {
+    await page.evaluate(() => {
+      const real = window.setInterval;
+      window.intervalsAsked = [];
+      window.setInterval = (f, ms, ...rest) => { window.intervalsAsked.push(ms); return real.call(window, f, ms, ...rest); };
+    });
     await watchCursor(page);
     await sleep(400);
     assert.deepEqual(await cursorLog(page), [], "no tick moves the paused scene");
@@ -216,7 +225,8 @@ for (const engine of engines) describe(names[engine], { timeout: 10 * 60 * 1000 
       const gaps = log.slice(1).map((e, i) => e[0] - log[i][0]);
       const steps = log.slice(1).map((e, i) => e[1] - log[i][1]);
       assert.ok(log.length >= wait / ms * 0.4 && log.length <= wait / ms * 1.2 + 1, `${option}: ${log.length} ticks in ${wait} ms`);
-      assert.ok(Math.abs(median(gaps) - ms) <= Math.max(10, ms * 0.35), `${option}: ticks ${median(gaps)} ms apart`);
+      assert.deepEqual(await page.evaluate(() => window.intervalsAsked.splice(0)), [ms], `${option}: the interval asked`);
+      assert.ok(median(gaps) >= ms - Math.max(10, ms * 0.35), `${option}: ticks ${median(gaps)} ms apart`);
       assert.ok(steps.every((d) => d === 8), `${option}: each tick moves the cursor one step of 8 twips`);
     }
     await page.click("#cmdPlay");
